@@ -1,0 +1,42 @@
+#pragma once
+// Everything the windows take from the desktop: message boxes, the input box,
+// file and colour dialogs, and letting pending events run. The program uses the
+// Qt implementation; tests answer from a script.
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class Platform {
+public:
+    enum class Icon { None, Information, Warning, Error, Question };
+    enum class Buttons { Ok, Cancel, OkCancel, YesNo, YesNoCancel };
+    enum class Answer { Ok, Cancel, Yes, No, Closed };
+
+    struct FileDialog {
+        QString title;
+        QStringList filters;        // "Morvena elements (*.tab)" style, one per entry
+        int selectedFilter = 0;
+        QString initialDirectory;
+        QString defaultSuffix;      // without the dot; empty for none
+    };
+    struct FileChoice {
+        QString fileName;           // empty when cancelled
+        int filterIndex = 0;
+        bool accepted() const { return !fileName.isEmpty(); }
+    };
+
+    virtual ~Platform() = default;
+
+    virtual Answer MessageBox(Icon icon, Buttons buttons, const QString &text) = 0;
+    // Cancelling returns the text the box was opened with.
+    virtual QString InputBox(const QString &title, const QString &prompt, const QString &text) = 0;
+    virtual FileChoice OpenDialog(const FileDialog &dialog) = 0;
+    // Asks before overwriting an existing file.
+    virtual FileChoice SaveDialog(const FileDialog &dialog) = 0;
+    // Opens fully, custom colours shown; nothing when cancelled.
+    virtual std::optional<QColor> ColourDialog(const QColor &initial) = 0;
+    virtual void ProcessEvents() = 0;
+};

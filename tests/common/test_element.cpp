@@ -1,0 +1,131 @@
+#include "common/Element.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+TElement Make(std::int32_t length, std::int32_t width, std::uint16_t count = 1)
+{
+    TElement e = ZeroElement();
+    e.Length = length;
+    e.Width = width;
+    e.Count = count;
+    return e;
+}
+
+TElementList ListOf(std::initializer_list<TElement> elements)
+{
+    TElementList list;
+    ClearList(list);
+    int i = 0;
+    for (const TElement &e : elements)
+        list[i++] = e;
+    return list;
+}
+
+} // namespace
+
+TEST(ElementCount, StopsAtFirstSlotWithZeroLengthOrWidth)
+{
+    TElementList list = ListOf({Make(1, 1), Make(2, 2), Make(3, 3), Make(4, 4), Make(0, 300), Make(6, 6)});
+    EXPECT_EQ(ElementCount(list), 4);
+    list[4] = Make(500, 0);
+    EXPECT_EQ(ElementCount(list), 4);
+}
+
+TEST(ElementCount, FullListCountsEightHundred)
+{
+    TElementList list;
+    for (TElement &e : list)
+        e = Make(10, 10);
+    EXPECT_EQ(ElementCount(list), 800);
+    EXPECT_FALSE(AppendElement(list, Make(1, 1)));
+}
+
+TEST(GroupCount, EmptyGroupEndsTheSequence)
+{
+    TElementGroups groups;
+    ClearGroups(groups);
+    groups[0].Pieces[0] = Make(100, 50);
+    groups[1].Pieces[0] = Make(100, 50);
+    groups[1].Pieces[1] = Make(200, 50);
+    groups[3].Pieces[0] = Make(100, 50); // after the empty third group: not counted
+    EXPECT_EQ(GroupCount(groups), 2);
+    EXPECT_EQ(GroupPieceCount(groups[1]), 2);
+}
+
+TEST(Totals, EmptyListGivesZero)
+{
+    TElementList list = ListOf({});
+    EXPECT_EQ(TotalPieces(list), 0);
+    EXPECT_EQ(TotalArea(list), 0.0);
+    EXPECT_EQ(PvcTapeLength(list, 110, 20), 0);
+    EXPECT_EQ(AbsTapeLength(list, 110, 20), 0);
+}
+
+TEST(Totals, AreaAndPieces)
+{
+    TElementList list = ListOf({Make(2000, 600, 3), Make(500, 500, 2)});
+    EXPECT_NEAR(TotalArea(list), 3.6 + 0.5, 1e-9);
+    EXPECT_EQ(TotalPieces(list), 5);
+}
+
+TEST(Totals, TapeLengthsPerBandingCode)
+{
+    TElement e = Make(1000, 500, 2);
+    e.LengthBanding = BandingPvcTwo;
+    e.WidthBanding = BandingPvcAbs;
+    TElementList list = ListOf({e});
+    EXPECT_EQ(PvcTapeLength(list, 110, 20), 5632);
+    EXPECT_EQ(AbsTapeLength(list, 110, 20), 1144);
+}
+
+TEST(Totals, TapeRoundingGoesToEvenNeighbour)
+{
+    // One PVC edge of length L with no allowance gives a total of L.
+    auto oneEdge = [](std::int32_t length) {
+        TElement e = Make(length, 1);
+        e.LengthBanding = BandingPvcOne;
+        return ListOf({e});
+    };
+    EXPECT_EQ(PvcTapeLength(oneEdge(2561), 100, 0), 2561);
+    EXPECT_EQ(PvcTapeLength(oneEdge(5), 50, 0), 2);  // 2.5 -> 2
+    EXPECT_EQ(PvcTapeLength(oneEdge(7), 50, 0), 4);  // 3.5 -> 4
+    EXPECT_EQ(AbsTapeLength(oneEdge(7), 50, 0), 0);
+}
+
+TEST(Totals, TapeOfManyLongElementsDoesNotWrap)
+{
+    TElementList list;
+    TElement e = Make(2000000, 2000000, 65535);
+    e.LengthBanding = BandingPvcTwo;
+    e.WidthBanding = BandingPvcTwo;
+    for (TElement &slot : list)
+        slot = e;
+    EXPECT_EQ(PvcTapeLength(list, 100, 0), INT32_MAX);
+}
+
+TEST(MoveElement, ShiftsSourceAndAppendsToDestination)
+{
+    TElementList source = ListOf({Make(1, 1), Make(2, 2), Make(3, 3)});
+    TElementList destination = ListOf({Make(9, 9)});
+    MoveElement(source, destination, 1);
+    EXPECT_EQ(ElementCount(source), 2);
+    EXPECT_EQ(source[0].Length, 2);
+    EXPECT_EQ(source[1].Length, 3);
+    const TElement zero = ZeroElement();
+    EXPECT_EQ(std::memcmp(&source[2], &zero, sizeof zero), 0);
+    EXPECT_EQ(ElementCount(destination), 2);
+    EXPECT_EQ(destination[1].Length, 1);
+}
+
+TEST(MoveElement, PositionZeroDoesNothing)
+{
+    TElementList source = ListOf({Make(1, 1)});
+    TElementList destination = ListOf({});
+    MoveElement(source, destination, 0);
+    EXPECT_EQ(ElementCount(source), 1);
+    EXPECT_EQ(ElementCount(destination), 0);
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The commands of mvtool; each takes the arguments after its own name and
+// returns the process exit code.
+
+#include <string>
+#include <vector>
+
+using Arguments = std::vector<std::string>;
+
+int RunDump(const Arguments &args);     // dump FILE
+int RunConvert(const Arguments &args);  // convert SRC DST
+int RunSettings(const Arguments &args); // settings show FILE | settings make INI OUT [--base FILE]
+int RunBoards(const Arguments &args);   // boards show FILE | boards make CSV OUT
+
+// Prints the usage text to standard error and returns exit code 2.
+int UsageError();

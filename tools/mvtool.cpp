@@ -1,0 +1,36 @@
+// mvtool: the command-line companion of MvInput for scripting and for making
+// the program's data files.
+
+#include "tools/Commands.h"
+
+#include <cstring>
+#include <iostream>
+
+int UsageError()
+{
+    std::cerr << "usage:\n"
+                 "  mvtool dump FILE\n"
+                 "  mvtool convert SRC DST\n"
+                 "  mvtool settings show FILE\n"
+                 "  mvtool settings make INI OUT [--base FILE]\n"
+                 "  mvtool boards show FILE\n"
+                 "  mvtool boards make CSV OUT\n";
+    return 2;
+}
+
+int main(int argc, char **argv)
+{
+    if (argc < 2)
+        return UsageError();
+    const Arguments args(argv + 2, argv + argc);
+    const std::string command = argv[1];
+    if (command == "dump")
+        return RunDump(args);
+    if (command == "convert")
+        return RunConvert(args);
+    if (command == "settings")
+        return RunSettings(args);
+    if (command == "boards")
+        return RunBoards(args);
+    return UsageError();
+}
