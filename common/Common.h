@@ -1,6 +1,7 @@
 #pragma once
 // The shared element routines in one include.
 
+#include "common/AtomicFile.h"
 #include "common/BoardType.h"
 #include "common/Conversions.h"
 #include "common/DatabaseFile.h"

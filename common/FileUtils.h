@@ -24,24 +24,3 @@ int ReadSettingsRecord(const std::string &name, std::uint8_t *buffer);
 // Reads `size` bytes (-1: the whole file) into buffer of `capacity` bytes.
 // An oversize file shows "Common.LoadBuffer: Buffer overflow error" and returns -148.
 int LoadBuffer(const std::string &name, void *buffer, std::int64_t size, std::size_t capacity);
-
-// Writes bytes to a temporary file beside name and renames it over name only when
-// everything was written and closed; on failure the old file stays as it was.
-// Codes: -147 cannot create, -143 a write failed, -142 close or rename failed.
-class AtomicFileWriter {
-public:
-    explicit AtomicFileWriter(std::string target);
-    ~AtomicFileWriter(); // removes the temporary file unless committed
-    AtomicFileWriter(const AtomicFileWriter &) = delete;
-    AtomicFileWriter &operator=(const AtomicFileWriter &) = delete;
-
-    int Open();                                      // -150 or -147
-    bool Write(const void *data, std::size_t size);  // false: short or failed write
-    int Commit();                                    // -150, or -142 (close/rename)
-
-private:
-    std::string m_target;
-    std::string m_temporary;
-    int m_fd = -1;
-    bool m_committed = false;
-};

@@ -1,0 +1,80 @@
+#include "support/ScriptedPlatform.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+template <typename Queue, typename Value>
+Value TakeOr(Queue &queue, Value fallback, const char *what, const QString &detail)
+{
+    if (queue.empty()) {
+        ADD_FAILURE() << "unexpected " << what << ": " << detail.toStdString();
+        return fallback;
+    }
+    Value value = queue.front();
+    queue.pop_front();
+    return value;
+}
+
+} // namespace
+
+ScriptedPlatform::~ScriptedPlatform()
+{
+    EXPECT_TRUE(m_boxAnswers.empty()) << m_boxAnswers.size() << " scripted box answers were not used";
+    EXPECT_TRUE(m_inputAnswers.empty()) << "scripted input answers were not used";
+    EXPECT_TRUE(m_openAnswers.empty()) << "scripted open-dialog answers were not used";
+    EXPECT_TRUE(m_saveAnswers.empty()) << "scripted save-dialog answers were not used";
+    EXPECT_TRUE(m_colourAnswers.empty()) << "scripted colour answers were not used";
+}
+
+void ScriptedPlatform::Forget()
+{
+    m_boxes.clear();
+    m_inputs.clear();
+    m_openDialogs.clear();
+    m_saveDialogs.clear();
+    m_colourDialogs.clear();
+    m_processEventsCalls = 0;
+}
+
+Platform::Answer ScriptedPlatform::MessageBox(Icon icon, Buttons buttons, const QString &text)
+{
+    m_boxes.push_back({icon, buttons, text});
+    const Answer fallback = buttons == Buttons::Ok ? Answer::Ok : Answer::Closed;
+    // A lone OK box needs no script: it can only be acknowledged.
+    if (buttons == Buttons::Ok && m_boxAnswers.empty())
+        return Answer::Ok;
+    return TakeOr(m_boxAnswers, fallback, "message box", text);
+}
+
+QString ScriptedPlatform::InputBox(const QString &title, const QString &prompt, const QString &text)
+{
+    m_inputs.push_back({title, prompt, text});
+    return TakeOr(m_inputAnswers, text, "input box", prompt);
+}
+
+Platform::FileChoice ScriptedPlatform::OpenDialog(const FileDialog &dialog)
+{
+    m_openDialogs.push_back(dialog);
+    return TakeOr(m_openAnswers, FileChoice{}, "open dialog", dialog.title);
+}
+
+Platform::FileChoice ScriptedPlatform::SaveDialog(const FileDialog &dialog)
+{
+    m_saveDialogs.push_back(dialog);
+    return TakeOr(m_saveAnswers, FileChoice{}, "save dialog", dialog.title);
+}
+
+std::optional<QColor> ScriptedPlatform::ColourDialog(const QColor &initial)
+{
+    m_colourDialogs.push_back(initial);
+    return TakeOr(m_colourAnswers, std::optional<QColor>{}, "colour dialog", initial.name());
+}
+
+void ScriptedPlatform::ProcessEvents()
+{
+    ++m_processEventsCalls;
+    QCoreApplication::processEvents();
+}
