@@ -42,11 +42,7 @@ void ScriptedPlatform::Forget()
 Platform::Answer ScriptedPlatform::MessageBox(Icon icon, Buttons buttons, const QString &text)
 {
     m_boxes.push_back({icon, buttons, text});
-    const Answer fallback = buttons == Buttons::Ok ? Answer::Ok : Answer::Closed;
-    // A lone OK box needs no script: it can only be acknowledged.
-    if (buttons == Buttons::Ok && m_boxAnswers.empty())
-        return Answer::Ok;
-    return TakeOr(m_boxAnswers, fallback, "message box", text);
+    return TakeOr(m_boxAnswers, Answer::Closed, "message box", text);
 }
 
 QString ScriptedPlatform::InputBox(const QString &title, const QString &prompt, const QString &text)

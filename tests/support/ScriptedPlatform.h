@@ -1,7 +1,7 @@
 #pragma once
 // The platform stand-in of the GUI tests: every box, dialog and input is answered
 // from a queue the test fills beforehand, and every text shown is recorded.
-// A box nobody scripted fails the test (and answers Cancel / Closed).
+// A box nobody scripted, even a lone OK box, fails the test (and answers Closed).
 
 #include "platform/Platform.h"
 
