@@ -1,1 +1,123 @@
 #include "common/AtomicFile.h"
+
+#include "common/ResultCodes.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// A new file gets the usual permissions of a document; a replaced file keeps its own.
+constexpr mode_t kNewFileMode = 0644;
+
+std::string DirectoryPart(const std::string &path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+std::string NamePart(const std::string &path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Makes the rename itself durable; the new file is already in place, so a
+// failure here cannot be undone and is not reported.
+void SyncDirectory(const std::string &dir)
+{
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+AtomicFileWriter::AtomicFileWriter(std::string target)
+    : m_target(std::move(target))
+{
+}
+
+AtomicFileWriter::~AtomicFileWriter()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    if (!m_committed && !m_temporary.empty())
+        ::unlink(m_temporary.c_str());
+}
+
+int AtomicFileWriter::Open()
+{
+    if (m_fd >= 0 || m_committed || m_target.empty())
+        return rcFileAccessError;
+
+    mode_t mode = kNewFileMode;
+    struct stat existing;
+    if (::stat(m_target.c_str(), &existing) == 0) {
+        // Renaming over a directory would fail only at the very end.
+        if (!S_ISREG(existing.st_mode))
+            return rcFileAccessError;
+        mode = existing.st_mode & 0777;
+    }
+
+    std::string pattern = DirectoryPart(m_target) + "/." + NamePart(m_target) + ".XXXXXX";
+    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd < 0)
+        return rcFileAccessError;
+    m_fd = fd;
+    m_temporary = std::move(pattern);
+    if (::fchmod(m_fd, mode) != 0)
+        return rcFileAccessError; // the destructor removes the temporary file
+    m_failed = false;
+    return rcOK;
+}
+
+bool AtomicFileWriter::Write(const void *data, std::size_t size)
+{
+    if (m_fd < 0 || m_failed)
+        return false;
+    const char *bytes = static_cast<const char *>(data);
+    while (size > 0) {
+        const ssize_t written = ::write(m_fd, bytes, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            m_failed = true;
+            return false;
+        }
+        bytes += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+int AtomicFileWriter::Commit()
+{
+    if (m_fd < 0 || m_committed)
+        return rcUnexpectedError;
+    // A writer whose bytes did not all arrive must never replace the target.
+    bool ok = !m_failed && ::fsync(m_fd) == 0;
+    if (::close(m_fd) != 0)
+        ok = false;
+    m_fd = -1;
+    if (!ok || ::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
+        ::unlink(m_temporary.c_str());
+        m_temporary.clear();
+        return rcUnexpectedError;
+    }
+    m_committed = true;
+    SyncDirectory(DirectoryPart(m_target));
+    return rcOK;
+}

@@ -23,4 +23,5 @@ private:
     std::string m_temporary;
     int m_fd = -1;
     bool m_committed = false;
+    bool m_failed = false; // a write failed: Commit refuses
 };
