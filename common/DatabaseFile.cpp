@@ -1,1 +1,304 @@
 #include "common/DatabaseFile.h"
+
+#include "common/AtomicFile.h"
+#include "common/ResultCodes.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::string_view kTypeTabular = "TABDTA";
+constexpr std::string_view kTypeUniversal = "UNIDTA";
+constexpr std::string_view kWrittenVersion = "DAT5.0";
+constexpr std::string_view kWrittenRevision = "1.00";
+constexpr std::uint8_t kWrittenBodyFormat = 3;
+constexpr std::size_t kUniversalLabelLength = 15;
+
+enum BodyLayout : int { LayoutLegacy = 1, LayoutRecords = 2, LayoutCounted = 3 };
+
+struct FileCloser {
+    void operator()(std::FILE *file) const { std::fclose(file); }
+};
+using InputFile = std::unique_ptr<std::FILE, FileCloser>;
+
+// The length byte and every character must match, nothing after them counts.
+template <std::size_t N>
+bool Equals(const ShortString<N> &s, std::string_view text)
+{
+    return s.Length == text.size() && std::memcmp(s.Chars, text.data(), text.size()) == 0;
+}
+
+// Copies a label of any capacity, cut to what the destination holds.
+template <std::size_t To, std::size_t From>
+void CopyLabel(ShortString<To> &to, const ShortString<From> &from)
+{
+    to.assign(from.str());
+}
+
+// Opens for reading only; a directory is no database and counts as not found.
+InputFile OpenForReading(const std::string &name)
+{
+    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        return nullptr;
+    }
+    std::FILE *file = ::fdopen(fd, "rb");
+    if (!file)
+        ::close(fd);
+    return InputFile(file);
+}
+
+enum class ReadResult { Full, AtEnd, Short };
+
+// A record either arrives whole, or the file has ended before it, or it is cut off.
+ReadResult ReadRecord(std::FILE *file, void *record, std::size_t size)
+{
+    const std::size_t got = std::fread(record, 1, size, file);
+    if (got == size)
+        return ReadResult::Full;
+    return got == 0 && std::feof(file) ? ReadResult::AtEnd : ReadResult::Short;
+}
+
+TElement ConvertLegacyElement(const TLegacyElement &legacy)
+{
+    TElement e = ZeroElement();
+    static_assert(sizeof legacy.Fields == offsetof(TElement, SkipMark));
+    std::memcpy(&e, legacy.Fields, sizeof legacy.Fields);
+    CopyLabel(e.Label, legacy.Label);
+    return e;
+}
+
+TElement ConvertUniversalRecord(const TUniversalRecord &record)
+{
+    TElement e = ZeroElement();
+    e.Length = record.Length;
+    e.Width = record.Width;
+    e.LengthBanding = record.LengthBanding;
+    e.WidthBanding = record.WidthBanding;
+    e.Aux1 = record.Aux1;
+    e.Aux2 = record.Aux2;
+    e.Aux3 = record.Aux3;
+    e.Aux4 = record.Aux4;
+    e.AuxByte1 = record.AuxByte1;
+    e.AuxByte2 = record.AuxByte2;
+    e.AuxByte3 = record.AuxByte3;
+    e.Grain = record.Grain;
+    e.Count = record.Count;
+    CopyLabel(e.Label, record.Label);
+    return e;
+}
+
+TUniversalRecord MakeUniversalRecord(const TElement &e)
+{
+    TUniversalRecord record;
+    std::memset(&record, 0, sizeof record);
+    record.Length = e.Length;
+    record.Width = e.Width;
+    record.LengthBanding = e.LengthBanding;
+    record.WidthBanding = e.WidthBanding;
+    record.Aux1 = e.Aux1;
+    record.Aux2 = e.Aux2;
+    record.Aux3 = e.Aux3;
+    record.Aux4 = e.Aux4;
+    record.AuxByte1 = e.AuxByte1;
+    record.AuxByte2 = e.AuxByte2;
+    record.AuxByte3 = e.AuxByte3;
+    record.Grain = e.Grain;
+    record.Count = e.Count;
+    CopyLabel(record.Label, e.Label);
+    return record;
+}
+
+// Reads records of type Record up to the end of the file or up to a full list,
+// converting each into the next slot. -145 for a record cut off.
+template <typename Record, typename Convert>
+int ReadUntilEnd(std::FILE *file, TElementList &list, Convert convert)
+{
+    for (TElement &slot : list) {
+        Record record;
+        switch (ReadRecord(file, &record, sizeof record)) {
+        case ReadResult::AtEnd: return rcOK;
+        case ReadResult::Short: return rcBodyCorrupted;
+        case ReadResult::Full: slot = convert(record); break;
+        }
+    }
+    return rcOK;
+}
+
+int ReadCountedBody(std::FILE *file, const TDatabaseHeader &header, TElementList &list,
+                    TElementGroups &groups)
+{
+    // Checked before anything is read: the counts come from the file.
+    if (header.ElementsStored > kMaxElements || header.GroupsStored > kGroupsPerDocument)
+        return rcHeaderCorrupted;
+    const std::size_t elementBytes = header.ElementsStored * sizeof(TElement);
+    if (elementBytes > 0 && std::fread(list.data(), 1, elementBytes, file) != elementBytes)
+        return rcBodyCorrupted;
+    const std::size_t groupBytes = header.GroupsStored * sizeof(TElementGroup);
+    if (groupBytes > 0 && std::fread(groups.data(), 1, groupBytes, file) != groupBytes)
+        return rcBodyCorrupted;
+    return rcOK;
+}
+
+int BodyLayoutOf(const TDatabaseHeader &header)
+{
+    if (Equals(header.Version, "DAT3.0"))
+        return LayoutLegacy;
+    if (Equals(header.Version, "DAT4.0"))
+        return LayoutRecords;
+    if (Equals(header.Version, "DAT5.0"))
+        return LayoutCounted;
+    return header.BodyFormat;
+}
+
+int ReadTabularBody(std::FILE *file, const TDatabaseHeader &header, TElementList &list,
+                    TElementGroups &groups)
+{
+    switch (BodyLayoutOf(header)) {
+    case LayoutLegacy: return ReadUntilEnd<TLegacyElement>(file, list, ConvertLegacyElement);
+    case LayoutRecords:
+        return ReadUntilEnd<TElement>(file, list, [](const TElement &e) { return e; });
+    case LayoutCounted: return ReadCountedBody(file, header, list, groups);
+    default: return rcOK; // an unknown layout opens as an empty list
+    }
+}
+
+// A file may hold records after an empty one; they are no elements, and left in
+// place they would come back into view as soon as an element is appended.
+void ZeroAfter(TElement *slots, int total, int inUse)
+{
+    std::memset(static_cast<void *>(slots + inUse), 0, (total - inUse) * sizeof(TElement));
+}
+
+void DropTrailingSlots(TElementList &list, TElementGroups &groups)
+{
+    ZeroAfter(list.data(), kMaxElements, ElementCount(list));
+    const int g = GroupCount(groups);
+    for (int i = 0; i < g; ++i) {
+        ZeroAfter(groups[i].Pieces, kPiecesPerGroup, GroupPieceCount(groups[i]));
+        std::memset(groups[i].Padding, 0, sizeof groups[i].Padding);
+    }
+    std::memset(static_cast<void *>(groups.data() + g), 0, (kGroupsPerDocument - g) * sizeof(TElementGroup));
+}
+
+int SkippedElements(const TElementList &list, int n)
+{
+    int skipped = 0;
+    for (int i = 0; i < n; ++i)
+        skipped += list[i].SkipMark != 0 ? 1 : 0;
+    return skipped;
+}
+
+TDatabaseHeader MakeHeader(bool universal, const TElementList &list, const TElementGroups &groups,
+                           const std::string &customer, const std::string &address,
+                           const std::string &telephone)
+{
+    TDatabaseHeader header;
+    std::memset(&header, 0, sizeof header);
+    header.Version.assign(kWrittenVersion);
+    header.FileType.assign(universal ? kTypeUniversal : kTypeTabular);
+    header.Revision.assign(kWrittenRevision);
+    header.BodyFormat = kWrittenBodyFormat;
+    const int n = ElementCount(list);
+    header.GroupsStored = static_cast<std::uint16_t>(GroupCount(groups));
+    header.ElementsStored = static_cast<std::uint16_t>(n - SkippedElements(list, n));
+    header.Customer.assign(customer);
+    header.Address.assign(address);
+    header.Telephone.assign(telephone);
+    return header;
+}
+
+template <typename T>
+void Append(std::vector<char> &bytes, const T &record)
+{
+    const char *p = reinterpret_cast<const char *>(&record);
+    bytes.insert(bytes.end(), p, p + sizeof record);
+}
+
+// The whole file is assembled in memory and handed to the writer in one piece.
+std::vector<char> FileImage(bool universal, const TDatabaseHeader &header, const TElementList &list,
+                            const TElementGroups &groups)
+{
+    std::vector<char> bytes;
+    bytes.reserve(sizeof header + sizeof list + sizeof groups);
+    Append(bytes, header);
+    const int n = ElementCount(list);
+    for (int i = 0; i < n; ++i) {
+        if (universal)
+            Append(bytes, MakeUniversalRecord(list[i]));
+        else if (list[i].SkipMark == 0)
+            Append(bytes, list[i]);
+    }
+    if (!universal) {
+        for (int i = 0; i < header.GroupsStored; ++i)
+            Append(bytes, groups[i]);
+    }
+    return bytes;
+}
+
+} // namespace
+
+bool IsUniversalFileName(const std::string &name)
+{
+    constexpr std::string_view suffix = ".tun";
+    if (name.size() < suffix.size())
+        return false;
+    const std::string_view tail = std::string_view(name).substr(name.size() - suffix.size());
+    for (std::size_t i = 0; i < suffix.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(tail[i])) != suffix[i])
+            return false;
+    }
+    return true;
+}
+
+int ReadDatabaseFile(const std::string &name, TElementList &list, TElementGroups &groups,
+                     TDatabaseHeader &header)
+{
+    const bool universal = IsUniversalFileName(name);
+    const InputFile file = OpenForReading(name);
+    if (!file)
+        return rcFileNotFound;
+    ClearList(list);
+    ClearGroups(groups);
+
+    TDatabaseHeader read;
+    if (ReadRecord(file.get(), &read, sizeof read) != ReadResult::Full)
+        return rcHeaderCorrupted;
+    header = read;
+    if (!Equals(header.FileType, universal ? kTypeUniversal : kTypeTabular))
+        return rcHeaderCorrupted;
+
+    const int result = universal
+        ? ReadUntilEnd<TUniversalRecord>(file.get(), list, ConvertUniversalRecord)
+        : ReadTabularBody(file.get(), header, list, groups);
+    DropTrailingSlots(list, groups);
+    return result;
+}
+
+int WriteDatabaseFile(const std::string &name, const TElementList &list, const TElementGroups &groups,
+                      const std::string &customer, const std::string &address, const std::string &telephone)
+{
+    const bool universal = IsUniversalFileName(name);
+    const TDatabaseHeader header = MakeHeader(universal, list, groups, customer, address, telephone);
+    const std::vector<char> bytes = FileImage(universal, header, list, groups);
+
+    AtomicFileWriter writer(name);
+    if (writer.Open() != rcOK)
+        return rcFileAccessError;
+    if (!writer.Write(bytes.data(), bytes.size()))
+        return rcDiscFull;
+    return writer.Commit() == rcOK ? rcOK : rcUnexpectedError;
+}
