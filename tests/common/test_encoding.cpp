@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace {
@@ -19,6 +20,8 @@ const CharCase kChars[] = {
     {0xA0, "\u00A0"}, {0xA3, "Ł"}, {0xB0, "°"}, {0xD7, "×"}, {0xDF, "ß"},
     {0xFF, "˙"},
 };
+
+void PrintTo(const CharCase &c, std::ostream *os) { *os << "0x" << std::hex << int(c.byte); }
 
 class EncodingChar : public ::testing::TestWithParam<CharCase> {};
 
