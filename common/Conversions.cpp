@@ -69,6 +69,7 @@ std::string IntToText(std::int32_t n)
 
 std::string FloatToFixed(std::uint8_t width, std::uint8_t decimals, double x)
 {
+    // Only a computation gone wrong produces these; show them as printf would.
     if (!std::isfinite(x))
         return PadLeft(std::isnan(x) ? "nan" : (x < 0 ? "-inf" : "inf"), width, ' ');
 
