@@ -1,0 +1,438 @@
+// mvtool settings: the settings record "Setup.Dat" shown as an INI text, and
+// built again from one. Every named field of the record has one key; the
+// bytes without a name are zero or come from a base record.
+
+#include "tools/Commands.h"
+#include "tools/NumberText.h"
+
+#include "common/AtomicFile.h"
+#include "common/Encoding.h"
+#include "common/FileUtils.h"
+#include "common/ResultCodes.h"
+#include "common/Settings.h"
+
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// ---- show ----------------------------------------------------------------
+
+// The five bytes the code page leaves unassigned decode to C1 controls.
+bool IsControlByte(unsigned char b)
+{
+    return b < 0x20 || b == 0x7F || b == 0x81 || b == 0x83 || b == 0x88 || b == 0x90 || b == 0x98;
+}
+
+// A Windows-1250 text as a double-quoted INI value that QSettings reads back
+// to the same bytes: quote and backslash escaped, control characters as octal
+// escapes (a digit right after one is escaped too, as octal escapes run on),
+// and a leading '@' doubled, which QSettings would take for a type tag.
+std::string QuotedText(const std::string &bytes)
+{
+    std::string out = "\"";
+    if (!bytes.empty() && bytes[0] == '@')
+        out += '@';
+    bool afterOctal = false;
+    for (const char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        const bool digitAfterOctal = afterOctal && b >= '0' && b <= '7';
+        if (IsControlByte(b) || digitAfterOctal) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\%03o", b);
+            out += escape;
+            afterOctal = true;
+            continue;
+        }
+        afterOctal = false;
+        if (ch == '"' || ch == '\\')
+            out += '\\';
+        out += Win1250ToUtf8(std::string_view(&ch, 1));
+    }
+    return out + "\"";
+}
+
+std::string ColourText(std::int64_t value)
+{
+    // A value beyond plain RGB (a system colour) is shown as it is; make refuses it.
+    if (value > 0xFFFFFF)
+        return std::to_string(value);
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", unsigned(value & 0xFF), unsigned((value >> 8) & 0xFF),
+                  unsigned((value >> 16) & 0xFF));
+    return text;
+}
+
+std::string ValueText(const TSettings &settings, const TSettingsField &field)
+{
+    switch (field.Kind) {
+    case SettingsFieldKind::Text:
+        return QuotedText(settings.shortString(field.Offset, field.Capacity));
+    case SettingsFieldKind::Double:
+        return FormatNumber(settings.get<double>(field.Offset));
+    case SettingsFieldKind::Colour:
+        return ColourText(GetIntegerField(settings, field));
+    case SettingsFieldKind::ColumnWidths: {
+        std::string text;
+        for (int column = 1; column <= kGridColumns; ++column)
+            text += (column > 1 ? ", " : "") + std::to_string(GetIntegerField(settings, field, column));
+        return text;
+    }
+    case SettingsFieldKind::Flag:
+    case SettingsFieldKind::Byte:
+    case SettingsFieldKind::UInt16:
+    case SettingsFieldKind::Int32:
+        break;
+    }
+    return std::to_string(GetIntegerField(settings, field));
+}
+
+int Show(const Arguments &args)
+{
+    if (args.size() != 1)
+        return UsageError();
+    TSettings settings;
+    const int rc = ReadSettingsRecord(args[0], settings.data());
+    if (rc != rcOK) {
+        std::cerr << "mvtool: cannot read " << args[0] << ": " << ResultText(rc) << "\n";
+        return 1;
+    }
+    std::cout << "; MvInput settings record (Setup.Dat).\n"
+                 "; Build the record from this text with\n"
+                 ";   mvtool settings make THIS.ini Setup.Dat [--base OLD.Dat]\n"
+                 "; A key left out keeps the value of the --base record (zero without one).\n"
+                 "; Texts stand in double quotes; a line starting with ';' is a comment.\n";
+    std::string section;
+    for (const TSettingsField &field : SettingsFields()) {
+        if (section != field.Section) {
+            section = field.Section;
+            std::cout << "\n[" << section << "]\n";
+        }
+        std::cout << "; " << field.Meaning << "\n" << field.Key << " = " << ValueText(settings, field) << "\n";
+    }
+    return 0;
+}
+
+// ---- make ----------------------------------------------------------------
+
+// Collects the refusals, each naming the line it concerns.
+class Problems {
+public:
+    explicit Problems(std::string fileName) : m_fileName(std::move(fileName)) {}
+    void add(int line, const std::string &text)
+    {
+        m_lines.push_back(m_fileName + ", line " + std::to_string(line) + ": " + text);
+    }
+    bool empty() const { return m_lines.empty(); }
+    void print() const
+    {
+        for (const std::string &line : m_lines)
+            std::cerr << "mvtool: " << line << "\n";
+    }
+
+private:
+    std::string m_fileName;
+    std::vector<std::string> m_lines;
+};
+
+struct KeyLine {
+    const TSettingsField *Field;
+    int Line;
+};
+
+// Where the value of a key line ends: at a ';' outside double quotes. Sets
+// `unclosed` when a double quote is left open, which QSettings would let run
+// on into the following lines.
+std::string_view ValuePart(std::string_view text, bool &unclosed)
+{
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (quoted && text[i] == '\\')
+            ++i;
+        else if (text[i] == '"')
+            quoted = !quoted;
+        else if (!quoted && text[i] == ';')
+            return TrimSpaces(text.substr(0, i));
+    }
+    unclosed = quoted;
+    return TrimSpaces(text);
+}
+
+// QSettings quietly skips lines it cannot read, takes the last of repeated
+// keys and continues a value on the next line after a trailing backslash; this
+// scan refuses all of these and finds the line of every key.
+std::vector<KeyLine> ScanLines(const std::string &text, Problems &problems)
+{
+    std::vector<KeyLine> keys;
+    std::istringstream in(text);
+    std::string line;
+    std::string section;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (number == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0)
+            line.erase(0, 3);
+        const std::string_view trimmed = TrimSpaces(std::string_view(line).substr(0, line.find_last_not_of('\r') + 1));
+        if (trimmed.empty() || trimmed[0] == ';')
+            continue;
+        if (trimmed[0] == '[') {
+            const std::size_t close = trimmed.find(']');
+            const std::string_view rest = close == std::string_view::npos ? "" : TrimSpaces(trimmed.substr(close + 1));
+            if (close == std::string_view::npos || (!rest.empty() && rest[0] != ';'))
+                problems.add(number, "a section line must read [name]");
+            else
+                section = std::string(TrimSpaces(trimmed.substr(1, close - 1)));
+            continue;
+        }
+        const std::size_t equals = trimmed.find('=');
+        if (equals == std::string_view::npos) {
+            problems.add(number, "expected key = value (comments start with ';')");
+            continue;
+        }
+        const std::string key(TrimSpaces(trimmed.substr(0, equals)));
+        bool unclosed = false;
+        const std::string_view value = ValuePart(trimmed.substr(equals + 1), unclosed);
+        const TSettingsField *field = FindSettingsField(section, key);
+        if (!field) {
+            problems.add(number, "unknown key \"" + key + "\"" + (section.empty() ? " outside any section" : " in [" + section + "]"));
+            continue;
+        }
+        if (unclosed) {
+            problems.add(number, "a double quote is not closed");
+            continue;
+        }
+        if (!value.empty() && value.back() == '\\') {
+            problems.add(number, "a value must end on its own line");
+            continue;
+        }
+        bool repeated = false;
+        for (const KeyLine &earlier : keys) {
+            if (earlier.Field == field) {
+                problems.add(number, "\"" + key + "\" was already given on line " + std::to_string(earlier.Line));
+                repeated = true;
+            }
+        }
+        if (!repeated)
+            keys.push_back({field, number});
+    }
+    return keys;
+}
+
+std::string RangeText(const TSettingsField &field)
+{
+    return std::to_string(static_cast<std::int64_t>(field.Minimum)) + ".."
+        + std::to_string(static_cast<std::int64_t>(field.Maximum));
+}
+
+// One plain value: QSettings turns an unquoted comma into a list and reads a
+// leading '@' as a type tag.
+std::optional<std::string> SingleValue(const QVariant &value, int line, Problems &problems)
+{
+    if (value.typeId() == QMetaType::QStringList) {
+        problems.add(line, "one value expected; a text with commas goes in double quotes");
+        return std::nullopt;
+    }
+    if (value.typeId() != QMetaType::QString) {
+        problems.add(line, "a value may not start with '@' (write \"@@\" for a plain @)");
+        return std::nullopt;
+    }
+    return value.toString().toStdString();
+}
+
+std::optional<std::int64_t> IntegerInRange(const std::string &text, const TSettingsField &field, int line,
+                                           Problems &problems)
+{
+    const std::optional<std::int64_t> value = ParseInteger(text);
+    if (!value) {
+        problems.add(line, "\"" + text + "\" is not a whole number");
+        return std::nullopt;
+    }
+    if (*value < field.Minimum || *value > field.Maximum) {
+        problems.add(line, std::to_string(*value) + " is out of range " + RangeText(field));
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<std::int64_t> ColourValue(const std::string &text, int line, Problems &problems)
+{
+    const std::string_view trimmed = TrimSpaces(text);
+    std::uint32_t rgb = 0;
+    const bool hex = trimmed.size() == 7 && trimmed[0] == '#'
+        && trimmed.find_first_not_of("0123456789abcdefABCDEF", 1) == std::string_view::npos;
+    if (!hex || std::from_chars(trimmed.data() + 1, trimmed.data() + 7, rgb, 16).ec != std::errc()) {
+        problems.add(line, "\"" + text + "\" is not a colour #RRGGBB");
+        return std::nullopt;
+    }
+    // Windows keeps red in the low byte.
+    return std::int64_t((rgb >> 16) & 0xFF) | (std::int64_t((rgb >> 8) & 0xFF) << 8) | (std::int64_t(rgb & 0xFF) << 16);
+}
+
+// A field keeps its bytes when the text gives the value it already has, so a
+// flag stored as 2 or a text with bytes after its end survives show and make.
+void ApplyInteger(TSettings &settings, const TSettingsField &field, std::int64_t value, int column = 1)
+{
+    if (GetIntegerField(settings, field, column) != value)
+        SetIntegerField(settings, field, value, column);
+}
+
+void ApplyValue(TSettings &settings, const TSettingsField &field, const QVariant &value, int line,
+                Problems &problems)
+{
+    if (field.Kind == SettingsFieldKind::ColumnWidths) {
+        const QStringList widths = value.toStringList();
+        if (widths.size() != kGridColumns) {
+            problems.add(line, std::to_string(kGridColumns) + " column widths expected, found "
+                                   + std::to_string(widths.size()));
+            return;
+        }
+        for (int column = 1; column <= kGridColumns; ++column) {
+            if (const auto width = IntegerInRange(widths[column - 1].toStdString(), field, line, problems))
+                ApplyInteger(settings, field, *width, column);
+        }
+        return;
+    }
+    const std::optional<std::string> text = SingleValue(value, line, problems);
+    if (!text)
+        return;
+    switch (field.Kind) {
+    case SettingsFieldKind::Text: {
+        std::string bytes;
+        if (!Utf8ToWin1250(*text, bytes)) {
+            problems.add(line, "the text holds a character that Windows-1250 cannot store");
+        } else if (bytes.size() > field.Capacity) {
+            problems.add(line, "the text has " + std::to_string(bytes.size()) + " characters, at most "
+                                   + std::to_string(field.Capacity) + " fit");
+        } else if (settings.shortString(field.Offset, field.Capacity) != bytes) {
+            settings.setShortString(field.Offset, field.Capacity, bytes);
+        }
+        return;
+    }
+    case SettingsFieldKind::Double: {
+        const std::optional<double> number = ParseNumber(*text);
+        if (!number)
+            problems.add(line, "\"" + *text + "\" is not a number");
+        else if (*number < field.Minimum || *number > field.Maximum)
+            problems.add(line, *text + " is out of range 0.." + FormatNumber(field.Maximum));
+        else if (settings.get<double>(field.Offset) != *number)
+            settings.set(field.Offset, *number);
+        return;
+    }
+    case SettingsFieldKind::Colour:
+        if (const auto colour = ColourValue(*text, line, problems))
+            ApplyInteger(settings, field, *colour);
+        return;
+    case SettingsFieldKind::Flag:
+    case SettingsFieldKind::Byte:
+    case SettingsFieldKind::UInt16:
+    case SettingsFieldKind::Int32:
+        if (const auto number = IntegerInRange(*text, field, line, problems))
+            ApplyInteger(settings, field, *number);
+        return;
+    case SettingsFieldKind::ColumnWidths:
+        break;
+    }
+}
+
+bool ReadText(const std::string &name, std::string &text)
+{
+    std::ifstream in(name, std::ios::binary);
+    if (!in)
+        return false;
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+int WriteRecord(const std::string &name, const TSettings &settings)
+{
+    AtomicFileWriter writer(name);
+    int rc = writer.Open();
+    if (rc == rcOK && !writer.Write(settings.bytes().data(), TSettings::Size))
+        rc = rcDiscFull;
+    if (rc == rcOK)
+        rc = writer.Commit();
+    return rc;
+}
+
+int Make(const Arguments &args)
+{
+    std::vector<std::string> names;
+    std::string base;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--base" && i + 1 < args.size())
+            base = args[++i];
+        else
+            names.push_back(args[i]);
+    }
+    if (names.size() != 2)
+        return UsageError();
+    const std::string &iniName = names[0];
+    const std::string &outName = names[1];
+
+    TSettings settings;
+    if (!base.empty()) {
+        const int rc = ReadSettingsRecord(base, settings.data());
+        if (rc != rcOK) {
+            std::cerr << "mvtool: cannot read the base record " << base << ": " << ResultText(rc) << "\n";
+            return 1;
+        }
+    }
+    std::string text;
+    if (!ReadText(iniName, text)) {
+        std::cerr << "mvtool: cannot read " << iniName << "\n";
+        return 1;
+    }
+
+    Problems problems(iniName);
+    const std::vector<KeyLine> keys = ScanLines(text, problems);
+    const QSettings ini(QString::fromStdString(iniName), QSettings::IniFormat);
+    if (ini.status() != QSettings::NoError) {
+        std::cerr << "mvtool: " << iniName << " cannot be read as an INI text\n";
+        return 1;
+    }
+    for (const KeyLine &key : keys) {
+        const QVariant value = ini.value(QString::fromUtf8(key.Field->Section) + QLatin1Char('/')
+                                         + QString::fromUtf8(key.Field->Key));
+        if (!value.isValid())
+            problems.add(key.Line, "the value cannot be read");
+        else
+            ApplyValue(settings, *key.Field, value, key.Line, problems);
+    }
+    if (!problems.empty()) {
+        problems.print();
+        std::cerr << "mvtool: nothing written\n";
+        return 1;
+    }
+
+    const int rc = WriteRecord(outName, settings);
+    if (rc != rcOK) {
+        std::cerr << "mvtool: cannot write " << outName << ": " << ResultText(rc) << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int RunSettings(const Arguments &args)
+{
+    if (args.empty())
+        return UsageError();
+    const Arguments rest(args.begin() + 1, args.end());
+    if (args[0] == "show")
+        return Show(rest);
+    if (args[0] == "make")
+        return Make(rest);
+    return UsageError();
+}
