@@ -1,0 +1,15 @@
+#pragma once
+// The desktop's own boxes and dialogs behind the Platform interface. Every box is
+// modal and parented to the active window; nothing here keeps state between calls.
+
+#include "platform/Platform.h"
+
+class QtPlatform : public Platform {
+public:
+    Answer MessageBox(Icon icon, Buttons buttons, const QString &text) override;
+    QString InputBox(const QString &title, const QString &prompt, const QString &text) override;
+    FileChoice OpenDialog(const FileDialog &dialog) override;
+    FileChoice SaveDialog(const FileDialog &dialog) override;
+    std::optional<QColor> ColourDialog(const QColor &initial) override;
+    void ProcessEvents() override;
+};
