@@ -1,0 +1,173 @@
+// Figures for the core: database files against plain reads and writes of the
+// same bytes, and the list algorithms on a full list of 800 elements.
+
+#include "common/DatabaseFile.h"
+#include "common/ListAlgorithms.h"
+#include "common/ResultCodes.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// A full list with varied sizes, grain and labels; `kinds` distinct elements repeat.
+TElementList SampleList(int kinds)
+{
+    TElementList list;
+    ClearList(list);
+    for (int i = 0; i < kMaxElements; ++i) {
+        const int k = (i * 7919) % kinds;
+        TElement &e = list[i];
+        e.Length = 200 + (k * 37) % 2600;
+        e.Width = 100 + (k * 53) % 1900;
+        e.Grain = static_cast<std::uint8_t>(k % 3 == 0);
+        e.LengthBanding = static_cast<std::uint8_t>(k % 6);
+        e.Count = static_cast<std::uint16_t>(1 + i % 9);
+        e.Label.assign("EL" + std::to_string(k));
+    }
+    return list;
+}
+
+class ScratchDir {
+public:
+    ScratchDir()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "mvbench-XXXXXX").string();
+        if (mkdtemp(pattern.data()))
+            m_path = pattern;
+    }
+    ~ScratchDir()
+    {
+        std::error_code ignored;
+        if (!m_path.empty())
+            std::filesystem::remove_all(m_path, ignored);
+    }
+    std::string file(const std::string &name) const { return m_path + "/" + name; }
+    bool ok() const { return !m_path.empty(); }
+
+private:
+    std::string m_path;
+};
+
+// One saved full database; the raw runs use exactly its bytes.
+struct SavedDatabase {
+    ScratchDir dir;
+    std::string name = dir.file("full.tab");
+    TElementList list = SampleList(kMaxElements);
+    TElementGroups groups;
+    std::vector<char> bytes;
+
+    SavedDatabase()
+    {
+        ClearGroups(groups);
+        if (WriteDatabaseFile(name, list, groups, "Kupac", "Adresa", "Telefon") != rcOK)
+            return;
+        bytes.resize(std::filesystem::file_size(name));
+        const int fd = open(name.c_str(), O_RDONLY);
+        if (fd >= 0 && read(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
+            bytes.clear();
+        if (fd >= 0)
+            close(fd);
+    }
+};
+
+bool RawWrite(const std::string &name, const std::vector<char> &bytes, bool sync)
+{
+    const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0)
+        return false;
+    bool ok = write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+    if (sync)
+        ok = ok && fsync(fd) == 0;
+    return close(fd) == 0 && ok;
+}
+
+void BM_ReadDatabaseFile(benchmark::State &state)
+{
+    SavedDatabase db;
+    TElementList list;
+    TElementGroups groups;
+    TDatabaseHeader header;
+    for (auto _ : state) {
+        ClearGroups(groups);
+        if (ReadDatabaseFile(db.name, list, groups, header) != rcOK)
+            state.SkipWithError("read failed");
+        benchmark::DoNotOptimize(list);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * db.bytes.size()));
+}
+BENCHMARK(BM_ReadDatabaseFile);
+
+void BM_RawRead(benchmark::State &state)
+{
+    SavedDatabase db;
+    std::vector<char> buffer(db.bytes.size());
+    for (auto _ : state) {
+        const int fd = open(db.name.c_str(), O_RDONLY);
+        if (fd < 0 || read(fd, buffer.data(), buffer.size()) != static_cast<ssize_t>(buffer.size()))
+            state.SkipWithError("raw read failed");
+        if (fd >= 0)
+            close(fd);
+        benchmark::DoNotOptimize(buffer.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * buffer.size()));
+}
+BENCHMARK(BM_RawRead);
+
+// Temporary file, fsync, rename and directory sync: the price of never losing the old file.
+void BM_WriteDatabaseFile(benchmark::State &state)
+{
+    SavedDatabase db;
+    for (auto _ : state) {
+        if (WriteDatabaseFile(db.name, db.list, db.groups, "Kupac", "Adresa", "Telefon") != rcOK)
+            state.SkipWithError("write failed");
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * db.bytes.size()));
+}
+BENCHMARK(BM_WriteDatabaseFile)->UseRealTime();
+
+void BM_RawWrite(benchmark::State &state)
+{
+    SavedDatabase db;
+    const bool sync = state.range(0) != 0;
+    for (auto _ : state) {
+        if (!RawWrite(db.name, db.bytes, sync))
+            state.SkipWithError("raw write failed");
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * db.bytes.size()));
+}
+BENCHMARK(BM_RawWrite)->ArgName("fsync")->Arg(0)->Arg(1)->UseRealTime();
+
+void BM_SortByLength(benchmark::State &state)
+{
+    const TElementList original = SampleList(kMaxElements);
+    TElementList list;
+    for (auto _ : state) {
+        list = original;
+        SortByLength(list);
+        benchmark::DoNotOptimize(list);
+    }
+}
+BENCHMARK(BM_SortByLength);
+
+// kinds = 800: nothing merges, every element is compared with all kept so far.
+void BM_MergeSameElements(benchmark::State &state)
+{
+    const TElementList original = SampleList(static_cast<int>(state.range(0)));
+    TElementList list;
+    for (auto _ : state) {
+        list = original;
+        MergeSameElements(list);
+        benchmark::DoNotOptimize(list);
+    }
+}
+BENCHMARK(BM_MergeSameElements)->ArgName("kinds")->Arg(50)->Arg(800);
+
+} // namespace
