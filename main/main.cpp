@@ -1,0 +1,21 @@
+// The program: the main window on the desktop, until it closes.
+
+#include "main/MAIN.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("MvInput"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Morvena"));
+    QtPlatform desktop;
+    std::unique_ptr<TForm1> window = TForm1::Start(desktop);
+    if (!window)
+        return EXIT_FAILURE; // no settings: the error has been shown
+    window->show();
+    return app.exec();
+}

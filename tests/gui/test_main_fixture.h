@@ -1,0 +1,32 @@
+#pragma once
+// A program directory in a temporary folder, the scripted desktop, and the main
+// window started from that directory. The window goes before the desktop, so
+// every box it shows on the way out is still answered.
+
+#include "common/Settings.h"
+#include "main/MAIN.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+// A settings record with the fields the main window reads set to plain values.
+TSettings TestSettings();
+std::string Bytes(const TSettings &settings);
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void WriteSettings(const TSettings &settings) { WriteAll(dir.file(kSettingsFileName), Bytes(settings)); }
+    // Starts the window from `dir`; fails the test when the start is refused.
+    TForm1 &StartWindow();
+    // Starts, shows and activates the window.
+    TForm1 &ShowWindow();
+    std::string Path(const std::string &name) const { return dir.file(name); }
+
+    TempDir dir;
+    ScriptedPlatform desktop;
+    std::unique_ptr<TForm1> window;
+};
