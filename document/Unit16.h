@@ -1,20 +1,30 @@
 #pragma once
-// The document window: one cutting list with its customer, material and groups.
+// The document window: one element database with its customer, material and
+// groups, shown on three pages. Created by the main window (an MDI child that
+// deletes itself on close); it reaches the program state, the desktop boxes and
+// the shared grid menu through its DocumentHost, which must outlive it.
 
 #include "common/Element.h"
 
 #include <QMdiSubWindow>
 
+#include <memory>
 #include <string>
 #include <utility>
 
 class DocumentHost;
+class ElementTableModel;
 class QCheckBox;
 class QComboBox;
+class QFrame;
+class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QTabWidget;
 class QTableView;
+class QTableWidget;
+class UnitLabel;
 
 class TForm16 : public QMdiSubWindow {
     Q_OBJECT
@@ -26,46 +36,100 @@ public:
     TElementGroups Groups{};
     int MaterialIndex = 0;
 
+    // Components keep the names of the form.
     QTabWidget *Pages1 = nullptr;
-    QTableView *SG1 = nullptr;
+    QWidget *TabSheet1 = nullptr;
+    QWidget *TabSheet2 = nullptr;
+    QWidget *TabSheet3 = nullptr;
+    QFrame *Panel1 = nullptr;
+    QFrame *Panel2 = nullptr;
+    QFrame *Panel3 = nullptr;
+    QFrame *Panel4 = nullptr;
     QComboBox *ComboBox1 = nullptr;
+    QTableView *SG1 = nullptr;
+    QTableWidget *SG2 = nullptr;
     QLineEdit *Edit1 = nullptr;
     QLineEdit *Edit5 = nullptr;
     QLineEdit *Edit6 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QCheckBox *CheckBox1 = nullptr;
+    UnitLabel *PaintBox1 = nullptr;
+    QListWidget *ListBox1 = nullptr;
+    QPushButton *Button1 = nullptr;
+    QPushButton *Button2 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
     QLineEdit *Edit2 = nullptr;
     QLineEdit *Edit3 = nullptr;
     QLineEdit *Edit4 = nullptr;
-    QCheckBox *CheckBox1 = nullptr;
-    QListWidget *ListBox1 = nullptr;
 
     void ShowElements();
     void SortElements();
     void ShowGroups();
+    // Returns every grouped piece to the list; when the list cannot take them
+    // all, the groups stay as they are (no piece is ever dropped).
     void UngroupAll();
     void ApplyColours();
     void SaveLayout();
     void RestoreLayout();
     void ShowGroupPanel();
+    // Dissolves the groups first; the panel stays when they could not be dissolved.
     void HideGroupPanel();
     void FillMaterials();
     void ComboBox1Change();
+    void ShowGrainBox(bool flag);
     void FormActivate();
+    void AddFromEntryRow();
 
     QString Title() const;
     void SetTitle(const QString &title);
 
-    // A customer field's text as the Windows-1250 bytes the database file stores.
+    // A customer field (Edit2, Edit3, Edit4) as the Windows-1250 bytes the file
+    // stores, and back. The fields refuse characters Windows-1250 cannot hold.
     static std::string CustomerBytes(const QLineEdit *edit);
+    static void SetCustomerBytes(QLineEdit *edit, const std::string &bytes);
 
     // Current grid row - 1; 0 when no element row is current.
     int CurrentElement() const;
-    // First and last element of the selected rows (row r shows element r - 1).
+    // First and last element of the selected rows T..B, as T - 1 and B - 1.
     std::pair<int, int> SelectedElementRange() const;
     void DeleteSelectedElements();
 
-    // Remembers the document as saved; closing asks only when it differs from this.
+    // Remembers the document as saved; closing asks when it differs from this.
     void MarkSaved();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    struct Snapshot;
+
+    void BuildElementsPage();
+    void BuildEntryRow();
+    void BuildGroupPanel();
+    void BuildCustomerPage();
+    void BuildStatisticsPage();
+    void FormCreate();
+    bool FormCloseQuery();
+    void FormClose();
+    bool DiffersFromSaved() const;
+
+    void TabSheet1Resize();
+    void TabSheet2Resize();
+    void Panel3Resize();
+    bool EntryRowKeyPress(QObject *watched, int key);
+    void SG1KeyUp(const QKeyEvent &event);
+    void SG1ContextMenu(const QPoint &position);
+    void ComboBox1DrawItem(QPainter &painter, int index, const QRect &rect) const;
+    void PaintBox1DblClick();
+    void SetCurrentRow(int row);
+
     DocumentHost &m_host;
+    ElementTableModel *m_model = nullptr;
+    std::unique_ptr<Snapshot> m_saved;
+    bool m_layoutRestored = false;
 };

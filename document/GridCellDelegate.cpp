@@ -1,0 +1,57 @@
+#include "document/GridCellDelegate.h"
+
+#include "document/GridSelection.h"
+#include "main/ProgramState.h"
+#include "platform/Colours.h"
+
+#include <QAbstractItemView>
+#include <QPainter>
+
+namespace {
+
+constexpr int kLeftTextMargin = 2;
+
+} // namespace
+
+QPoint CentredTextOrigin(const QRect &rect, int textWidth, int textHeight)
+{
+    // QRect::right() is the last pixel; the grid's arithmetic uses the edge after it.
+    const int right = rect.left() + rect.width();
+    const int bottom = rect.top() + rect.height();
+    return QPoint((rect.left() + right) / 2 - textWidth / 2, (rect.top() + bottom) / 2 - textHeight / 2);
+}
+
+GridCellDelegate::GridCellDelegate(const ProgramState &state, int leftAlignedColumn, QAbstractItemView *view)
+    : QStyledItemDelegate(view), m_state(state), m_leftAlignedColumn(leftAlignedColumn), m_view(view)
+{
+}
+
+void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    const bool selected = SelectedRowRange(*m_view).Contains(index.row());
+    const QColor background = selected ? ColourFromWindows(m_state.Settings.SelectedBackColour())
+                                       : m_view->palette().color(QPalette::Base);
+    const QColor text = selected ? ColourFromWindows(m_state.Settings.SelectedTextColour()) : QColor(Qt::black);
+    const QRect cell = option.rect;
+
+    painter->save();
+    painter->setClipRect(cell);
+    painter->fillRect(cell, background);
+    painter->setPen(QPen(Qt::black, 1));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(cell.adjusted(0, 0, -1, -1));
+
+    if (index.row() >= 2) {
+        QFont font = option.font;
+        font.setBold(false);
+        painter->setFont(font);
+        painter->setPen(text);
+        const QString value = index.data(Qt::DisplayRole).toString();
+        const QFontMetrics metrics(font);
+        QPoint origin = CentredTextOrigin(cell, metrics.horizontalAdvance(value), metrics.height());
+        if (index.column() == m_leftAlignedColumn)
+            origin.setX(cell.left() + kLeftTextMargin);
+        painter->drawText(origin.x(), origin.y() + metrics.ascent(), value);
+    }
+    painter->restore();
+}

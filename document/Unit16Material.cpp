@@ -1,0 +1,111 @@
+// The document window's material selector and unit-of-measure label.
+
+#include "document/Unit16.h"
+
+#include "common/Conversions.h"
+#include "common/Encoding.h"
+#include "document/DocumentHost.h"
+#include "document/MaterialComboBox.h"
+#include "document/MaterialItems.h"
+#include "document/UnitLabel.h"
+#include "platform/Colours.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QPainter>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+const QColor kUsedUpBackground(252, 220, 215);
+const QColor kUsedUpText(105, 105, 105);
+constexpr int kItemTextLeft = 5;
+
+// A board dimension less the trim, kept inside 32 bits whatever the files hold.
+std::int32_t Usable(std::int32_t dimension, std::int32_t trim)
+{
+    const std::int64_t usable = std::int64_t(dimension) - trim;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        usable, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+} // namespace
+
+void TForm16::FillMaterials()
+{
+    const ProgramState &state = m_host.State();
+    const int n = BoardTypeCount(state.BoardTypes);
+    ComboBox1->clear();
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPixelSize(11);
+    font.setBold(false);
+    font.setItalic(false);
+    ComboBox1->setFont(font);
+    for (int b = 0; b < n; ++b) {
+        const TBoardType &board = state.BoardTypes[static_cast<std::size_t>(b)];
+        const std::string text = MaterialItemText(board, state.Settings.MaterialListLayout());
+        ComboBox1->addItem(QString::fromStdString(Win1250ToUtf8(text)));
+    }
+    const int remembered = int(state.Settings.RememberedMaterial()) - 2;
+    ComboBox1->setCurrentIndex(remembered >= 0 && remembered < n ? remembered : -1);
+}
+
+void TForm16::ComboBox1Change()
+{
+    MaterialIndex = ComboBox1->currentIndex() + 1;
+    ComboBox1->update();
+    if (MaterialIndex <= 0)
+        return;
+    ProgramState &state = m_host.State();
+    TSettings &settings = state.Settings;
+    settings.SetRememberedMaterial(static_cast<std::uint16_t>(MaterialIndex + 1));
+    const TBoardType &board = state.BoardTypes[static_cast<std::size_t>(MaterialIndex - 1)];
+    settings.SetMaterialName(board.Name.str());
+    settings.SetBoardLength(board.Length);
+    settings.SetBoardWidth(board.Width);
+    settings.SetUsableBoardLength(Usable(board.Length, settings.Trim()));
+    settings.SetUsableBoardWidth(Usable(board.Width, settings.Trim()));
+    settings.SetPricePerM2(board.PricePerM2);
+    settings.SetDefaultGrain(board.Grain != 0);
+    ShowGrainBox(settings.DefaultGrain());
+}
+
+void TForm16::ShowGrainBox(bool flag)
+{
+    CheckBox1->setVisible(flag);
+    CheckBox1->setChecked(flag);
+}
+
+void TForm16::ComboBox1DrawItem(QPainter &painter, int index, const QRect &rect) const
+{
+    const ProgramState &state = m_host.State();
+    if (index < 0 || index >= kMaxBoardTypes)
+        return;
+    const auto *combo = static_cast<const MaterialComboBox *>(ComboBox1);
+    const bool current = index + 1 == MaterialIndex && !combo->DroppedDown();
+    const bool usedUp = IsMaterialUsedUp(state.BoardTypes[static_cast<std::size_t>(index)]);
+    QColor background = usedUp ? kUsedUpBackground : ComboBox1->palette().color(QPalette::Base);
+    QColor text = usedUp ? kUsedUpText : QColor(Qt::black);
+    if (current) {
+        background = ColourFromWindows(state.Settings.SelectedBackColour());
+        text = ColourFromWindows(state.Settings.SelectedTextColour());
+    }
+    painter.fillRect(rect, background);
+    painter.setPen(text);
+    const QFontMetrics metrics(painter.font());
+    const int bottom = rect.top() + rect.height();
+    const int top = (rect.top() + bottom) / 2 - metrics.height() / 2;
+    painter.drawText(rect.left() + kItemTextLeft, top + metrics.ascent(), ComboBox1->itemText(index));
+}
+
+void TForm16::PaintBox1DblClick()
+{
+    ProgramState &state = m_host.State();
+    const std::int32_t unit = state.Settings.Unit() == UnitMm ? UnitCm : UnitMm;
+    state.Settings.SetUnit(unit);
+    state.UnitFactor = UnitFactorOf(unit);
+    m_host.RefreshDocuments();
+    PaintBox1->update();
+}

@@ -1,0 +1,79 @@
+#include "document/UnitLabel.h"
+
+#include "common/Conversions.h"
+#include "main/ProgramState.h"
+#include "platform/Colours.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr int kSmallestPointSize = 6;
+constexpr int kLargestPointSize = 20;
+constexpr int kRightMargin = 5;
+
+} // namespace
+
+QString UnitLabelText(std::int32_t unit)
+{
+    switch (unit) {
+    case UnitMm:
+        return QStringLiteral("mm");
+    case UnitCm:
+        return QStringLiteral("cm");
+    case UnitM:
+        return QStringLiteral("m");
+    default:
+        return QString();
+    }
+}
+
+UnitLabel::UnitLabel(const ProgramState &state, QWidget *parent) : QWidget(parent), m_state(state)
+{
+}
+
+QFont UnitLabel::LabelFont(int pointSize) const
+{
+    QFont font = this->font();
+    font.setBold(true);
+    font.setPointSize(pointSize);
+    return font;
+}
+
+int UnitLabel::FittedPointSize() const
+{
+    const QString text = UnitLabelText(m_state.Settings.Unit());
+    // Grow while the text still fits, then step back once.
+    int size = kSmallestPointSize;
+    for (;;) {
+        const QFontMetrics metrics(LabelFont(size));
+        if (!(metrics.horizontalAdvance(text) < width() && metrics.height() < height() && size < kLargestPointSize))
+            break;
+        ++size;
+    }
+    return size - 1;
+}
+
+void UnitLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QColor panel = parentWidget() != nullptr ? parentWidget()->palette().color(QPalette::Window)
+                                                   : palette().color(QPalette::Window);
+    painter.fillRect(rect(), panel);
+
+    const QString text = UnitLabelText(m_state.Settings.Unit());
+    const QFont font = LabelFont(FittedPointSize());
+    const QFontMetrics metrics(font);
+    painter.setFont(font);
+    painter.setPen(ColourFromWindows(m_state.Settings.SelectedBackColour()));
+    const int x = width() - metrics.horizontalAdvance(text) - kRightMargin;
+    const int y = height() / 2 - metrics.height() / 2;
+    painter.drawText(x, y + metrics.ascent(), text);
+}
+
+void UnitLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit DoubleClicked();
+}
