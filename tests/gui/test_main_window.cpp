@@ -1,0 +1,129 @@
+// The frame's menu, tool buttons and status bar.
+
+#include "test_main_fixture.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+struct ItemCase {
+    const char *caption;
+    const char *toolTip;
+    const char *statusTip;
+    QKeySequence shortCut;
+    bool enabled;
+};
+
+struct ButtonCase {
+    const char *name;
+    const char *toolTip;
+    const char *statusTip;
+    bool enabled;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, FileMenuHoldsItsItemsWithHintsAndShortCuts)
+{
+    WriteSettings(TestSettings());
+    StartWindow();
+    EXPECT_EQ(window->File1->title(), QStringLiteral("&File"));
+    EXPECT_EQ(window->File1->menuAction()->statusTip(), QStringLiteral("File related commands"));
+
+    const ItemCase expected[] = {
+        {"&New", "New", "Create a new file", QKeySequence(Qt::CTRL | Qt::Key_N), true},
+        {"&Open", "Open", "Open a file", QKeySequence(Qt::CTRL | Qt::Key_O), false},
+        {"&Close", "Close", "Close current file", QKeySequence(), true},
+        {"&Save", "Save", "Save current file", QKeySequence(Qt::CTRL | Qt::Key_S), false},
+        {"", "", "", QKeySequence(), true},
+        {"E&xit", "Exit", "Exit application", QKeySequence(), true},
+    };
+    const QList<QAction *> items = window->File1->actions();
+    ASSERT_EQ(items.size(), qsizetype(std::size(expected)));
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const ItemCase &item = expected[i];
+        SCOPED_TRACE(item.caption);
+        EXPECT_EQ(items[i]->isSeparator(), *item.caption == 0);
+        if (items[i]->isSeparator())
+            continue;
+        EXPECT_EQ(items[i]->text(), QString::fromUtf8(item.caption));
+        EXPECT_EQ(items[i]->toolTip(), QString::fromUtf8(item.toolTip));
+        EXPECT_EQ(items[i]->statusTip(), QString::fromUtf8(item.statusTip));
+        EXPECT_EQ(items[i]->shortcut(), item.shortCut);
+        EXPECT_EQ(items[i]->isEnabled(), item.enabled);
+    }
+}
+
+TEST_F(MainWindowTest, ToolBarsHoldTheirButtonsInOrder)
+{
+    WriteSettings(TestSettings());
+    StartWindow();
+    const ButtonCase toolBar3[] = {
+        {"ToolButton13", "Nova baza", "Kreiranje nove baze podataka", true},
+        {"ToolButton14", "Ucitavanje podataka", "Ucitavanje podataka uz fajla", false},
+        {"ToolButton15", "Snimanje podataka", "Snimanje podataka u fajl", false},
+        {"ToolButton1", "Informacije o programu", "Informacije o programu", false},
+    };
+    const ButtonCase toolBar1[] = {
+        {"ToolButton10", "Dodavanje", "Dodavanje podataka u aktivni prozor", false},
+        {"ToolButton2", "Stampanje", "Stampanje spiska elemenata", false},
+    };
+    auto check = [](QToolBar *bar, const auto &cases) {
+        const QList<QAction *> actions = bar->actions();
+        ASSERT_EQ(actions.size(), qsizetype(std::size(cases)));
+        for (qsizetype i = 0; i < actions.size(); ++i) {
+            const ButtonCase &expected = cases[i];
+            SCOPED_TRACE(expected.name);
+            auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(actions[i]));
+            ASSERT_NE(button, nullptr);
+            EXPECT_EQ(button->objectName(), QString::fromUtf8(expected.name));
+            EXPECT_EQ(button->toolTip(), QString::fromUtf8(expected.toolTip));
+            EXPECT_EQ(button->statusTip(), QString::fromUtf8(expected.statusTip));
+            EXPECT_EQ(button->isEnabled(), expected.enabled);
+            EXPECT_EQ(button->size(), QSize(28, 25));
+            EXPECT_FALSE(button->icon().isNull());
+        }
+    };
+    check(window->ToolBar3, toolBar3);
+    check(window->ToolBar1, toolBar1);
+    EXPECT_EQ(window->ToolBar3->x(), 11);
+    EXPECT_EQ(window->ToolBar1->x(), 174);
+}
+
+TEST_F(MainWindowTest, StatusBarShowsTheLongPartOfTheHintUnderTheMouse)
+{
+    WriteSettings(TestSettings());
+    ShowWindow();
+
+    QTest::mouseMove(window->ToolButton13);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->StatusBar->currentMessage().isEmpty(); }));
+    EXPECT_EQ(window->StatusBar->currentMessage(), QStringLiteral("Kreiranje nove baze podataka"));
+
+    QTest::mouseMove(window->ToolButton1);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return window->StatusBar->currentMessage() == QStringLiteral("Informacije o programu"); }));
+}
+
+TEST_F(MainWindowTest, GridPopupHoldsDeleteAndTheColourSubmenu)
+{
+    WriteSettings(TestSettings());
+    StartWindow();
+    QMenu *popup = window->ListBox1Popup();
+    ASSERT_NE(popup, nullptr);
+    const QList<QAction *> items = popup->actions();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0], window->MenuItem1);
+    EXPECT_EQ(items[0]->text(), QStringLiteral("Obrisi element(e)"));
+    EXPECT_EQ(items[1]->menu(), window->PODESAVANJEBOJE1);
+    EXPECT_EQ(items[1]->text(), QStringLiteral("PODESAVANJE BOJE"));
+    QStringList colours;
+    for (QAction *item : window->PODESAVANJEBOJE1->actions())
+        colours << item->text();
+    EXPECT_EQ(colours, QStringList({QStringLiteral("Selektovani tekst"), QStringLiteral("Pozadina sel. teksta"),
+                                    QStringLiteral("Pozadina kontrola"), QStringLiteral("Pozadina glavnog prozora")}));
+}
