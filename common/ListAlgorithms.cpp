@@ -9,14 +9,19 @@ namespace {
 // Positions are 1-based; entry 0 is unused so the indices read as in the lists.
 using OrderArray = std::array<int, kMaxElements + 1>;
 
+// Packed fields are read into locals: std::max and std::min take references.
 std::int32_t PrimaryKey(const TElement &e)
 {
-    return e.Grain != 0 ? e.Length : std::max(e.Length, e.Width);
+    const std::int32_t length = e.Length;
+    const std::int32_t width = e.Width;
+    return e.Grain != 0 ? length : std::max(length, width);
 }
 
 std::int32_t SecondaryKey(const TElement &e)
 {
-    return e.Grain != 0 ? e.Width : std::min(e.Length, e.Width);
+    const std::int32_t length = e.Length;
+    const std::int32_t width = e.Width;
+    return e.Grain != 0 ? width : std::min(length, width);
 }
 
 // The partition sort the program has always used: not stable, and the order it
@@ -75,9 +80,13 @@ private:
 // Lengthwise: an element free to turn has its longer side as its length.
 TElement TurnedLengthwise(TElement e)
 {
-    if (e.Grain == 0 && e.Width > e.Length) {
-        std::swap(e.Length, e.Width);
-        std::swap(e.LengthBanding, e.WidthBanding);
+    const std::int32_t length = e.Length;
+    const std::uint8_t lengthBanding = e.LengthBanding;
+    if (e.Grain == 0 && e.Width > length) {
+        e.Length = e.Width;
+        e.Width = length;
+        e.LengthBanding = e.WidthBanding;
+        e.WidthBanding = lengthBanding;
     }
     return e;
 }

@@ -27,19 +27,27 @@ std::string Text(const ShortString<N> &s)
     return Win1250ToUtf8(s.str());
 }
 
+// Packed fields may sit at odd addresses; json's constructors take references,
+// so every number is copied out first.
+template <typename T>
+T Copy(T value)
+{
+    return value;
+}
+
 json ElementJson(const TElement &e)
 {
     return json{
-        {"length", e.Length},
-        {"width", e.Width},
-        {"lengthBanding", e.LengthBanding},
-        {"widthBanding", e.WidthBanding},
-        {"aux", {e.Aux1, e.Aux2, e.Aux3, e.Aux4}},
-        {"auxBytes", {e.AuxByte1, e.AuxByte2, e.AuxByte3, e.AuxByte4}},
-        {"grain", e.Grain},
-        {"count", e.Count},
-        {"skipMark", e.SkipMark},
-        {"priority", e.Priority},
+        {"length", Copy(e.Length)},
+        {"width", Copy(e.Width)},
+        {"lengthBanding", Copy(e.LengthBanding)},
+        {"widthBanding", Copy(e.WidthBanding)},
+        {"aux", {Copy(e.Aux1), Copy(e.Aux2), Copy(e.Aux3), Copy(e.Aux4)}},
+        {"auxBytes", {Copy(e.AuxByte1), Copy(e.AuxByte2), Copy(e.AuxByte3), Copy(e.AuxByte4)}},
+        {"grain", Copy(e.Grain)},
+        {"count", Copy(e.Count)},
+        {"skipMark", Copy(e.SkipMark)},
+        {"priority", Copy(e.Priority)},
         {"label", Text(e.Label)},
     };
 }
@@ -50,9 +58,9 @@ json HeaderJson(const TDatabaseHeader &h)
         {"version", Text(h.Version)},
         {"fileType", Text(h.FileType)},
         {"revision", Text(h.Revision)},
-        {"bodyFormat", h.BodyFormat},
-        {"groupsStored", h.GroupsStored},
-        {"elementsStored", h.ElementsStored},
+        {"bodyFormat", Copy(h.BodyFormat)},
+        {"groupsStored", Copy(h.GroupsStored)},
+        {"elementsStored", Copy(h.ElementsStored)},
         {"customer", Text(h.Customer)},
         {"address", Text(h.Address)},
         {"telephone", Text(h.Telephone)},

@@ -1,5 +1,7 @@
 #include "common/ListAlgorithms.h"
 
+#include "support/PackedField.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -51,12 +53,12 @@ TEST(SortByLength, LongestFirstAndTurnedLengthwise)
     SortByLength(list);
     ASSERT_EQ(ElementCount(list), 3);
     EXPECT_EQ(Labels(list), (std::vector<std::string>{"b", "a", "c"}));
-    EXPECT_EQ(list[0].Length, 2000);
-    EXPECT_EQ(list[1].Length, 1000);
-    EXPECT_EQ(list[2].Length, 900);
-    EXPECT_EQ(list[2].Width, 800);
-    EXPECT_EQ(list[2].LengthBanding, BandingAbsTwo);
-    EXPECT_EQ(list[2].WidthBanding, BandingPvcOne);
+    EXPECT_EQ(Copy(list[0].Length), 2000);
+    EXPECT_EQ(Copy(list[1].Length), 1000);
+    EXPECT_EQ(Copy(list[2].Length), 900);
+    EXPECT_EQ(Copy(list[2].Width), 800);
+    EXPECT_EQ(Copy(list[2].LengthBanding), BandingAbsTwo);
+    EXPECT_EQ(Copy(list[2].WidthBanding), BandingPvcOne);
 }
 
 TEST(SortByLength, GrainElementKeepsOrientationAndSortsByLength)
@@ -66,9 +68,9 @@ TEST(SortByLength, GrainElementKeepsOrientationAndSortsByLength)
     TElementList list = ListOf({grain, Make(100, 600, 1, "free")});
     SortByLength(list);
     EXPECT_EQ(Labels(list), (std::vector<std::string>{"free", "grain"}));
-    EXPECT_EQ(list[0].Length, 600);
-    EXPECT_EQ(list[1].Length, 500);
-    EXPECT_EQ(list[1].Width, 1200);
+    EXPECT_EQ(Copy(list[0].Length), 600);
+    EXPECT_EQ(Copy(list[1].Length), 500);
+    EXPECT_EQ(Copy(list[1].Width), 1200);
 }
 
 TEST(SortByLength, EqualLengthsOrderedByWidthDescending)
@@ -98,7 +100,7 @@ TEST_P(SortEqualKeys, FollowsThePartitionOrder)
     SortByLength(list);
     EXPECT_EQ(Labels(list), GetParam().expected);
     for (int i = 0; i < ElementCount(list); ++i)
-        EXPECT_EQ(list[i].Length, 700);
+        EXPECT_EQ(Copy(list[i].Length), 700);
 }
 
 INSTANTIATE_TEST_SUITE_P(Orders, SortEqualKeys,
@@ -128,7 +130,7 @@ TEST(SortByLength, FullListComesOutDescendingWithEveryElement)
     SortByLength(list);
     ASSERT_EQ(ElementCount(list), kMaxElements);
     EXPECT_EQ(TotalPieces(list), pieces);
-    auto key = [](const TElement &e) { return e.Grain ? e.Length : std::max(e.Length, e.Width); };
+    auto key = [](const TElement &e) { return e.Grain ? e.Length : std::max(Copy(e.Length), Copy(e.Width)); };
     for (int i = 1; i < kMaxElements; ++i)
         EXPECT_GE(key(list[i - 1]), key(list[i])) << "at " << i;
 }
@@ -210,10 +212,10 @@ TEST(MergeSameElements, TurnedTwinJoinsTheFirst)
     list[1].Count = 3;
     MergeSameElements(list);
     ASSERT_EQ(ElementCount(list), 1);
-    EXPECT_EQ(list[0].Length, 600);
-    EXPECT_EQ(list[0].Width, 400);
-    EXPECT_EQ(list[0].LengthBanding, 1);
-    EXPECT_EQ(list[0].Count, 5);
+    EXPECT_EQ(Copy(list[0].Length), 600);
+    EXPECT_EQ(Copy(list[0].Width), 400);
+    EXPECT_EQ(Copy(list[0].LengthBanding), 1);
+    EXPECT_EQ(Copy(list[0].Count), 5);
 }
 
 TEST(MergeSameElements, CountsAddInTheFirstOnesPlace)
@@ -223,9 +225,9 @@ TEST(MergeSameElements, CountsAddInTheFirstOnesPlace)
                                 Make(200, 100, 1, "y"), Make(500, 300, 5, "a")});
     MergeSameElements(list);
     EXPECT_EQ(Labels(list), (std::vector<std::string>{"x", "a", "y"}));
-    EXPECT_EQ(list[0].Count, 8);
-    EXPECT_EQ(list[1].Count, 15);
-    EXPECT_EQ(list[2].Count, 1);
+    EXPECT_EQ(Copy(list[0].Count), 8);
+    EXPECT_EQ(Copy(list[1].Count), 15);
+    EXPECT_EQ(Copy(list[2].Count), 1);
     const TElement zero = ZeroElement();
     EXPECT_TRUE(SameBytes(&list[3], &zero, sizeof zero));
 }
@@ -249,7 +251,7 @@ TEST_P(MergeOverflow, NoPieceIsLost)
     MergeSameElements(list);
     std::vector<std::uint16_t> counts;
     for (int i = 0; i < ElementCount(list); ++i)
-        counts.push_back(list[i].Count);
+        counts.push_back(Copy(list[i].Count));
     EXPECT_EQ(counts, GetParam().expected);
     EXPECT_EQ(TotalPieces(list), pieces);
 }
@@ -302,7 +304,7 @@ TEST(DissolveGroups, PiecesFollowTheListInGroupOrder)
     const std::vector<std::string> labels = Labels(list);
     EXPECT_EQ(std::vector<std::string>(labels.begin() + 10, labels.end()),
               (std::vector<std::string>{"g1", "g2", "g3", "g4", "g5"}));
-    EXPECT_EQ(list[10].Count, 1);
+    EXPECT_EQ(Copy(list[10].Count), 1);
     const TElementGroups empty = GroupsOf({});
     EXPECT_TRUE(SameBytes(&groups, &empty, sizeof groups));
 }
