@@ -365,6 +365,32 @@ int WriteRecord(const std::string &name, const TSettings &settings)
     return rc;
 }
 
+// Applies every key of the text to the record, collecting the problems;
+// false when QSettings cannot read the text and the scan found no reason.
+bool ApplyText(const std::string &iniName, const std::string &text, TSettings &settings, Problems &problems)
+{
+    const std::vector<KeyLine> keys = ScanLines(text, problems);
+    const QSettings ini(QString::fromStdString(iniName), QSettings::IniFormat);
+    if (ini.status() != QSettings::NoError)
+        return !problems.empty();
+    for (const KeyLine &key : keys) {
+        const QVariant value = ini.value(QString::fromUtf8(key.Field->Section) + QLatin1Char('/')
+                                         + QString::fromUtf8(key.Field->Key));
+        if (!value.isValid())
+            problems.add(key.Line, "the value cannot be read");
+        else
+            ApplyValue(settings, *key.Field, value, key.Line, problems);
+    }
+    return true;
+}
+
+int Refuse(const Problems &problems)
+{
+    problems.print();
+    std::cerr << "mvtool: nothing written\n";
+    return 1;
+}
+
 int Make(const Arguments &args)
 {
     std::vector<std::string> names;
@@ -395,25 +421,12 @@ int Make(const Arguments &args)
     }
 
     Problems problems(iniName);
-    const std::vector<KeyLine> keys = ScanLines(text, problems);
-    const QSettings ini(QString::fromStdString(iniName), QSettings::IniFormat);
-    if (ini.status() != QSettings::NoError) {
+    if (!ApplyText(iniName, text, settings, problems)) {
         std::cerr << "mvtool: " << iniName << " cannot be read as an INI text\n";
         return 1;
     }
-    for (const KeyLine &key : keys) {
-        const QVariant value = ini.value(QString::fromUtf8(key.Field->Section) + QLatin1Char('/')
-                                         + QString::fromUtf8(key.Field->Key));
-        if (!value.isValid())
-            problems.add(key.Line, "the value cannot be read");
-        else
-            ApplyValue(settings, *key.Field, value, key.Line, problems);
-    }
-    if (!problems.empty()) {
-        problems.print();
-        std::cerr << "mvtool: nothing written\n";
-        return 1;
-    }
+    if (!problems.empty())
+        return Refuse(problems);
 
     const int rc = WriteRecord(outName, settings);
     if (rc != rcOK) {
