@@ -1,4 +1,5 @@
 #include "common/Element.h"
+#include "support/PackedField.h"
 
 #include <gtest/gtest.h>
 
@@ -113,12 +114,12 @@ TEST(MoveElement, ShiftsSourceAndAppendsToDestination)
     TElementList destination = ListOf({Make(9, 9)});
     MoveElement(source, destination, 1);
     EXPECT_EQ(ElementCount(source), 2);
-    EXPECT_EQ(source[0].Length, 2);
-    EXPECT_EQ(source[1].Length, 3);
+    EXPECT_EQ(Copy(source[0].Length), 2);
+    EXPECT_EQ(Copy(source[1].Length), 3);
     const TElement zero = ZeroElement();
     EXPECT_EQ(std::memcmp(&source[2], &zero, sizeof zero), 0);
     EXPECT_EQ(ElementCount(destination), 2);
-    EXPECT_EQ(destination[1].Length, 1);
+    EXPECT_EQ(Copy(destination[1].Length), 1);
 }
 
 TEST(MoveElement, PositionZeroDoesNothing)
