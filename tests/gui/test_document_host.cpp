@@ -1,0 +1,109 @@
+#include "test_document_host.h"
+
+#include "common/Conversions.h"
+
+#include <QAbstractItemModel>
+#include <QCoreApplication>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QTableView>
+
+TestDocumentHost::TestDocumentHost()
+{
+    TSettings &s = state.Settings;
+    s.SetUnit(UnitMm);
+    s.SetGroupPanel(true);
+    s.SetControlColour(kControlColour);
+    s.SetSelectedTextColour(kSelectedTextColour);
+    s.SetSelectedBackColour(kSelectedBackColour);
+    s.SetMaterialListLayout(1);
+    for (int code = 1; code < kBandingCodeCount; ++code)
+        s.SetBandingMarkText(code, std::string(static_cast<std::size_t>(code), '\''));
+    state.UnitFactor = 1.0;
+    area.resize(1000, 700);
+    area.show();
+}
+
+TestDocumentHost::~TestDocumentHost()
+{
+    // Windows left open are torn down without their close query, as at a crash.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestDocumentHost::Obrisielemente1Click()
+{
+    ++deleteCalls;
+    if (active)
+        active->DeleteSelectedElements();
+}
+
+void TestDocumentHost::RefreshDocuments()
+{
+    ++refreshCalls;
+    for (const QPointer<TForm16> &form : documents) {
+        if (form)
+            form->ShowElements();
+    }
+}
+
+TForm16 *TestDocumentHost::NewDocument()
+{
+    auto *form = new TForm16(*this);
+    area.addSubWindow(form);
+    form->show();
+    area.setActiveSubWindow(form);
+    documents.emplace_back(form);
+    active = form;
+    return form;
+}
+
+bool TestDocumentHost::Close(TForm16 *form)
+{
+    const bool closed = form->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return closed;
+}
+
+TElement MakeElement(std::int32_t length, std::int32_t width, std::uint16_t count)
+{
+    TElement e = ZeroElement();
+    e.Length = length;
+    e.Width = width;
+    e.Count = count;
+    return e;
+}
+
+void SetElements(TForm16 &form, std::initializer_list<TElement> elements)
+{
+    ClearList(form.Elements);
+    std::size_t slot = 0;
+    for (const TElement &e : elements)
+        form.Elements[slot++] = e;
+    form.ShowElements();
+}
+
+QString CellText(const TForm16 &form, int row, int column)
+{
+    const QAbstractItemModel *model = form.SG1->model();
+    return model->data(model->index(row, column)).toString();
+}
+
+void SelectRows(TForm16 &form, int top, int bottom)
+{
+    const QAbstractItemModel *model = form.SG1->model();
+    QItemSelectionModel *selection = form.SG1->selectionModel();
+    selection->setCurrentIndex(model->index(bottom, 0), QItemSelectionModel::NoUpdate);
+    selection->select(QItemSelection(model->index(top, 0), model->index(bottom, model->columnCount() - 1)),
+                      QItemSelectionModel::ClearAndSelect);
+}
+
+void TypeText(QWidget *widget, const QString &text)
+{
+    for (const char32_t c : text.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, one);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, one);
+        QCoreApplication::sendEvent(widget, &press);
+        QCoreApplication::sendEvent(widget, &release);
+    }
+}
