@@ -1,0 +1,314 @@
+// The main window's document commands: new, close, exit, delete, the colour
+// commands and the refresh of every document.
+
+#include "test_main_fixture.h"
+
+#include "document/Unit16.h"
+#include "platform/Colours.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+#include <map>
+#include <ostream>
+
+namespace {
+
+TElement Element(std::int32_t length, std::int32_t width)
+{
+    TElement element{};
+    element.Length = length;
+    element.Width = width;
+    element.Count = 1;
+    return element;
+}
+
+void Fill(TForm16 &document, int count)
+{
+    for (int i = 1; i <= count; ++i)
+        document.Elements[std::size_t(i - 1)] = Element(100 * i, 10 * i);
+    document.ShowElements();
+}
+
+QStringList Titles(const TForm1 &window)
+{
+    QStringList titles;
+    for (const TForm16 *document : window.Documents())
+        titles << document->Title();
+    return titles;
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget *widget) : QObject(widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+const QString kCloseQuestion = QStringLiteral("Baza podataka \"Untitled 2\" nije sacuvana.\r"
+                                              "Ako je zatvorite podaci koje ste uneli ce biti trajno izbrisani.\r"
+                                              "Da li ste sigurni da zelite da zatvorite ovu bazu ?");
+
+class DocumentCommands : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        // Closing the last window must not end the loops later tests wait in.
+        QApplication::setQuitOnLastWindowClosed(false);
+        WriteSettings(TestSettings());
+        ShowWindow();
+    }
+    void TearDown() override { QApplication::setQuitOnLastWindowClosed(true); }
+};
+
+} // namespace
+
+TEST_F(DocumentCommands, NewDocumentsAreNumberedByTheUntitledWindowsOpen)
+{
+    TForm16 *first = window->NewDocument();
+    window->NewDocument();
+    EXPECT_EQ(Titles(*window), QStringList({QStringLiteral("Untitled 1"), QStringLiteral("Untitled 2")}));
+
+    ASSERT_TRUE(first->close());
+    window->NewDocument();
+    EXPECT_EQ(Titles(*window), QStringList({QStringLiteral("Untitled 2"), QStringLiteral("Untitled 2")}));
+
+    // Only titles that begin with the eight letters count, in any case.
+    window->Documents()[0]->SetTitle(QStringLiteral("Kuhinja"));
+    window->Documents()[1]->SetTitle(QStringLiteral("untitled9"));
+    window->NewDocument();
+    EXPECT_EQ(window->Documents().last()->Title(), QStringLiteral("Untitled 2"));
+    window->Documents()[0]->SetTitle(QStringLiteral("Untitle"));
+    window->NewDocument();
+    EXPECT_EQ(window->Documents().last()->Title(), QStringLiteral("Untitled 3"));
+}
+
+TEST_F(DocumentCommands, NewDocumentBecomesActiveWithTheFocusInTheEntryRow)
+{
+    window->NewDocument();
+    TForm16 *document = window->NewDocument();
+
+    EXPECT_EQ(window->ActiveDocument(), document);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == document->Edit1; }));
+    EXPECT_TRUE(document->Edit2->text().isEmpty());
+    EXPECT_TRUE(document->Edit3->text().isEmpty());
+    EXPECT_TRUE(document->Edit4->text().isEmpty());
+    // A new document counts as saved: it closes without a question.
+    EXPECT_TRUE(document->close());
+    EXPECT_TRUE(desktop.Boxes().empty());
+}
+
+TEST_F(DocumentCommands, NewDocumentReadsTheBoardTableAgain)
+{
+    TBoardTable table{};
+    table[0].Length = 2800;
+    table[0].Width = 2070;
+    WriteAll(Path(kBoardTableFileName), std::string(reinterpret_cast<const char *>(table.data()), sizeof(TBoardType)));
+    ASSERT_EQ(BoardTypeCount(window->State().BoardTypes), 0);
+
+    window->FileNewItem->trigger();
+
+    EXPECT_EQ(BoardTypeCount(window->State().BoardTypes), 1);
+    EXPECT_EQ(window->Documents().size(), 1);
+}
+
+TEST_F(DocumentCommands, ToolButtonCreatesADocumentToo)
+{
+    QTest::mouseClick(window->ToolButton13, Qt::LeftButton);
+    EXPECT_EQ(Titles(*window), QStringList({QStringLiteral("Untitled 1")}));
+}
+
+TEST_F(DocumentCommands, CloseClosesTheActiveDocumentOnly)
+{
+    window->NewDocument();
+    TForm16 *second = window->NewDocument();
+    Fill(*second, 2);
+
+    desktop.AnswerBox(Platform::Answer::No);
+    window->FileCloseItem->trigger();
+    EXPECT_EQ(window->Documents().size(), 2);
+    ASSERT_EQ(desktop.Boxes().size(), 1u);
+    EXPECT_EQ(desktop.Boxes()[0].text, kCloseQuestion);
+
+    desktop.AnswerBox(Platform::Answer::Yes);
+    window->FileCloseItem->trigger();
+    EXPECT_EQ(Titles(*window), QStringList({QStringLiteral("Untitled 1")}));
+}
+
+TEST_F(DocumentCommands, CloseWithoutDocumentsDoesNothing)
+{
+    window->FileCloseItem->trigger();
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(DocumentCommands, ExitStaysOpenWhileADocumentRefuses)
+{
+    window->NewDocument();
+    TForm16 *second = window->NewDocument();
+    Fill(*second, 3);
+
+    desktop.AnswerBox(Platform::Answer::No);
+    window->FileExitItem->trigger();
+
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(desktop.Boxes().size(), 1u);
+    EXPECT_EQ(desktop.Boxes()[0].icon, Platform::Icon::Warning);
+    EXPECT_EQ(desktop.Boxes()[0].buttons, Platform::Buttons::YesNo);
+    EXPECT_EQ(desktop.Boxes()[0].text, kCloseQuestion);
+    ASSERT_EQ(window->Documents().size(), 1);
+    EXPECT_EQ(window->Documents()[0], second);
+    EXPECT_EQ(ElementCount(second->Elements), 3);
+
+    desktop.AnswerBox(Platform::Answer::Yes);
+    window->FileExitItem->trigger();
+
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(window->Documents().isEmpty());
+}
+
+TEST_F(DocumentCommands, ExitWithoutDocumentsClosesAtOnce)
+{
+    window->FileExitItem->trigger();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(DocumentCommands, DeleteRemovesTheSelectedRowsOfTheActiveDocument)
+{
+    TForm16 *other = window->NewDocument();
+    Fill(*other, 5);
+    TForm16 *document = window->NewDocument();
+    Fill(*document, 5);
+    // Grid rows 3..4 show elements 2..3.
+    QAbstractItemModel *model = document->SG1->model();
+    document->SG1->selectionModel()->select(
+        QItemSelection(model->index(3, 0), model->index(4, model->columnCount() - 1)),
+        QItemSelectionModel::ClearAndSelect);
+
+    window->MenuItem1->trigger();
+
+    ASSERT_EQ(ElementCount(document->Elements), 3);
+    EXPECT_EQ(document->Elements[0].Length, 100);
+    EXPECT_EQ(document->Elements[1].Length, 400);
+    EXPECT_EQ(document->Elements[2].Length, 500);
+    EXPECT_EQ(document->Elements[3].Length, 0);
+    EXPECT_EQ(document->SG1->currentIndex().row(), 1);
+    EXPECT_EQ(ElementCount(other->Elements), 5);
+}
+
+TEST_F(DocumentCommands, DeleteWithoutDocumentsDoesNothing)
+{
+    window->MenuItem1->trigger();
+    window->Obrisielemente1Click();
+    EXPECT_TRUE(window->Documents().isEmpty());
+    EXPECT_TRUE(desktop.Boxes().empty());
+}
+
+TEST_F(DocumentCommands, RefreshDocumentsRefillsEveryGrid)
+{
+    TForm16 *first = window->NewDocument();
+    TForm16 *second = window->NewDocument();
+    first->Elements[0] = Element(600, 300);
+    for (int i = 0; i < 3; ++i)
+        second->Elements[std::size_t(i)] = Element(700, 200);
+    const int emptyRows = first->SG1->model()->rowCount();
+
+    window->RefreshDocuments();
+
+    EXPECT_EQ(first->SG1->model()->rowCount(), emptyRows + 1);
+    EXPECT_EQ(second->SG1->model()->rowCount(), emptyRows + 3);
+}
+
+namespace {
+
+enum class Refresh { Documents, MainWindow };
+
+struct ColourCase {
+    const char *name;
+    QAction *TForm1::*item;
+    std::size_t offset;
+    Refresh refresh;
+};
+
+void PrintTo(const ColourCase &colourCase, std::ostream *out)
+{
+    *out << colourCase.name;
+}
+
+class ColourCommand : public DocumentCommands, public ::testing::WithParamInterface<ColourCase> {};
+
+} // namespace
+
+TEST_P(ColourCommand, StoresTheChosenColourAndRepaints)
+{
+    TForm16 *first = window->NewDocument();
+    TForm16 *second = window->NewDocument();
+    const QList<TForm16 *> documents{first, second};
+    std::map<TForm16 *, PaintCounter *> grids;
+    for (TForm16 *document : documents)
+        grids[document] = new PaintCounter(document->SG1->viewport()); // owned by the viewport
+    // Side by side, both grids can be seen. Once they have painted, a synchronous
+    // repaint of the frame flushes whatever was still due, so that later paints
+    // come from the command.
+    window->ClientArea()->tileSubWindows();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grids[first]->count > 0 && grids[second]->count > 0; }));
+    window->repaint();
+    for (auto &[document, counter] : grids)
+        counter->count = 0;
+
+    const std::uint32_t before = window->State().Settings.get<std::uint32_t>(GetParam().offset);
+    const QColor chosen(0x12, 0x34, 0x56);
+    desktop.AnswerColour(chosen);
+    (window.get()->*GetParam().item)->trigger();
+
+    ASSERT_EQ(desktop.ColourDialogs().size(), 1u);
+    EXPECT_EQ(desktop.ColourDialogs()[0], ColourFromWindows(before));
+    EXPECT_EQ(window->State().Settings.get<std::uint32_t>(GetParam().offset), 0x00563412u);
+    if (GetParam().refresh == Refresh::Documents) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return grids[first]->count > 0 && grids[second]->count > 0; }));
+    } else {
+        EXPECT_EQ(window->ClientArea()->background().color(), chosen);
+    }
+    if (GetParam().offset == SettingsOffset::ControlColour) {
+        for (TForm16 *document : documents)
+            EXPECT_EQ(document->Edit1->palette().color(QPalette::Base), chosen);
+    }
+}
+
+TEST_P(ColourCommand, CancelChangesNothing)
+{
+    window->NewDocument();
+    const TSettings before = window->State().Settings;
+    const QBrush background = window->ClientArea()->background();
+
+    desktop.AnswerColour(std::nullopt);
+    (window.get()->*GetParam().item)->trigger();
+
+    EXPECT_EQ(desktop.ColourDialogs().size(), 1u);
+    EXPECT_EQ(Bytes(window->State().Settings), Bytes(before));
+    EXPECT_EQ(window->ClientArea()->background(), background);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, ColourCommand,
+    ::testing::Values(
+        ColourCase{"SelectedText", &TForm1::Selektovanitekst1, SettingsOffset::SelectedTextColour, Refresh::Documents},
+        ColourCase{"SelectedBack", &TForm1::Pozadinaselteksta1, SettingsOffset::SelectedBackColour, Refresh::Documents},
+        ColourCase{"Controls", &TForm1::Pozadinakontrola1, SettingsOffset::ControlColour, Refresh::Documents},
+        ColourCase{"MainWindow", &TForm1::Pozadinaglavnogprozora1, SettingsOffset::MainColour, Refresh::MainWindow}),
+    [](const ::testing::TestParamInfo<ColourCase> &info) { return std::string(info.param.name); });
