@@ -51,6 +51,8 @@ QFrame *LoweredPanel(QWidget *parent)
 {
     auto *panel = new QFrame(parent);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // A panel has its own face colour; the unit label paints itself in it.
+    panel->setAutoFillBackground(true);
     return panel;
 }
 

@@ -45,10 +45,10 @@ TEST_F(EntryRow, MillimetresAreAddedAsTypedAndTheNewRowBecomesCurrent)
 {
     Enter(QStringLiteral("600"), QStringLiteral("400"), QStringLiteral("2"));
     ASSERT_EQ(Count(), 1);
-    EXPECT_EQ(Last().Length, 600);
-    EXPECT_EQ(Last().Width, 400);
-    EXPECT_EQ(Last().Count, 2);
-    EXPECT_EQ(Last().Grain, 0);
+    EXPECT_EQ(+Last().Length, 600);
+    EXPECT_EQ(+Last().Width, 400);
+    EXPECT_EQ(+Last().Count, 2);
+    EXPECT_EQ(+Last().Grain, 0);
     EXPECT_EQ(form->SG1->currentIndex().row(), 2);
     Enter(QStringLiteral("700"), QStringLiteral("300"), QStringLiteral("1"));
     EXPECT_EQ(form->SG1->currentIndex().row(), 3);
@@ -70,8 +70,8 @@ TEST_P(EntryInUnits, TypedValueIsDividedByTheFactorAndRoundedHalfToEven)
     SetUnit(c.unit);
     Enter(QString::fromUtf8(c.typed), QString::fromUtf8(c.typed), QStringLiteral("1"));
     ASSERT_EQ(Count(), 1);
-    EXPECT_EQ(Last().Length, c.millimetres);
-    EXPECT_EQ(Last().Width, c.millimetres);
+    EXPECT_EQ(+Last().Length, c.millimetres);
+    EXPECT_EQ(+Last().Width, c.millimetres);
 }
 
 INSTANTIATE_TEST_SUITE_P(Units, EntryInUnits, ::testing::Values(
@@ -116,7 +116,7 @@ TEST_F(EntryRow, ZeroNegativeAndTooLargeEntriesAddNothing)
     form->Edit6->setText(QStringLiteral("65535"));
     form->AddFromEntryRow();
     ASSERT_EQ(Count(), 1);
-    EXPECT_EQ(Last().Count, 65535);
+    EXPECT_EQ(+Last().Count, 65535);
 }
 
 TEST_F(EntryRow, TextLeftFromAnotherUnitIsNeverMisread)
@@ -174,7 +174,7 @@ TEST_F(EntryRow, WithTheGrainBoxEnterGoesThroughItAndItsStateIsTaken)
     form->CheckBox1->setChecked(false);
     QTest::keyClick(form->CheckBox1, Qt::Key_Return);
     ASSERT_EQ(Count(), 1);
-    EXPECT_EQ(Last().Grain, 0);
+    EXPECT_EQ(+Last().Grain, 0);
     EXPECT_TRUE(form->CheckBox1->isChecked()) << "the box goes back to the material's default";
     EXPECT_EQ(form->focusWidget(), form->Edit1);
     QTest::keyClick(form->Edit1, Qt::Key_Return);
@@ -182,8 +182,8 @@ TEST_F(EntryRow, WithTheGrainBoxEnterGoesThroughItAndItsStateIsTaken)
     QTest::keyClick(form->Edit6, Qt::Key_Return);
     QTest::keyClick(form->CheckBox1, Qt::Key_Return);
     ASSERT_EQ(Count(), 2) << "four Enters repeat the entry";
-    EXPECT_EQ(Last().Grain, 1);
-    EXPECT_EQ(Last().Length, 600);
+    EXPECT_EQ(+Last().Grain, 1);
+    EXPECT_EQ(+Last().Length, 600);
 }
 
 TEST_F(EntryRow, WithoutResetsThreeEntersRepeatTheEntry)
@@ -193,8 +193,8 @@ TEST_F(EntryRow, WithoutResetsThreeEntersRepeatTheEntry)
     QTest::keyClick(form->Edit5, Qt::Key_Return);
     QTest::keyClick(form->Edit6, Qt::Key_Return);
     ASSERT_EQ(Count(), 2);
-    EXPECT_EQ(Last().Length, 600);
-    EXPECT_EQ(Last().Count, 2);
+    EXPECT_EQ(+Last().Length, 600);
+    EXPECT_EQ(+Last().Count, 2);
 }
 
 TEST_F(EntryRow, ResetSettingsRefillTheFields)
@@ -217,7 +217,7 @@ TEST_F(EntryRow, FullListTakesNoMoreAndKeepsTheTexts)
     form->ShowElements();
     Enter(QStringLiteral("600"), QStringLiteral("400"), QStringLiteral("1"));
     EXPECT_EQ(Count(), kMaxElements);
-    EXPECT_EQ(form->Elements[kMaxElements - 1].Length, 100);
+    EXPECT_EQ(+form->Elements[kMaxElements - 1].Length, 100);
     EXPECT_EQ(form->Edit1->text(), QStringLiteral("600"));
 }
 

@@ -104,9 +104,9 @@ protected:
 TEST_F(BandingDigits, DigitSetsTheLengthCodeAndShowsTheMark)
 {
     QTest::keyClick(form->SG1, Qt::Key_3);
-    EXPECT_EQ(Second().LengthBanding, 2);
-    EXPECT_EQ(Second().WidthBanding, 0);
-    EXPECT_EQ(form->Elements[0].LengthBanding, 0);
+    EXPECT_EQ(+Second().LengthBanding, 2);
+    EXPECT_EQ(+Second().WidthBanding, 0);
+    EXPECT_EQ(+form->Elements[0].LengthBanding, 0);
     EXPECT_EQ(CellText(*form, 3, 1), QStringLiteral("700''")); // the mark of code 2
     EXPECT_EQ(form->CurrentElement(), 2) << "setting a code keeps the cursor";
 }
@@ -115,8 +115,8 @@ TEST_F(BandingDigits, ShiftThreeSetsOnlyTheWidthCode)
 {
     form->Elements[1].LengthBanding = 4;
     QTest::keyClick(form->SG1, Qt::Key_3, Qt::ShiftModifier);
-    EXPECT_EQ(Second().WidthBanding, 2);
-    EXPECT_EQ(Second().LengthBanding, 4);
+    EXPECT_EQ(+Second().WidthBanding, 2);
+    EXPECT_EQ(+Second().LengthBanding, 4);
 }
 
 TEST_F(BandingDigits, ShiftedSymbolFromARealKeyboardCountsByItsKeyPosition)
@@ -126,23 +126,23 @@ TEST_F(BandingDigits, ShiftedSymbolFromARealKeyboardCountsByItsKeyPosition)
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_NumberSign, Qt::ShiftModifier, 12, 0, 0, QStringLiteral("#"));
     QCoreApplication::sendEvent(form->SG1, &press);
     QCoreApplication::sendEvent(form->SG1, &release);
-    EXPECT_EQ(Second().WidthBanding, 2);
+    EXPECT_EQ(+Second().WidthBanding, 2);
     EXPECT_EQ(form->CurrentElement(), 2) << "the typed symbol must not move the cursor";
 }
 
 TEST_F(BandingDigits, OneClearsAndSixIsPvcPlusAbs)
 {
     QTest::keyClick(form->SG1, Qt::Key_6);
-    EXPECT_EQ(Second().LengthBanding, 5);
+    EXPECT_EQ(+Second().LengthBanding, 5);
     QTest::keyClick(form->SG1, Qt::Key_1);
-    EXPECT_EQ(Second().LengthBanding, 0);
+    EXPECT_EQ(+Second().LengthBanding, 0);
 }
 
 TEST_F(BandingDigits, NothingWithoutBandingOrOffTheElementRows)
 {
     host.state.Settings.SetBandingInUse(false);
     QTest::keyClick(form->SG1, Qt::Key_3);
-    EXPECT_EQ(Second().LengthBanding, 0);
+    EXPECT_EQ(+Second().LengthBanding, 0);
 
     host.state.Settings.SetBandingInUse(true);
     SelectRows(*form, 1, 1);
@@ -150,8 +150,8 @@ TEST_F(BandingDigits, NothingWithoutBandingOrOffTheElementRows)
     QTest::keyClick(form->SG1, Qt::Key_7);
     QTest::keyClick(form->SG1, Qt::Key_3, Qt::KeypadModifier);
     for (const TElement &e : {form->Elements[0], form->Elements[1]}) {
-        EXPECT_EQ(e.LengthBanding, 0);
-        EXPECT_EQ(e.WidthBanding, 0);
+        EXPECT_EQ(+e.LengthBanding, 0);
+        EXPECT_EQ(+e.WidthBanding, 0);
     }
 }
 
@@ -171,9 +171,9 @@ TEST_F(DeleteElements, DeleteKeyRemovesTheSelectedRangeThroughTheMainWindow)
     QTest::keyClick(form->SG1, Qt::Key_Delete);
     EXPECT_EQ(host.deleteCalls, 1);
     ASSERT_EQ(ElementCount(form->Elements), 3);
-    EXPECT_EQ(form->Elements[0].Length, 100);
-    EXPECT_EQ(form->Elements[1].Length, 400);
-    EXPECT_EQ(form->Elements[2].Length, 500);
+    EXPECT_EQ(+form->Elements[0].Length, 100);
+    EXPECT_EQ(+form->Elements[1].Length, 400);
+    EXPECT_EQ(+form->Elements[2].Length, 500);
     for (std::size_t slot = 3; slot < form->Elements.size(); ++slot)
         ASSERT_FALSE(form->Elements[slot].InUse()) << "slot " << slot;
     EXPECT_EQ(form->SG1->model()->rowCount(), 5);
@@ -185,7 +185,7 @@ TEST_F(DeleteElements, RangeStartingAtTheBlankRowDeletesFromElementOne)
     SelectRows(*form, 1, 3);
     form->DeleteSelectedElements();
     ASSERT_EQ(ElementCount(form->Elements), 3);
-    EXPECT_EQ(form->Elements[0].Length, 300);
+    EXPECT_EQ(+form->Elements[0].Length, 300);
 }
 
 TEST_F(DeleteElements, BlankRowAloneDeletesNothing)

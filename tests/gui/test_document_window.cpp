@@ -257,8 +257,8 @@ TEST_F(DocumentWindow, HidingThePanelReturnsGroupedPiecesToTheList)
     EXPECT_EQ(form->width(), 629 - 221);
     EXPECT_EQ(GroupCount(form->Groups), 0);
     ASSERT_EQ(ElementCount(form->Elements), 4);
-    EXPECT_EQ(form->Elements[1].Length, 600);
-    EXPECT_EQ(form->Elements[3].Length, 800);
+    EXPECT_EQ(+form->Elements[1].Length, 600);
+    EXPECT_EQ(+form->Elements[3].Length, 800);
     EXPECT_EQ(form->SG1->model()->rowCount(), 6);
     EXPECT_EQ(form->ListBox1->count(), 0);
 }
