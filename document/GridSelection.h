@@ -3,8 +3,6 @@
 // grids this program grew up with, a grid without an explicit selection has the
 // current row as its range; {-1, -1} when there is not even a current row.
 
-#include <utility>
-
 class QAbstractItemView;
 
 struct RowRange {

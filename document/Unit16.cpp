@@ -401,7 +401,7 @@ bool TForm16::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && EntryRowKeyPress(watched, key))
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && EntryRowKeyPress(watched))
             return true;
         break;
     }

@@ -121,7 +121,7 @@ private:
     void TabSheet1Resize();
     void TabSheet2Resize();
     void Panel3Resize();
-    bool EntryRowKeyPress(QObject *watched, int key);
+    bool EntryRowKeyPress(QObject *watched);
     void SG1KeyUp(const QKeyEvent &event);
     void SG1ContextMenu(const QPoint &position);
     void ComboBox1DrawItem(QPainter &painter, int index, const QRect &rect) const;

@@ -69,7 +69,8 @@ std::pair<int, int> TForm16::SelectedElementRange() const
     const RowRange rows = SelectedRowRange(*SG1);
     if (rows.top < 0)
         return {0, -1};
-    return {rows.top - 1, rows.bottom - 1};
+    // Select-all takes in the hidden heading row; the range starts at row 1 at most.
+    return {std::max(rows.top, 1) - 1, rows.bottom - 1};
 }
 
 void TForm16::DeleteSelectedElements()
@@ -117,7 +118,7 @@ void TForm16::SG1ContextMenu(const QPoint &position)
         menu->exec(SG1->viewport()->mapToGlobal(position));
 }
 
-bool TForm16::EntryRowKeyPress(QObject *watched, int)
+bool TForm16::EntryRowKeyPress(QObject *watched)
 {
     if (watched == Edit1 || watched == Edit5) {
         QLineEdit *from = watched == Edit1 ? Edit1 : Edit5;

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <cstdint>
+
 struct ProgramState;
 
 // "mm", "cm", "m" for units 1, 2, 3; empty for any other value.

@@ -6,9 +6,13 @@
 #include "platform/Colours.h"
 
 #include <QHeaderView>
+#include <QComboBox>
 #include <QImage>
+#include <QMenu>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -87,6 +91,24 @@ TEST_F(DocumentGrid, RefillKeepsTheCurrentRowAndSelection)
     // A shorter list pulls the cursor up to its last row.
     SetElements(*form, {MakeElement(1, 1)});
     EXPECT_EQ(form->CurrentElement(), 1);
+}
+
+TEST_F(DocumentGrid, ContextMenuIsTheMainWindowsListMenu)
+{
+    host.menu.addAction(QStringLiteral("Obrisi element(e)"));
+    QSignalSpy shown(&host.menu, &QMenu::aboutToShow);
+    QTimer::singleShot(0, &host.menu, &QMenu::close);
+    emit form->SG1->customContextMenuRequested(QPoint(5, 5));
+    EXPECT_EQ(shown.count(), 1);
+}
+
+TEST_F(DocumentGrid, MaterialListDropsDownAsManyRowsAsTheGridIsHigh)
+{
+    form->resize(form->width(), 500);
+    QCoreApplication::processEvents();
+    const int expected = (form->SG1->height() + form->ComboBox1->height() - 20) / 16;
+    EXPECT_GT(expected, 15);
+    EXPECT_EQ(form->ComboBox1->maxVisibleItems(), expected);
 }
 
 class BandingDigits : public DocumentGrid {
@@ -186,6 +208,15 @@ TEST_F(DeleteElements, RangeStartingAtTheBlankRowDeletesFromElementOne)
     form->DeleteSelectedElements();
     ASSERT_EQ(ElementCount(form->Elements), 3);
     EXPECT_EQ(+form->Elements[0].Length, 300);
+}
+
+TEST_F(DeleteElements, SelectAllDeletesEveryElementAndNothingBeyond)
+{
+    form->SG1->setFocus();
+    QTest::keyClick(form->SG1, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(form->SelectedElementRange(), std::make_pair(0, 5));
+    form->DeleteSelectedElements();
+    EXPECT_EQ(ElementCount(form->Elements), 0);
 }
 
 TEST_F(DeleteElements, BlankRowAloneDeletesNothing)
