@@ -183,7 +183,8 @@ std::vector<KeyLine> ScanLines(const std::string &text, Problems &problems)
     for (int number = 1; std::getline(in, line); ++number) {
         if (number == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0)
             line.erase(0, 3);
-        const std::string_view trimmed = TrimSpaces(std::string_view(line).substr(0, line.find_last_not_of('\r') + 1));
+        const std::string_view withoutReturn = std::string_view(line).substr(0, line.find_last_not_of('\r') + 1);
+        const std::string_view trimmed = TrimSpaces(withoutReturn);
         if (trimmed.empty() || trimmed[0] == ';')
             continue;
         if (trimmed[0] == '[') {
@@ -205,7 +206,8 @@ std::vector<KeyLine> ScanLines(const std::string &text, Problems &problems)
         const std::string_view value = ValuePart(trimmed.substr(equals + 1), unclosed);
         const TSettingsField *field = FindSettingsField(section, key);
         if (!field) {
-            problems.add(number, "unknown key \"" + key + "\"" + (section.empty() ? " outside any section" : " in [" + section + "]"));
+            const std::string where = section.empty() ? " outside any section" : " in [" + section + "]";
+            problems.add(number, "unknown key \"" + key + "\"" + where);
             continue;
         }
         if (unclosed) {
