@@ -26,7 +26,8 @@ TestDocumentHost::TestDocumentHost()
 
 TestDocumentHost::~TestDocumentHost()
 {
-    // Windows left open are torn down without their close query, as at a crash.
+    // Windows still open go with the MDI area, without their close query; run
+    // the deletions that closed windows left pending first.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -181,13 +181,13 @@ TEST_F(Materials, UsedUpBoardIsDrawnPinkWithGreyTextAndTheCurrentOneInSelectedCo
               16);
 }
 
-class Units : public ::testing::Test {
+class UnitSwitch : public ::testing::Test {
 protected:
     void DoubleClick(TForm16 *form) { QTest::mouseDClick(form->PaintBox1, Qt::LeftButton); }
     TestDocumentHost host;
 };
 
-TEST_F(Units, DoubleClickSwitchesMillimetresAndCentimetresInEveryWindow)
+TEST_F(UnitSwitch, DoubleClickSwitchesMillimetresAndCentimetresInEveryWindow)
 {
     TForm16 *first = host.NewDocument();
     TForm16 *second = host.NewDocument();
@@ -204,7 +204,7 @@ TEST_F(Units, DoubleClickSwitchesMillimetresAndCentimetresInEveryWindow)
     EXPECT_EQ(CellText(*second, 2, 1), QStringLiteral("120.5"));
 }
 
-TEST_F(Units, FromMetresOneDoubleClickGivesMillimetres)
+TEST_F(UnitSwitch, FromMetresOneDoubleClickGivesMillimetres)
 {
     host.state.Settings.SetUnit(UnitM);
     host.state.UnitFactor = 0.001;
@@ -214,7 +214,7 @@ TEST_F(Units, FromMetresOneDoubleClickGivesMillimetres)
     EXPECT_DOUBLE_EQ(host.state.UnitFactor, 1.0);
 }
 
-TEST_F(Units, LabelIsRightAlignedInTheSelectedBackgroundColour)
+TEST_F(UnitSwitch, LabelIsRightAlignedInTheSelectedBackgroundColour)
 {
     TForm16 *form = host.NewDocument();
     UnitLabel *label = form->PaintBox1;
@@ -235,7 +235,7 @@ TEST_F(Units, LabelIsRightAlignedInTheSelectedBackgroundColour)
     EXPECT_LT(label->FittedPointSize(), 20);
 }
 
-TEST_F(Units, LabelStaysAtTheRightEndOfTheEntryRow)
+TEST_F(UnitSwitch, LabelStaysAtTheRightEndOfTheEntryRow)
 {
     TForm16 *form = host.NewDocument();
     form->resize(form->width() + 100, form->height());
