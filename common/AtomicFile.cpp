@@ -121,3 +121,14 @@ int AtomicFileWriter::Commit()
     SyncDirectory(DirectoryPart(m_target));
     return rcOK;
 }
+
+int WriteFileAtomically(const std::string &target, const void *data, std::size_t size)
+{
+    AtomicFileWriter writer(target);
+    const int opened = writer.Open();
+    if (opened != rcOK)
+        return opened;
+    if (!writer.Write(data, size))
+        return rcDiscFull;
+    return writer.Commit();
+}

@@ -25,3 +25,7 @@ private:
     bool m_committed = false;
     bool m_failed = false; // a write failed: Commit refuses
 };
+
+// The whole save in one call: -150, -147 cannot create, -143 a write failed,
+// -142 close or rename failed. The previous file survives every failure.
+int WriteFileAtomically(const std::string &target, const void *data, std::size_t size);

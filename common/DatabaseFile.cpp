@@ -295,10 +295,5 @@ int WriteDatabaseFile(const std::string &name, const TElementList &list, const T
     const TDatabaseHeader header = MakeHeader(universal, list, groups, customer, address, telephone);
     const std::vector<char> bytes = FileImage(universal, header, list, groups);
 
-    AtomicFileWriter writer(name);
-    if (writer.Open() != rcOK)
-        return rcFileAccessError;
-    if (!writer.Write(bytes.data(), bytes.size()))
-        return rcDiscFull;
-    return writer.Commit() == rcOK ? rcOK : rcUnexpectedError;
+    return WriteFileAtomically(name, bytes.data(), bytes.size());
 }

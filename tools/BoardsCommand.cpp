@@ -5,7 +5,6 @@
 #include "tools/Commands.h"
 #include "tools/NumberText.h"
 
-#include "common/AtomicFile.h"
 #include "common/BoardType.h"
 #include "common/Encoding.h"
 #include "common/ResultCodes.h"
@@ -367,29 +366,12 @@ int Make(const Arguments &args)
         }
     }
 
-    AtomicFileWriter writer(outName);
-    int rc = writer.Open();
-    if (rc == rcOK && !writer.Write(boards.data(), boards.size() * sizeof(TBoardType)))
-        rc = rcDiscFull;
-    if (rc == rcOK)
-        rc = writer.Commit();
-    if (rc != rcOK) {
-        std::cerr << "mvtool: cannot write " << outName << ": " << ResultText(rc) << "\n";
-        return 1;
-    }
-    return 0;
+    return WriteMadeFile(outName, boards.data(), boards.size() * sizeof(TBoardType));
 }
 
 } // namespace
 
 int RunBoards(const Arguments &args)
 {
-    if (args.empty())
-        return UsageError();
-    const Arguments rest(args.begin() + 1, args.end());
-    if (args[0] == "show")
-        return Show(rest);
-    if (args[0] == "make")
-        return Make(rest);
-    return UsageError();
+    return RunShowOrMake(args, Show, Make);
 }

@@ -2,6 +2,7 @@
 // The commands of mvtool; each takes the arguments after its own name and
 // returns the process exit code.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -14,3 +15,8 @@ int RunBoards(const Arguments &args);   // boards show FILE | boards make CSV OU
 
 // Prints the usage text to standard error and returns exit code 2.
 int UsageError();
+
+// "show ..." or "make ..." of the settings and boards commands.
+int RunShowOrMake(const Arguments &args, int (*show)(const Arguments &), int (*make)(const Arguments &));
+// Writes a made file atomically; on failure says why on standard error. Exit code 0 or 1.
+int WriteMadeFile(const std::string &name, const void *data, std::size_t size);

@@ -5,7 +5,6 @@
 #include "tools/Commands.h"
 #include "tools/NumberText.h"
 
-#include "common/AtomicFile.h"
 #include "common/Encoding.h"
 #include "common/FileUtils.h"
 #include "common/ResultCodes.h"
@@ -356,17 +355,6 @@ bool ReadText(const std::string &name, std::string &text)
     return !in.bad();
 }
 
-int WriteRecord(const std::string &name, const TSettings &settings)
-{
-    AtomicFileWriter writer(name);
-    int rc = writer.Open();
-    if (rc == rcOK && !writer.Write(settings.bytes().data(), TSettings::Size))
-        rc = rcDiscFull;
-    if (rc == rcOK)
-        rc = writer.Commit();
-    return rc;
-}
-
 // Applies every key of the text to the record, collecting the problems;
 // false when QSettings cannot read the text and the scan found no reason.
 bool ApplyText(const std::string &iniName, const std::string &text, TSettings &settings, Problems &problems)
@@ -430,24 +418,12 @@ int Make(const Arguments &args)
     if (!problems.empty())
         return Refuse(problems);
 
-    const int rc = WriteRecord(outName, settings);
-    if (rc != rcOK) {
-        std::cerr << "mvtool: cannot write " << outName << ": " << ResultText(rc) << "\n";
-        return 1;
-    }
-    return 0;
+    return WriteMadeFile(outName, settings.bytes().data(), TSettings::Size);
 }
 
 } // namespace
 
 int RunSettings(const Arguments &args)
 {
-    if (args.empty())
-        return UsageError();
-    const Arguments rest(args.begin() + 1, args.end());
-    if (args[0] == "show")
-        return Show(rest);
-    if (args[0] == "make")
-        return Make(rest);
-    return UsageError();
+    return RunShowOrMake(args, Show, Make);
 }

@@ -3,6 +3,9 @@
 
 #include "tools/Commands.h"
 
+#include "common/AtomicFile.h"
+#include "common/ResultCodes.h"
+
 #include <cstring>
 #include <iostream>
 
@@ -16,6 +19,27 @@ int UsageError()
                  "  mvtool boards show FILE\n"
                  "  mvtool boards make CSV OUT\n";
     return 2;
+}
+
+int RunShowOrMake(const Arguments &args, int (*show)(const Arguments &), int (*make)(const Arguments &))
+{
+    if (args.empty())
+        return UsageError();
+    const Arguments rest(args.begin() + 1, args.end());
+    if (args[0] == "show")
+        return show(rest);
+    if (args[0] == "make")
+        return make(rest);
+    return UsageError();
+}
+
+int WriteMadeFile(const std::string &name, const void *data, std::size_t size)
+{
+    const int rc = WriteFileAtomically(name, data, size);
+    if (rc == rcOK)
+        return 0;
+    std::cerr << "mvtool: cannot write " << name << ": " << ResultText(rc) << "\n";
+    return 1;
 }
 
 int main(int argc, char **argv)

@@ -3,6 +3,7 @@
 #include "common/ResultCodes.h"
 #include "support/PackedField.h"
 #include "support/TempDir.h"
+#include "support/Elements.h"
 
 #include <gtest/gtest.h>
 
@@ -19,38 +20,12 @@
 
 namespace {
 
-TElement Make(std::int32_t length, std::int32_t width, std::uint16_t count = 1, const std::string &label = "")
-{
-    TElement e = ZeroElement();
-    e.Length = length;
-    e.Width = width;
-    e.Count = count;
-    e.Label.assign(label);
-    return e;
-}
-
-TElementList ListOf(const std::vector<TElement> &elements)
-{
-    TElementList list;
-    ClearList(list);
-    for (std::size_t i = 0; i < elements.size(); ++i)
-        list[i] = elements[i];
-    return list;
-}
-
 TElementList FullList()
 {
     TElementList list;
     for (int i = 0; i < kMaxElements; ++i)
-        list[i] = Make(100 + i, 50 + i, 1, "E" + std::to_string(i + 1));
+        list[i] = MakeElement(100 + i, 50 + i, 1, "E" + std::to_string(i + 1));
     return list;
-}
-
-TElementGroups NoGroups()
-{
-    TElementGroups groups;
-    ClearGroups(groups);
-    return groups;
 }
 
 TElementGroups GroupsOf(const std::vector<int> &piecesPerGroup)
@@ -58,7 +33,7 @@ TElementGroups GroupsOf(const std::vector<int> &piecesPerGroup)
     TElementGroups groups = NoGroups();
     for (std::size_t g = 0; g < piecesPerGroup.size(); ++g) {
         for (int p = 0; p < piecesPerGroup[g]; ++p)
-            groups[g].Pieces[p] = Make(300 + 10 * p, 100 + static_cast<int>(g), 1, "G" + std::to_string(g + 1));
+            groups[g].Pieces[p] = MakeElement(300 + 10 * p, 100 + static_cast<int>(g), 1, "G" + std::to_string(g + 1));
     }
     return groups;
 }
@@ -136,7 +111,7 @@ TEST_P(FileKindByName, DecidesTypeAndHeaderPrefix)
 
     TempDir dir;
     const std::string name = dir.file(GetParam().name);
-    ASSERT_EQ(WriteDatabaseFile(name, ListOf({Make(600, 400)}), NoGroups(), "", "", ""), rcOK);
+    ASSERT_EQ(WriteDatabaseFile(name, ListOf({MakeElement(600, 400)}), NoGroups(), "", "", ""), rcOK);
     const std::string prefix = ReadAll(name).substr(0, 21);
     const std::string expected = GetParam().universal
         ? std::string("\x06" "DAT5.0" "\x06" "UNIDTA" "\x04" "1.00" "\x00" "\x03", 21)
@@ -164,8 +139,8 @@ namespace {
 // Five elements, the third left out of TABDTA files, and two groups.
 TElementList FiveWithOneSkipped()
 {
-    TElementList list = ListOf({Make(1000, 500, 1, "a"), Make(900, 400, 2, "b"), Make(800, 300, 3, "c"),
-                                Make(700, 200, 4, "d"), Make(600, 100, 5, "e")});
+    TElementList list = ListOf({MakeElement(1000, 500, 1, "a"), MakeElement(900, 400, 2, "b"), MakeElement(800, 300, 3, "c"),
+                                MakeElement(700, 200, 4, "d"), MakeElement(600, 100, 5, "e")});
     list[2].SkipMark = 7;
     return list;
 }
@@ -211,7 +186,7 @@ namespace {
 
 TElement RichElement()
 {
-    TElement e = Make(2440, 1220, 17, "Bo\x9Ana stranica");
+    TElement e = MakeElement(2440, 1220, 17, "Bo\x9Ana stranica");
     e.LengthBanding = BandingPvcAbs;
     e.WidthBanding = BandingAbsTwo;
     e.Aux1 = -1;
@@ -235,7 +210,7 @@ TEST(WriteDatabaseFile, TabularRoundTripKeepsEveryByte)
 {
     TempDir dir;
     const std::string name = dir.file("rich.tab");
-    const TElementList list = ListOf({RichElement(), Make(500, 500, 2, kSerbianLetters)});
+    const TElementList list = ListOf({RichElement(), MakeElement(500, 500, 2, kSerbianLetters)});
     const TElementGroups groups = GroupsOf({10, 1, 4});
     ASSERT_EQ(WriteDatabaseFile(name, list, groups, "Kupac " + kSerbianLetters, "Adresa \x9E", "011/123-456"), rcOK);
 
@@ -306,7 +281,7 @@ TEST_P(ReadTypeMismatch, RefusedWithEmptyList)
 {
     TempDir dir;
     const std::string name = dir.file(GetParam().fileName);
-    WriteAll(name, BytesOf(HeaderOf("DAT4.0", GetParam().fileType)) + BytesOf(Make(500, 400)));
+    WriteAll(name, BytesOf(HeaderOf("DAT4.0", GetParam().fileType)) + BytesOf(MakeElement(500, 400)));
     ReadOutcome in = Read(name);
     EXPECT_EQ(in.result, rcHeaderCorrupted);
     EXPECT_TRUE(AllZero(&in.list, sizeof in.list));
@@ -359,9 +334,9 @@ TEST_P(ReadLayoutChoice, VersionDecidesThenBodyFormat)
 {
     TempDir dir;
     const std::string name = dir.file("layout.tab");
-    TElement a = Make(1000, 500, 1, "a");
-    TElement b = Make(900, 400, 1, "b");
-    TElement c = Make(800, 300, 1, "c");
+    TElement a = MakeElement(1000, 500, 1, "a");
+    TElement b = MakeElement(900, 400, 1, "b");
+    TElement c = MakeElement(800, 300, 1, "c");
     // Layout 3 with one element stored; layout 2 finds three; layout 1 finds
     // 3 * 79 / 69 = 3 whole records and a cut fourth one.
     TDatabaseHeader header = HeaderOf(GetParam().version, "TABDTA", GetParam().bodyFormat, 1, 0);
@@ -398,7 +373,7 @@ TEST(ReadDatabaseFile, RecordsBodyCutOffAfterThreeElements)
     const std::string name = dir.file("cut.tab");
     std::string body;
     for (int i = 1; i <= 3; ++i)
-        body += BytesOf(Make(100 * i, 50, 1));
+        body += BytesOf(MakeElement(100 * i, 50, 1));
     body += std::string(10, '\x01');
     WriteAll(name, BytesOf(HeaderOf("DAT4.0", "TABDTA")) + body);
     ReadOutcome in = Read(name);
@@ -424,12 +399,12 @@ TEST(ReadDatabaseFile, RecordsAfterAnEmptyOneDoNotComeBack)
 {
     TempDir dir;
     const std::string name = dir.file("hole.tab");
-    WriteAll(name, BytesOf(HeaderOf("DAT4.0", "TABDTA")) + BytesOf(Make(500, 400)) + BytesOf(Make(0, 300))
-                       + BytesOf(Make(700, 200)));
+    WriteAll(name, BytesOf(HeaderOf("DAT4.0", "TABDTA")) + BytesOf(MakeElement(500, 400)) + BytesOf(MakeElement(0, 300))
+                       + BytesOf(MakeElement(700, 200)));
     ReadOutcome in = Read(name);
     ASSERT_EQ(in.result, rcOK);
     EXPECT_EQ(ElementCount(in.list), 1);
-    ASSERT_TRUE(AppendElement(in.list, Make(100, 100)));
+    ASSERT_TRUE(AppendElement(in.list, MakeElement(100, 100)));
     EXPECT_EQ(ElementCount(in.list), 2);
 }
 
@@ -439,7 +414,7 @@ TLegacyElement Legacy(std::int32_t length, std::int32_t width, std::uint16_t cou
 {
     TLegacyElement legacy;
     std::memset(&legacy, 0, sizeof legacy);
-    TElement fields = Make(length, width, count);
+    TElement fields = MakeElement(length, width, count);
     fields.Grain = 1;
     fields.Aux2 = 77;
     fields.AuxByte4 = 5;
@@ -463,7 +438,7 @@ TEST(ReadDatabaseFile, LegacyRecordsAreConverted)
     ASSERT_EQ(in.result, rcOK);
     ASSERT_EQ(ElementCount(in.list), 2);
 
-    TElement expected = Make(1200, 600, 4, "Vrata");
+    TElement expected = MakeElement(1200, 600, 4, "Vrata");
     expected.Grain = 1;
     expected.Aux2 = 77;
     expected.AuxByte4 = 5;
@@ -552,7 +527,7 @@ TEST_P(ReadCountedLimits, RefusedBeyondTheLimits)
     std::string body;
     if (c.elements <= kMaxElements + 1 && c.groups <= kGroupsPerDocument + 1) {
         for (int i = 0; i < c.elements; ++i)
-            body += BytesOf(Make(1000, 500, 1));
+            body += BytesOf(MakeElement(1000, 500, 1));
         const TElementGroups groups = GroupsOf(std::vector<int>(kGroupsPerDocument, 2));
         for (int g = 0; g < c.groups; ++g)
             body += BytesOf(groups[g % kGroupsPerDocument]);
@@ -581,12 +556,12 @@ TEST(ReadDatabaseFile, CountedBodyShorterThanItsCounts)
     TempDir dir;
     const std::string name = dir.file("short.tab");
     const std::string header = BytesOf(HeaderOf("DAT5.0", "TABDTA", 3, 2, 1));
-    WriteAll(name, header + BytesOf(Make(1, 1)) + BytesOf(Make(2, 2)) + std::string(791, '\0'));
+    WriteAll(name, header + BytesOf(MakeElement(1, 1)) + BytesOf(MakeElement(2, 2)) + std::string(791, '\0'));
     EXPECT_EQ(Read(name).result, rcBodyCorrupted);
-    WriteAll(name, header + BytesOf(Make(1, 1)));
+    WriteAll(name, header + BytesOf(MakeElement(1, 1)));
     EXPECT_EQ(Read(name).result, rcBodyCorrupted);
     // Bytes after the counted records are ignored.
-    WriteAll(name, header + BytesOf(Make(1, 1)) + BytesOf(Make(2, 2)) + std::string(792 + 50, '\x07'));
+    WriteAll(name, header + BytesOf(MakeElement(1, 1)) + BytesOf(MakeElement(2, 2)) + std::string(792 + 50, '\x07'));
     ReadOutcome in = Read(name);
     EXPECT_EQ(in.result, rcOK);
     EXPECT_EQ(ElementCount(in.list), 2);
@@ -657,7 +632,7 @@ TEST(WriteDatabaseFile, ReplacesAnExistingFileAndLeavesNoTemporary)
     const std::string name = dir.file("doc.tab");
     ASSERT_EQ(WriteDatabaseFile(name, FullList(), GroupsOf({3}), "Prvi", "", ""), rcOK);
     ASSERT_EQ(chmod(name.c_str(), 0600), 0);
-    ASSERT_EQ(WriteDatabaseFile(name, ListOf({Make(10, 10)}), NoGroups(), "Drugi", "", ""), rcOK);
+    ASSERT_EQ(WriteDatabaseFile(name, ListOf({MakeElement(10, 10)}), NoGroups(), "Drugi", "", ""), rcOK);
     EXPECT_EQ(std::filesystem::file_size(name), 165u + 79u);
     EXPECT_EQ(DirectoryEntries(dir.path()), std::vector<std::string>{"doc.tab"});
     struct stat info;
@@ -669,7 +644,7 @@ TEST(WriteDatabaseFile, NewFileIsReadableByAll)
 {
     TempDir dir;
     const std::string name = dir.file("new.tun");
-    ASSERT_EQ(WriteDatabaseFile(name, ListOf({Make(10, 10)}), NoGroups(), "", "", ""), rcOK);
+    ASSERT_EQ(WriteDatabaseFile(name, ListOf({MakeElement(10, 10)}), NoGroups(), "", "", ""), rcOK);
     struct stat info;
     ASSERT_EQ(stat(name.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0644u);

@@ -1,38 +1,16 @@
 #include "common/Element.h"
+#include "support/Elements.h"
 #include "support/PackedField.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-namespace {
-
-TElement Make(std::int32_t length, std::int32_t width, std::uint16_t count = 1)
-{
-    TElement e = ZeroElement();
-    e.Length = length;
-    e.Width = width;
-    e.Count = count;
-    return e;
-}
-
-TElementList ListOf(std::initializer_list<TElement> elements)
-{
-    TElementList list;
-    ClearList(list);
-    int i = 0;
-    for (const TElement &e : elements)
-        list[i++] = e;
-    return list;
-}
-
-} // namespace
-
 TEST(ElementCount, StopsAtFirstSlotWithZeroLengthOrWidth)
 {
-    TElementList list = ListOf({Make(1, 1), Make(2, 2), Make(3, 3), Make(4, 4), Make(0, 300), Make(6, 6)});
+    TElementList list = ListOf({MakeElement(1, 1), MakeElement(2, 2), MakeElement(3, 3), MakeElement(4, 4), MakeElement(0, 300), MakeElement(6, 6)});
     EXPECT_EQ(ElementCount(list), 4);
-    list[4] = Make(500, 0);
+    list[4] = MakeElement(500, 0);
     EXPECT_EQ(ElementCount(list), 4);
 }
 
@@ -40,19 +18,19 @@ TEST(ElementCount, FullListCountsEightHundred)
 {
     TElementList list;
     for (TElement &e : list)
-        e = Make(10, 10);
+        e = MakeElement(10, 10);
     EXPECT_EQ(ElementCount(list), 800);
-    EXPECT_FALSE(AppendElement(list, Make(1, 1)));
+    EXPECT_FALSE(AppendElement(list, MakeElement(1, 1)));
 }
 
 TEST(GroupCount, EmptyGroupEndsTheSequence)
 {
     TElementGroups groups;
     ClearGroups(groups);
-    groups[0].Pieces[0] = Make(100, 50);
-    groups[1].Pieces[0] = Make(100, 50);
-    groups[1].Pieces[1] = Make(200, 50);
-    groups[3].Pieces[0] = Make(100, 50); // after the empty third group: not counted
+    groups[0].Pieces[0] = MakeElement(100, 50);
+    groups[1].Pieces[0] = MakeElement(100, 50);
+    groups[1].Pieces[1] = MakeElement(200, 50);
+    groups[3].Pieces[0] = MakeElement(100, 50); // after the empty third group: not counted
     EXPECT_EQ(GroupCount(groups), 2);
     EXPECT_EQ(GroupPieceCount(groups[1]), 2);
 }
@@ -68,14 +46,14 @@ TEST(Totals, EmptyListGivesZero)
 
 TEST(Totals, AreaAndPieces)
 {
-    TElementList list = ListOf({Make(2000, 600, 3), Make(500, 500, 2)});
+    TElementList list = ListOf({MakeElement(2000, 600, 3), MakeElement(500, 500, 2)});
     EXPECT_NEAR(TotalArea(list), 3.6 + 0.5, 1e-9);
     EXPECT_EQ(TotalPieces(list), 5);
 }
 
 TEST(Totals, TapeLengthsPerBandingCode)
 {
-    TElement e = Make(1000, 500, 2);
+    TElement e = MakeElement(1000, 500, 2);
     e.LengthBanding = BandingPvcTwo;
     e.WidthBanding = BandingPvcAbs;
     TElementList list = ListOf({e});
@@ -87,7 +65,7 @@ TEST(Totals, TapeRoundingGoesToEvenNeighbour)
 {
     // One PVC edge of length L with no allowance gives a total of L.
     auto oneEdge = [](std::int32_t length) {
-        TElement e = Make(length, 1);
+        TElement e = MakeElement(length, 1);
         e.LengthBanding = BandingPvcOne;
         return ListOf({e});
     };
@@ -100,7 +78,7 @@ TEST(Totals, TapeRoundingGoesToEvenNeighbour)
 TEST(Totals, TapeOfManyLongElementsDoesNotWrap)
 {
     TElementList list;
-    TElement e = Make(2000000, 2000000, 65535);
+    TElement e = MakeElement(2000000, 2000000, 65535);
     e.LengthBanding = BandingPvcTwo;
     e.WidthBanding = BandingPvcTwo;
     for (TElement &slot : list)
@@ -110,8 +88,8 @@ TEST(Totals, TapeOfManyLongElementsDoesNotWrap)
 
 TEST(MoveElement, ShiftsSourceAndAppendsToDestination)
 {
-    TElementList source = ListOf({Make(1, 1), Make(2, 2), Make(3, 3)});
-    TElementList destination = ListOf({Make(9, 9)});
+    TElementList source = ListOf({MakeElement(1, 1), MakeElement(2, 2), MakeElement(3, 3)});
+    TElementList destination = ListOf({MakeElement(9, 9)});
     MoveElement(source, destination, 1);
     EXPECT_EQ(ElementCount(source), 2);
     EXPECT_EQ(Copy(source[0].Length), 2);
@@ -124,7 +102,7 @@ TEST(MoveElement, ShiftsSourceAndAppendsToDestination)
 
 TEST(MoveElement, PositionZeroDoesNothing)
 {
-    TElementList source = ListOf({Make(1, 1)});
+    TElementList source = ListOf({MakeElement(1, 1)});
     TElementList destination = ListOf({});
     MoveElement(source, destination, 0);
     EXPECT_EQ(ElementCount(source), 1);

@@ -1,6 +1,7 @@
 #include "common/ListAlgorithms.h"
 
 #include "support/PackedField.h"
+#include "support/Elements.h"
 
 #include <gtest/gtest.h>
 
@@ -9,25 +10,6 @@
 #include <vector>
 
 namespace {
-
-TElement Make(std::int32_t length, std::int32_t width, std::uint16_t count = 1, const std::string &label = "")
-{
-    TElement e = ZeroElement();
-    e.Length = length;
-    e.Width = width;
-    e.Count = count;
-    e.Label.assign(label);
-    return e;
-}
-
-TElementList ListOf(const std::vector<TElement> &elements)
-{
-    TElementList list;
-    ClearList(list);
-    for (std::size_t i = 0; i < elements.size(); ++i)
-        list[i] = elements[i];
-    return list;
-}
 
 std::vector<std::string> Labels(const TElementList &list)
 {
@@ -46,10 +28,10 @@ bool SameBytes(const void *a, const void *b, std::size_t size)
 
 TEST(SortByLength, LongestFirstAndTurnedLengthwise)
 {
-    TElement turned = Make(800, 900, 1, "c");
+    TElement turned = MakeElement(800, 900, 1, "c");
     turned.LengthBanding = BandingPvcOne;
     turned.WidthBanding = BandingAbsTwo;
-    TElementList list = ListOf({Make(1000, 500, 1, "a"), Make(2000, 300, 1, "b"), turned});
+    TElementList list = ListOf({MakeElement(1000, 500, 1, "a"), MakeElement(2000, 300, 1, "b"), turned});
     SortByLength(list);
     ASSERT_EQ(ElementCount(list), 3);
     EXPECT_EQ(Labels(list), (std::vector<std::string>{"b", "a", "c"}));
@@ -63,9 +45,9 @@ TEST(SortByLength, LongestFirstAndTurnedLengthwise)
 
 TEST(SortByLength, GrainElementKeepsOrientationAndSortsByLength)
 {
-    TElement grain = Make(500, 1200, 1, "grain");
+    TElement grain = MakeElement(500, 1200, 1, "grain");
     grain.Grain = 1;
-    TElementList list = ListOf({grain, Make(100, 600, 1, "free")});
+    TElementList list = ListOf({grain, MakeElement(100, 600, 1, "free")});
     SortByLength(list);
     EXPECT_EQ(Labels(list), (std::vector<std::string>{"free", "grain"}));
     EXPECT_EQ(Copy(list[0].Length), 600);
@@ -75,7 +57,7 @@ TEST(SortByLength, GrainElementKeepsOrientationAndSortsByLength)
 
 TEST(SortByLength, EqualLengthsOrderedByWidthDescending)
 {
-    TElementList list = ListOf({Make(1000, 300, 1, "narrow"), Make(1000, 500, 1, "wide"), Make(1000, 400, 1, "mid")});
+    TElementList list = ListOf({MakeElement(1000, 300, 1, "narrow"), MakeElement(1000, 500, 1, "wide"), MakeElement(1000, 400, 1, "mid")});
     SortByLength(list);
     EXPECT_EQ(Labels(list), (std::vector<std::string>{"wide", "mid", "narrow"}));
 }
@@ -93,8 +75,8 @@ TEST_P(SortEqualKeys, FollowsThePartitionOrder)
     std::vector<TElement> elements;
     for (std::size_t i = 0; i < GetParam().input.size(); ++i) {
         // Alternately turned: the keys stay equal.
-        elements.push_back(i % 2 == 0 ? Make(700, 300, 1, GetParam().input[i])
-                                      : Make(300, 700, 1, GetParam().input[i]));
+        elements.push_back(i % 2 == 0 ? MakeElement(700, 300, 1, GetParam().input[i])
+                                      : MakeElement(300, 700, 1, GetParam().input[i]));
     }
     TElementList list = ListOf(elements);
     SortByLength(list);
@@ -121,7 +103,7 @@ TEST(SortByLength, FullListComesOutDescendingWithEveryElement)
 {
     std::vector<TElement> elements;
     for (int i = 0; i < kMaxElements; ++i) {
-        TElement e = Make(100 + (i * 37) % 901, 50 + (i * 53) % 97, static_cast<std::uint16_t>(i + 1));
+        TElement e = MakeElement(100 + (i * 37) % 901, 50 + (i * 53) % 97, static_cast<std::uint16_t>(i + 1));
         e.Grain = static_cast<std::uint8_t>(i % 5 == 0);
         elements.push_back(e);
     }
@@ -155,7 +137,7 @@ namespace {
 TElement Banded(std::int32_t length, std::int32_t width, std::uint8_t lengthBanding, std::uint8_t widthBanding,
                 std::uint8_t grain = 0, const std::string &label = "A1")
 {
-    TElement e = Make(length, width, 1, label);
+    TElement e = MakeElement(length, width, 1, label);
     e.LengthBanding = lengthBanding;
     e.WidthBanding = widthBanding;
     e.Grain = grain;
@@ -199,10 +181,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, IsSameElementTable, testing::ValuesIn(kSameEleme
 TEST(FindSameElement, FirstMatchOneBasedOrMinusOne)
 {
     const TElementList empty = ListOf({});
-    EXPECT_EQ(FindSameElement(empty, Make(1, 1)), -1);
-    const TElementList list = ListOf({Make(300, 200), Make(600, 400), Make(400, 600)});
-    EXPECT_EQ(FindSameElement(list, Make(400, 600)), 2);
-    EXPECT_EQ(FindSameElement(list, Make(999, 1)), -1);
+    EXPECT_EQ(FindSameElement(empty, MakeElement(1, 1)), -1);
+    const TElementList list = ListOf({MakeElement(300, 200), MakeElement(600, 400), MakeElement(400, 600)});
+    EXPECT_EQ(FindSameElement(list, MakeElement(400, 600)), 2);
+    EXPECT_EQ(FindSameElement(list, MakeElement(999, 1)), -1);
 }
 
 TEST(MergeSameElements, TurnedTwinJoinsTheFirst)
@@ -220,9 +202,9 @@ TEST(MergeSameElements, TurnedTwinJoinsTheFirst)
 
 TEST(MergeSameElements, CountsAddInTheFirstOnesPlace)
 {
-    TElementList list = ListOf({Make(100, 100, 7, "x"), Make(500, 300, 1, "a"), Make(500, 300, 2, "a"),
-                                Make(500, 300, 3, "a"), Make(100, 100, 1, "x"), Make(500, 300, 4, "a"),
-                                Make(200, 100, 1, "y"), Make(500, 300, 5, "a")});
+    TElementList list = ListOf({MakeElement(100, 100, 7, "x"), MakeElement(500, 300, 1, "a"), MakeElement(500, 300, 2, "a"),
+                                MakeElement(500, 300, 3, "a"), MakeElement(100, 100, 1, "x"), MakeElement(500, 300, 4, "a"),
+                                MakeElement(200, 100, 1, "y"), MakeElement(500, 300, 5, "a")});
     MergeSameElements(list);
     EXPECT_EQ(Labels(list), (std::vector<std::string>{"x", "a", "y"}));
     EXPECT_EQ(Copy(list[0].Count), 8);
@@ -245,7 +227,7 @@ TEST_P(MergeOverflow, NoPieceIsLost)
 {
     std::vector<TElement> elements;
     for (std::uint16_t count : GetParam().counts)
-        elements.push_back(Make(700, 300, count, "z"));
+        elements.push_back(MakeElement(700, 300, count, "z"));
     TElementList list = ListOf(elements);
     const std::int32_t pieces = TotalPieces(list);
     MergeSameElements(list);
@@ -267,7 +249,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, MergeOverflow,
 
 TEST(MergeSameElements, FullListOfFullCountsKeepsEverySlot)
 {
-    std::vector<TElement> elements(kMaxElements, Make(700, 300, kMaxCount, "z"));
+    std::vector<TElement> elements(kMaxElements, MakeElement(700, 300, kMaxCount, "z"));
     TElementList list = ListOf(elements);
     MergeSameElements(list);
     EXPECT_EQ(ElementCount(list), kMaxElements);
@@ -283,14 +265,14 @@ TElementGroups GroupsOf(const std::vector<int> &piecesPerGroup)
     int label = 0;
     for (std::size_t g = 0; g < piecesPerGroup.size(); ++g) {
         for (int p = 0; p < piecesPerGroup[g]; ++p)
-            groups[g].Pieces[p] = Make(300 + p, 100 + static_cast<int>(g), 1, "g" + std::to_string(++label));
+            groups[g].Pieces[p] = MakeElement(300 + p, 100 + static_cast<int>(g), 1, "g" + std::to_string(++label));
     }
     return groups;
 }
 
 TElementList ListOfSize(int n)
 {
-    return ListOf(std::vector<TElement>(n, Make(1000, 500, 2, "e")));
+    return ListOf(std::vector<TElement>(n, MakeElement(1000, 500, 2, "e")));
 }
 
 } // namespace

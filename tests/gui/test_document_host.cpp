@@ -65,15 +65,6 @@ bool TestDocumentHost::Close(TForm16 *form)
     return closed;
 }
 
-TElement MakeElement(std::int32_t length, std::int32_t width, std::uint16_t count)
-{
-    TElement e = ZeroElement();
-    e.Length = length;
-    e.Width = width;
-    e.Count = count;
-    return e;
-}
-
 void SetElements(TForm16 &form, std::initializer_list<TElement> elements)
 {
     ClearList(form.Elements);

@@ -6,6 +6,7 @@
 #include "document/DocumentHost.h"
 #include "document/Unit16.h"
 #include "support/ScriptedPlatform.h"
+#include "support/Elements.h"
 
 #include <QMdiArea>
 #include <QMenu>
@@ -46,7 +47,6 @@ constexpr std::uint32_t kControlColour = 0x00E0F0FF;     // 255, 240, 224
 constexpr std::uint32_t kSelectedTextColour = 0x0000FFFF; // 255, 255, 0
 constexpr std::uint32_t kSelectedBackColour = 0x00800000; // 0, 0, 128
 
-TElement MakeElement(std::int32_t length, std::int32_t width, std::uint16_t count = 1);
 // Replaces the window's list with these elements and shows them.
 void SetElements(TForm16 &form, std::initializer_list<TElement> elements);
 // The text the grid shows in a cell.

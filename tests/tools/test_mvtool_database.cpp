@@ -4,6 +4,7 @@
 #include "common/ResultCodes.h"
 #include "support/TempDir.h"
 #include "support/ToolProcess.h"
+#include "support/Elements.h"
 
 #include <nlohmann/json.hpp>
 
@@ -29,32 +30,6 @@ json Output(const ToolRun &run)
     json parsed = json::parse(run.out, nullptr, false);
     EXPECT_FALSE(parsed.is_discarded()) << run.out;
     return parsed;
-}
-
-TElement Make(std::int32_t length, std::int32_t width, std::uint16_t count, const std::string &label)
-{
-    TElement e = ZeroElement();
-    e.Length = length;
-    e.Width = width;
-    e.Count = count;
-    e.Label.assign(label);
-    return e;
-}
-
-TElementList ListOf(const std::vector<TElement> &elements)
-{
-    TElementList list;
-    ClearList(list);
-    for (std::size_t i = 0; i < elements.size(); ++i)
-        list[i] = elements[i];
-    return list;
-}
-
-TElementGroups NoGroups()
-{
-    TElementGroups groups;
-    ClearGroups(groups);
-    return groups;
 }
 
 // A 165-byte header with the given type and layout, as the tests need it broken.
@@ -87,7 +62,7 @@ protected:
     // letters in Windows-1250.
     std::string WriteSample(const std::string &fileName)
     {
-        TElement first = Make(2440, 1220, 3, "Bo\x9Anica \xE8");
+        TElement first = MakeElement(2440, 1220, 3, "Bo\x9Anica \xE8");
         first.LengthBanding = 2;
         first.WidthBanding = 5;
         first.Aux1 = -7;
@@ -97,10 +72,10 @@ protected:
         first.Grain = 1;
         first.Priority = 1;
         TElementGroups groups = NoGroups();
-        groups[0].Pieces[0] = Make(500, 120, 1, "G");
-        groups[0].Pieces[1] = Make(450, 120, 1, "H");
+        groups[0].Pieces[0] = MakeElement(500, 120, 1, "G");
+        groups[0].Pieces[1] = MakeElement(450, 120, 1, "H");
         const std::string name = m_dir.file(fileName);
-        EXPECT_EQ(WriteDatabaseFile(name, ListOf({first, Make(800, 600, 1, "")}), groups, "\xC8" "a\xE6" "i\xF0",
+        EXPECT_EQ(WriteDatabaseFile(name, ListOf({first, MakeElement(800, 600, 1, "")}), groups, "\xC8" "a\xE6" "i\xF0",
                                     "Ulica \x8A" "abac 1", "011 \x9E"),
                   rcOK);
         return name;
@@ -167,9 +142,9 @@ TEST_F(MvtoolDatabase, DumpOfAMissingFileFailsWithTheLoadError)
 TEST_F(MvtoolDatabase, DumpOfACutBodyShowsWhatWasRead)
 {
     const std::string name = m_dir.file("cut.tab");
-    TElement skipped = Make(300, 200, 2, "s");
+    TElement skipped = MakeElement(300, 200, 2, "s");
     skipped.SkipMark = 9;
-    WriteAll(name, HeaderBytes("DAT4.0", "TABDTA", 0) + ElementBytes(Make(700, 400, 1, "a")) + ElementBytes(skipped)
+    WriteAll(name, HeaderBytes("DAT4.0", "TABDTA", 0) + ElementBytes(MakeElement(700, 400, 1, "a")) + ElementBytes(skipped)
                        + std::string(20, '\x01'));
     const ToolRun run = Mvtool({"dump", name});
     EXPECT_EQ(run.exitCode, 1);
