@@ -19,6 +19,7 @@
 
 #include <map>
 #include <ostream>
+#include <vector>
 
 namespace {
 
@@ -203,10 +204,10 @@ TEST_F(DocumentCommands, DeleteRemovesTheSelectedRowsOfTheActiveDocument)
     window->MenuItem1->trigger();
 
     ASSERT_EQ(ElementCount(document->Elements), 3);
-    EXPECT_EQ(document->Elements[0].Length, 100);
-    EXPECT_EQ(document->Elements[1].Length, 400);
-    EXPECT_EQ(document->Elements[2].Length, 500);
-    EXPECT_EQ(document->Elements[3].Length, 0);
+    // Packed fields are compared by value.
+    const std::vector<std::int32_t> lengths{document->Elements[0].Length, document->Elements[1].Length,
+                                            document->Elements[2].Length, document->Elements[3].Length};
+    EXPECT_EQ(lengths, (std::vector<std::int32_t>{100, 400, 500, 0}));
     EXPECT_EQ(document->SG1->currentIndex().row(), 1);
     EXPECT_EQ(ElementCount(other->Elements), 5);
 }

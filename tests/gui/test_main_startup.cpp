@@ -168,7 +168,8 @@ TEST_F(MainWindowTest, LoadsTheBoardTable)
     WriteAll(Path(kBoardTableFileName), BoardTableBytes(3));
     StartWindow();
     EXPECT_EQ(BoardTypeCount(window->State().BoardTypes), 3);
-    EXPECT_EQ(window->State().BoardTypes[2].Length, 2802);
+    const std::int32_t length = window->State().BoardTypes[2].Length; // packed: read by value
+    EXPECT_EQ(length, 2802);
     EXPECT_TRUE(desktop.Boxes().empty());
 }
 
