@@ -170,3 +170,26 @@ QIcon ToolIcon(ToolPicture picture)
     }
     return icon;
 }
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48}) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 16.0, size / 16.0);
+        p.setPen(QPen(QColor(120, 80, 40), 1));
+        p.setBrush(QColor(226, 184, 128));
+        p.drawRect(QRectF(0.5, 2.5, 15, 11));
+        p.setPen(QPen(QColor(150, 100, 50), 0.8));
+        p.drawLine(QPointF(9.5, 2.5), QPointF(9.5, 13.5));
+        p.drawLine(QPointF(0.5, 8.5), QPointF(9.5, 8.5));
+        p.drawLine(QPointF(9.5, 6.5), QPointF(15.5, 6.5));
+        p.drawLine(QPointF(5, 8.5), QPointF(5, 13.5));
+        p.end();
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}

@@ -1,6 +1,7 @@
 // The program: the main window on the desktop, until it closes.
 
 #include "main/MAIN.h"
+#include "main/ToolPictures.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("MvInput"));
     QApplication::setApplicationDisplayName(QStringLiteral("Morvena"));
+    QApplication::setWindowIcon(ProgramIcon());
     QtPlatform desktop;
     std::unique_ptr<TForm1> window = TForm1::Start(desktop);
     if (!window)
