@@ -60,14 +60,13 @@ QToolButton *AddToolButton(QToolBar *bar, const QString &name, ToolPicture pictu
     return button;
 }
 
-QToolBar *CreateToolBar(QWidget *parent, const QString &name, int left)
+QToolBar *CreateToolBar(QWidget *parent, const QString &name)
 {
     auto *bar = new QToolBar(name, parent);
     bar->setObjectName(name);
     bar->setMovable(false);
     bar->setIconSize(kToolPictureSize);
     bar->setContentsMargins(0, 0, 0, 0);
-    bar->move(left, 0);
     return bar;
 }
 
@@ -155,7 +154,7 @@ void TForm1::CreateMenus()
 
 void TForm1::CreateToolBars()
 {
-    ToolBar3 = CreateToolBar(ControlBar1, QStringLiteral("ToolBar3"), kToolBar3Left);
+    ToolBar3 = CreateToolBar(ControlBar1, QStringLiteral("ToolBar3"));
     ToolButton13 = AddToolButton(ToolBar3, QStringLiteral("ToolButton13"), ToolPicture::NewFile,
                                  QStringLiteral("Nova baza|Kreiranje nove baze podataka"));
     ToolButton14 = AddToolButton(ToolBar3, QStringLiteral("ToolButton14"), ToolPicture::OpenFile,
@@ -166,7 +165,7 @@ void TForm1::CreateToolBars()
                                 QStringLiteral("Informacije o programu"));
     PlaceToolBar(ToolBar3, kToolBar3Left);
 
-    ToolBar1 = CreateToolBar(ControlBar1, QStringLiteral("ToolBar1"), kToolBar1Left);
+    ToolBar1 = CreateToolBar(ControlBar1, QStringLiteral("ToolBar1"));
     ToolButton10 = AddToolButton(ToolBar1, QStringLiteral("ToolButton10"), ToolPicture::AddElements,
                                  QStringLiteral("Dodavanje|Dodavanje podataka u aktivni prozor"));
     ToolButton2 = AddToolButton(ToolBar1, QStringLiteral("ToolButton2"), ToolPicture::Print,
