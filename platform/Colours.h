@@ -1,6 +1,7 @@
 #pragma once
 // The settings hold Windows colour values (red in the low byte); this is the one
-// place where they become QColors and back.
+// place where they become QColors and back. System colour values (high byte
+// 0x80) take the matching colour of the desktop palette.
 
 #include <QColor>
 
