@@ -91,7 +91,7 @@ std::vector<TSettingsField> MakeFields()
              "after an entry, set both banding boxes back to no banding (0 or 1)"),
 
         Flag("banding", "banding_in_use", O::BandingInUse, "edge banding in use (0 or 1)"),
-        Number("banding", "tape_surplus", O::TapeSurplus, Kind::Byte, 0, 255, "edge tape surplus in percent"),
+        Number("banding", "tape_surplus", O::TapeSurplus, Kind::Byte, 0, 255, "edge tape to order, in percent of the demand (110 = 10 % surplus)"),
         Number("banding", "tape_allowance", O::TapeAllowance, Kind::Int32, 0, kInt32Max,
                "edge tape allowance in mm per banded edge"),
         Text("banding", "mark_1", TSettings::BandingMarkOffset(1), kBandingMarkCapacity,

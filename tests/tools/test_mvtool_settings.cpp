@@ -58,7 +58,7 @@ TEST(SettingsDefaults, BuiltSetupDatShowsTheWorkshopValues)
     const char *expected[] = {
         "unit = 1",
         "trim = 10",
-        "tape_surplus = 10",
+        "tape_surplus = 110", // 10 % over the demand
         "tape_allowance = 20",
         "auto_sort = 0",
         "banding_in_use = 1",
