@@ -94,7 +94,7 @@ TEST(BoardsDefaults, ShowStartsWithTheHeaderRow)
     const ToolRun run = Mvtool({"boards", "show", kData + "/Table.T01"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out.compare(0, kHeader.size(), kHeader), 0) << run.out;
-    EXPECT_NE(run.out.find("\n2800,2070,0,1090,40,Iverica bela 18 mm,Egger W980 ST2,0,\n"), std::string::npos)
+    EXPECT_NE(run.out.find("\n2800,2070,0,1090,40,Iverica bela 18 mm,bela glatka,0,\n"), std::string::npos)
         << run.out;
 }
 
