@@ -1,6 +1,7 @@
 #include "common/Element.h"
 
-#include <cmath>
+#include "common/Conversions.h"
+
 #include <cstring>
 
 const char *const kBandingNames[kBandingCodeCount] = {
@@ -102,9 +103,9 @@ std::int32_t TapeLength(const TElementList &list, std::uint8_t surplusPercent, s
                                     + edges(e.WidthBanding) * (std::int64_t{e.Width} + allowance);
         total += demand * e.Count;
     }
-    // nearbyint rounds a tie to the even neighbour in the default rounding mode.
-    const double result = std::nearbyint(static_cast<double>(total) * (surplusPercent / 100.0));
-    return result > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(result);
+    // Imported lengths and a settings allowance may be negative: the result
+    // saturates at both ends of 32 bits.
+    return RoundHalfEven(static_cast<double>(total) * (surplusPercent / 100.0));
 }
 
 } // namespace

@@ -86,6 +86,19 @@ TEST(Totals, TapeOfManyLongElementsDoesNotWrap)
     EXPECT_EQ(PvcTapeLength(list, 100, 0), INT32_MAX);
 }
 
+TEST(Totals, TapeWithAHugeNegativeAllowanceSaturatesBelow)
+{
+    // The allowance is a signed setting; a wild value must not turn into an
+    // out-of-range conversion.
+    TElement e = MakeElement(1000, 500, 65535);
+    e.LengthBanding = BandingAbsTwo;
+    TElementList list;
+    for (TElement &slot : list)
+        slot = e;
+    EXPECT_EQ(AbsTapeLength(list, 255, INT32_MIN), INT32_MIN);
+    EXPECT_EQ(PvcTapeLength(list, 255, INT32_MIN), 0);
+}
+
 TEST(MoveElement, ShiftsSourceAndAppendsToDestination)
 {
     TElementList source = ListOf({MakeElement(1, 1), MakeElement(2, 2), MakeElement(3, 3)});
