@@ -127,7 +127,9 @@ void MoveElement(TElementList &source, TElementList &destination, int pos)
     const int n = ElementCount(source);
     if (pos < 1 || pos > n)
         return;
-    AppendElement(destination, source[pos - 1]);
+    // A full destination must not swallow the element.
+    if (!AppendElement(destination, source[pos - 1]))
+        return;
     for (int k = pos; k < n; ++k)
         source[k - 1] = source[k];
     source[n - 1] = ZeroElement();

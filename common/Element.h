@@ -96,8 +96,8 @@ double TotalArea(const TElementList &list);
 std::int32_t PvcTapeLength(const TElementList &list, std::uint8_t surplusPercent, std::int32_t allowance);
 std::int32_t AbsTapeLength(const TElementList &list, std::uint8_t surplusPercent, std::int32_t allowance);
 
-// Moves element pos (1-based) of source to the end of destination; pos 0 does nothing.
-// The caller guarantees a free slot in destination and 1 <= pos <= ElementCount(source).
+// Moves element pos (1-based) of source to the end of destination; pos 0, a pos
+// outside 1..ElementCount(source) or a full destination leaves both lists unchanged.
 void MoveElement(TElementList &source, TElementList &destination, int pos);
 
 // Appends e after the last element; false (and nothing written) when the list is full.

@@ -121,3 +121,16 @@ TEST(MoveElement, PositionZeroDoesNothing)
     EXPECT_EQ(ElementCount(source), 1);
     EXPECT_EQ(ElementCount(destination), 0);
 }
+
+TEST(MoveElement, FullDestinationLeavesBothListsAlone)
+{
+    TElementList source = ListOf({MakeElement(1, 1), MakeElement(2, 2)});
+    TElementList destination;
+    for (TElement &slot : destination)
+        slot = MakeElement(9, 9);
+    const TElementList sourceBefore = source;
+    const TElementList destinationBefore = destination;
+    MoveElement(source, destination, 1);
+    EXPECT_EQ(std::memcmp(&source, &sourceBefore, sizeof source), 0);
+    EXPECT_EQ(std::memcmp(&destination, &destinationBefore, sizeof destination), 0);
+}
