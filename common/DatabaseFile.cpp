@@ -21,7 +21,6 @@ constexpr std::string_view kTypeUniversal = "UNIDTA";
 constexpr std::string_view kWrittenVersion = "DAT5.0";
 constexpr std::string_view kWrittenRevision = "1.00";
 constexpr std::uint8_t kWrittenBodyFormat = 3;
-constexpr std::size_t kUniversalLabelLength = 15;
 
 enum BodyLayout : int { LayoutLegacy = 1, LayoutRecords = 2, LayoutCounted = 3 };
 
@@ -81,45 +80,28 @@ TElement ConvertLegacyElement(const TLegacyElement &legacy)
     return e;
 }
 
-TElement ConvertUniversalRecord(const TUniversalRecord &record)
+// The fields a TUniversalRecord shares with a TElement, copied either way into
+// an otherwise zero record; the label is cut to what the destination holds.
+template <typename To, typename From>
+To WithUniversalFields(const From &from)
 {
-    TElement e = ZeroElement();
-    e.Length = record.Length;
-    e.Width = record.Width;
-    e.LengthBanding = record.LengthBanding;
-    e.WidthBanding = record.WidthBanding;
-    e.Aux1 = record.Aux1;
-    e.Aux2 = record.Aux2;
-    e.Aux3 = record.Aux3;
-    e.Aux4 = record.Aux4;
-    e.AuxByte1 = record.AuxByte1;
-    e.AuxByte2 = record.AuxByte2;
-    e.AuxByte3 = record.AuxByte3;
-    e.Grain = record.Grain;
-    e.Count = record.Count;
-    CopyLabel(e.Label, record.Label);
-    return e;
-}
-
-TUniversalRecord MakeUniversalRecord(const TElement &e)
-{
-    TUniversalRecord record;
-    std::memset(&record, 0, sizeof record);
-    record.Length = e.Length;
-    record.Width = e.Width;
-    record.LengthBanding = e.LengthBanding;
-    record.WidthBanding = e.WidthBanding;
-    record.Aux1 = e.Aux1;
-    record.Aux2 = e.Aux2;
-    record.Aux3 = e.Aux3;
-    record.Aux4 = e.Aux4;
-    record.AuxByte1 = e.AuxByte1;
-    record.AuxByte2 = e.AuxByte2;
-    record.AuxByte3 = e.AuxByte3;
-    record.Grain = e.Grain;
-    record.Count = e.Count;
-    CopyLabel(record.Label, e.Label);
-    return record;
+    To to;
+    std::memset(static_cast<void *>(&to), 0, sizeof to);
+    to.Length = from.Length;
+    to.Width = from.Width;
+    to.LengthBanding = from.LengthBanding;
+    to.WidthBanding = from.WidthBanding;
+    to.Aux1 = from.Aux1;
+    to.Aux2 = from.Aux2;
+    to.Aux3 = from.Aux3;
+    to.Aux4 = from.Aux4;
+    to.AuxByte1 = from.AuxByte1;
+    to.AuxByte2 = from.AuxByte2;
+    to.AuxByte3 = from.AuxByte3;
+    to.Grain = from.Grain;
+    to.Count = from.Count;
+    CopyLabel(to.Label, from.Label);
+    return to;
 }
 
 // Reads records of type Record up to the end of the file or up to a full list,
@@ -238,7 +220,7 @@ std::vector<char> FileImage(bool universal, const TDatabaseHeader &header, const
     const int n = ElementCount(list);
     for (int i = 0; i < n; ++i) {
         if (universal)
-            Append(bytes, MakeUniversalRecord(list[i]));
+            Append(bytes, WithUniversalFields<TUniversalRecord>(list[i]));
         else if (list[i].SkipMark == 0)
             Append(bytes, list[i]);
     }
@@ -282,7 +264,7 @@ int ReadDatabaseFile(const std::string &name, TElementList &list, TElementGroups
         return rcHeaderCorrupted;
 
     const int result = universal
-        ? ReadUntilEnd<TUniversalRecord>(file.get(), list, ConvertUniversalRecord)
+        ? ReadUntilEnd<TUniversalRecord>(file.get(), list, WithUniversalFields<TElement, TUniversalRecord>)
         : ReadTabularBody(file.get(), header, list, groups);
     DropTrailingSlots(list, groups);
     return result;

@@ -251,6 +251,34 @@ TEST(WriteDatabaseFile, UniversalRoundTripLosesOnlyWhatItHasNoPlaceFor)
     EXPECT_EQ(in.header.Customer.str(), kSerbianLetters);
 }
 
+TEST(WriteDatabaseFile, UniversalRecordBytesSitAtTheirOffsets)
+{
+    TempDir dir;
+    const std::string name = dir.file("one.tun");
+    ASSERT_EQ(WriteDatabaseFile(name, ListOf({RichElement()}), NoGroups(), "", "", ""), rcOK);
+    const std::string bytes = ReadAll(name);
+    ASSERT_EQ(bytes.size(), 165u + 68u);
+    const std::string record = bytes.substr(165);
+    auto int32At = [&](std::size_t offset) {
+        std::int32_t v;
+        std::memcpy(&v, record.data() + offset, sizeof v);
+        return v;
+    };
+    EXPECT_EQ(int32At(0), 2440);
+    EXPECT_EQ(int32At(4), 1220);
+    EXPECT_EQ(record[8], BandingPvcAbs);
+    EXPECT_EQ(record[9], BandingAbsTwo);
+    EXPECT_EQ(int32At(10), -1);
+    EXPECT_EQ(int32At(14), 2);
+    EXPECT_EQ(int32At(18), 300000);
+    EXPECT_EQ(int32At(22), -4);
+    EXPECT_EQ(std::string(record.data() + 26, 4), "\x0B\x0C\x0D\x01");
+    EXPECT_EQ(std::string(record.data() + 30, 2), std::string("\x11\x00", 2)); // Count 17
+    EXPECT_EQ(std::string(record.data() + 32, 20), std::string(20, '\0'));
+    EXPECT_EQ(record[52], 14);
+    EXPECT_EQ(record.substr(53), std::string("Bo\x9Ana stranica\0", 15));
+}
+
 TEST(WriteDatabaseFile, CustomerTextsAreCutToTheirFields)
 {
     TempDir dir;
