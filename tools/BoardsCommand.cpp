@@ -12,9 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -343,12 +341,9 @@ int Make(const Arguments &args)
         return UsageError();
     const std::string &csvName = args[0];
     const std::string &outName = args[1];
-    std::ifstream in(csvName, std::ios::binary);
-    if (!in) {
-        std::cerr << "mvtool: cannot read " << csvName << "\n";
+    std::string text;
+    if (!ReadTextFile(csvName, text))
         return 1;
-    }
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 
     std::vector<TBoardType> boards;
     std::vector<std::string> problems;

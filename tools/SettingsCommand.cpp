@@ -17,10 +17,7 @@
 
 #include <charconv>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <map>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -346,15 +343,6 @@ void ApplyValue(TSettings &settings, const TSettingsField &field, const QVariant
     }
 }
 
-bool ReadText(const std::string &name, std::string &text)
-{
-    std::ifstream in(name, std::ios::binary);
-    if (!in)
-        return false;
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
-
 // Applies every key of the text to the record, collecting the problems;
 // false when QSettings cannot read the text and the scan found no reason.
 bool ApplyText(const std::string &iniName, const std::string &text, TSettings &settings, Problems &problems)
@@ -405,10 +393,8 @@ int Make(const Arguments &args)
         }
     }
     std::string text;
-    if (!ReadText(iniName, text)) {
-        std::cerr << "mvtool: cannot read " << iniName << "\n";
+    if (!ReadTextFile(iniName, text))
         return 1;
-    }
 
     Problems problems(iniName);
     if (!ApplyText(iniName, text, settings, problems)) {

@@ -365,6 +365,18 @@ TEST(SettingsMake, UnreadableBaseWritesNothing)
     }
 }
 
+TEST(SettingsMake, SourceThatCannotBeReadWritesNothing)
+{
+    TempDir dir;
+    // A directory opens but fails on the first read.
+    for (const std::string &source : {dir.file("missing.ini"), dir.path()}) {
+        const ToolRun run = Mvtool({"settings", "make", source, dir.file("out.dat")});
+        EXPECT_EQ(run.exitCode, 1) << source << "\n" << run.err;
+        EXPECT_NE(run.err.find("cannot read " + source), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("out.dat")));
+    }
+}
+
 TEST(SettingsShow, RecordShorterThanTheRecordSizeIsRefused)
 {
     TempDir dir;
