@@ -63,7 +63,8 @@ std::string QuotedText(const std::string &bytes)
 
 std::string ColourText(std::int64_t value)
 {
-    // A value beyond plain RGB (a system colour) is shown as it is; make refuses it.
+    // A value beyond plain RGB (a Windows system colour such as clBtnFace) is
+    // shown as its number, which make takes back unchanged.
     if (value > 0xFFFFFF)
         return std::to_string(value);
     char text[8];
@@ -110,7 +111,8 @@ int Show(const Arguments &args)
                  "; Build the record from this text with\n"
                  ";   mvtool settings make THIS.ini Setup.Dat [--base OLD.Dat]\n"
                  "; A key left out keeps the value of the --base record (zero without one).\n"
-                 "; Texts stand in double quotes; a line starting with ';' is a comment.\n";
+                 "; Texts stand in double quotes; a line starting with ';' is a comment.\n"
+                 "; Colours are #RRGGBB; a Windows system colour shows as its number.\n";
     std::string section;
     for (const TSettingsField &field : SettingsFields()) {
         if (section != field.Section) {
@@ -266,11 +268,16 @@ std::optional<std::int64_t> IntegerInRange(const std::string &text, const TSetti
 std::optional<std::int64_t> ColourValue(const std::string &text, int line, Problems &problems)
 {
     const std::string_view trimmed = TrimSpaces(text);
+    if (!trimmed.empty() && trimmed[0] != '#') {
+        const std::optional<std::int64_t> value = ParseInteger(trimmed);
+        if (value && *value >= 0 && *value <= 0xFFFFFFFF)
+            return value;
+    }
     std::uint32_t rgb = 0;
     const bool hex = trimmed.size() == 7 && trimmed[0] == '#'
         && trimmed.find_first_not_of("0123456789abcdefABCDEF", 1) == std::string_view::npos;
     if (!hex || std::from_chars(trimmed.data() + 1, trimmed.data() + 7, rgb, 16).ec != std::errc()) {
-        problems.add(line, "\"" + text + "\" is not a colour #RRGGBB");
+        problems.add(line, "\"" + text + "\" is not a colour #RRGGBB (nor a Windows colour number 0..4294967295)");
         return std::nullopt;
     }
     // Windows keeps red in the low byte.

@@ -202,6 +202,21 @@ TEST(SettingsRoundTrip, TextsThatNeedEscapesComeBackExactly)
     EXPECT_EQ(ShowThenMake(dir, settings, {}), bytes);
 }
 
+TEST(SettingsRoundTrip, SystemColoursComeBackAsTheyWere)
+{
+    // Records written on Windows may hold system colours (high byte 0x80).
+    TSettings settings;
+    settings.SetUnit(1);
+    settings.SetControlColour(0x8000000F); // clBtnFace
+    settings.SetMainColour(0x8000000C);    // clAppWorkSpace
+    settings.SetSelectedTextColour(0x0000FF);
+    settings.SetSelectedBackColour(0xFFFFFFFF);
+    const std::string bytes(reinterpret_cast<const char *>(settings.bytes().data()), TSettings::Size);
+    TempDir dir;
+    EXPECT_EQ(ShowThenMake(dir, settings, {}), bytes);
+    EXPECT_EQ(ShowThenMake(dir, settings, {"--base", dir.file("in.dat")}), bytes);
+}
+
 TEST(SettingsRoundTrip, WithoutBaseEveryUnnamedByteIsZero)
 {
     TSettings settings = RandomValidRecord(42);
@@ -305,6 +320,8 @@ const Refusal kRefusals[] = {
     {"PriceNegative", "[material]\nprice_per_m2 = -1\n", 4, "out of range"},
     {"ColourTooShort", "[colours]\nmain_background = #FEEFE\n", 4, "is not a colour #RRGGBB"},
     {"ColourWithoutHash", "[colours]\nmain_background = FEEFED\n", 4, "is not a colour #RRGGBB"},
+    {"ColourNumberBeyond32Bits", "[colours]\nmain_background = 4294967296\n", 4, "is not a colour"},
+    {"NegativeColourNumber", "[colours]\nmain_background = -1\n", 4, "is not a colour"},
     {"NameTooLong", "[material]\nmaterial_name = \"" + std::string(41, 'x') + "\"\n", 4,
      "the text has 41 characters, at most 40 fit"},
     {"MarkTooLongInDiacritics", "[banding]\nmark_2 = \"\xC4\x8D\xC4\x8D\xC4\x8D\xC4\x8D\xC4\x8D\xC4\x8D\xC4\x8D\"\n", 4,
