@@ -4,11 +4,11 @@
 #include "common/DatabaseFile.h"
 #include "common/ListAlgorithms.h"
 #include "common/ResultCodes.h"
+#include "support/TempDir.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -35,30 +35,10 @@ TElementList SampleList(int kinds)
     return list;
 }
 
-class ScratchDir {
-public:
-    ScratchDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "mvbench-XXXXXX").string();
-        if (mkdtemp(pattern.data()))
-            m_path = pattern;
-    }
-    ~ScratchDir()
-    {
-        std::error_code ignored;
-        if (!m_path.empty())
-            std::filesystem::remove_all(m_path, ignored);
-    }
-    std::string file(const std::string &name) const { return m_path + "/" + name; }
-    bool ok() const { return !m_path.empty(); }
-
-private:
-    std::string m_path;
-};
-
-// One saved full database; the raw runs use exactly its bytes.
+// One saved full database; the raw runs use exactly its bytes. Without it no
+// figure means anything, so a failure stops the run.
 struct SavedDatabase {
-    ScratchDir dir;
+    TempDir dir;
     std::string name = dir.file("full.tab");
     TElementList list = SampleList(kMaxElements);
     TElementGroups groups;
@@ -67,14 +47,11 @@ struct SavedDatabase {
     SavedDatabase()
     {
         ClearGroups(groups);
-        if (WriteDatabaseFile(name, list, groups, "Kupac", "Adresa", "Telefon") != rcOK)
-            return;
-        bytes.resize(std::filesystem::file_size(name));
-        const int fd = open(name.c_str(), O_RDONLY);
-        if (fd >= 0 && read(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
-            bytes.clear();
-        if (fd >= 0)
-            close(fd);
+        const int rc = WriteDatabaseFile(name, list, groups, "Kupac", "Adresa", "Telefon");
+        if (rc != rcOK)
+            throw std::runtime_error("cannot save the sample database: " + std::string(ResultText(rc)));
+        const std::string saved = ReadAll(name);
+        bytes.assign(saved.begin(), saved.end());
     }
 };
 
