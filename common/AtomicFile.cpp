@@ -13,8 +13,14 @@
 
 namespace {
 
-// A new file gets the usual permissions of a document; a replaced file keeps its own.
-constexpr mode_t kNewFileMode = 0644;
+// A new file gets the permissions any program would create it with (0666 less
+// the user's umask); a replaced file keeps its own.
+mode_t NewFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
 
 std::string DirectoryPart(const std::string &path)
 {
@@ -63,7 +69,7 @@ int AtomicFileWriter::Open()
     if (m_fd >= 0 || m_committed || m_target.empty())
         return rcFileAccessError;
 
-    mode_t mode = kNewFileMode;
+    mode_t mode = NewFileMode();
     struct stat existing;
     if (::stat(m_target.c_str(), &existing) == 0) {
         // Renaming over a directory would fail only at the very end.

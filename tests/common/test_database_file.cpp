@@ -668,12 +668,20 @@ TEST(WriteDatabaseFile, ReplacesAnExistingFileAndLeavesNoTemporary)
     EXPECT_EQ(info.st_mode & 0777, 0600u); // a replaced file keeps its permissions
 }
 
-TEST(WriteDatabaseFile, NewFileIsReadableByAll)
+TEST(WriteDatabaseFile, NewFileFollowsTheUmask)
 {
+    // Customer names and addresses: a user who keeps files private gets a private file.
     TempDir dir;
-    const std::string name = dir.file("new.tun");
-    ASSERT_EQ(WriteDatabaseFile(name, ListOf({MakeElement(10, 10)}), NoGroups(), "", "", ""), rcOK);
+    const mode_t previous = umask(022);
+    const std::string shared = dir.file("shared.tun");
+    EXPECT_EQ(WriteDatabaseFile(shared, ListOf({MakeElement(10, 10)}), NoGroups(), "", "", ""), rcOK);
+    umask(077);
+    const std::string personal = dir.file("personal.tab");
+    EXPECT_EQ(WriteDatabaseFile(personal, ListOf({MakeElement(10, 10)}), NoGroups(), "", "", ""), rcOK);
+    umask(previous);
     struct stat info;
-    ASSERT_EQ(stat(name.c_str(), &info), 0);
+    ASSERT_EQ(stat(shared.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0644u);
+    ASSERT_EQ(stat(personal.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
 }
