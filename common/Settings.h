@@ -173,6 +173,7 @@ private:
     Bytes m_bytes;
 };
 
+static_assert(sizeof(TSettings) == TSettings::Size, "the record is its bytes and nothing else");
 static_assert(TSettings::ColumnOffset(8) + 2 <= TSettings::BandingMarkOffset(1));
 static_assert(TSettings::BandingMarkOffset(5) + 7 <= TSettings::Size);
 
