@@ -1,30 +1,13 @@
 #include "common/AtomicFile.h"
 
 #include "common/ResultCodes.h"
+#include "FileTestHelpers.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <filesystem>
 #include <string>
 #include <vector>
-
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-namespace {
-
-std::vector<std::string> DirectoryEntries(const std::string &dir)
-{
-    std::vector<std::string> names;
-    for (const auto &entry : std::filesystem::directory_iterator(dir))
-        names.push_back(entry.path().filename().string());
-    return names;
-}
-
-} // namespace
 
 TEST(AtomicFileWriter, TargetChangesOnlyOnCommit)
 {
@@ -71,22 +54,14 @@ TEST(AtomicFileWriter, CommitAfterAFailedWriteKeepsTheTarget)
     TempDir dir;
     const std::string target = dir.file("doc.tab");
     WriteAll(target, "old");
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{16, 16};
-        setrlimit(RLIMIT_FSIZE, &limit);
+    const int exitCode = ExitCodeUnderFileSizeLimit(16, [&] {
         AtomicFileWriter writer(target);
         const std::string big(100, 'x');
         const bool opened = writer.Open() == rcOK;
         const bool wrote = writer.Write(big.data(), big.size());
-        _exit(opened && !wrote && writer.Commit() == rcUnexpectedError ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+        return opened && !wrote && writer.Commit() == rcUnexpectedError ? 0 : 1;
+    });
+    EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(ReadAll(target), "old");
     EXPECT_EQ(DirectoryEntries(dir.path()), std::vector<std::string>{"doc.tab"});
 }

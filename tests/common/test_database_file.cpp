@@ -1,21 +1,19 @@
 #include "common/DatabaseFile.h"
 
 #include "common/ResultCodes.h"
+#include "FileTestHelpers.h"
 #include "support/PackedField.h"
 #include "support/TempDir.h"
 #include "support/Elements.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -83,14 +81,6 @@ bool AllZero(const void *data, std::size_t size)
             return false;
     }
     return true;
-}
-
-std::vector<std::string> DirectoryEntries(const std::string &dir)
-{
-    std::vector<std::string> names;
-    for (const auto &entry : std::filesystem::directory_iterator(dir))
-        names.push_back(entry.path().filename().string());
-    return names;
 }
 
 // Windows-1250 bytes of č ć đ š ž and their capitals.
@@ -618,21 +608,12 @@ protected:
 
 TEST_F(FailedSave, WriteBeyondTheFileSizeLimit)
 {
-    // The limit holds the old file but not the new one; a child process keeps
-    // it away from the rest of the tests.
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{4096, 4096};
-        setrlimit(RLIMIT_FSIZE, &limit);
+    // The limit holds the old file but not the new one.
+    const int exitCode = ExitCodeUnderFileSizeLimit(4096, [&] {
         const int result = WriteDatabaseFile(m_name, FullList(), GroupsOf({10, 10}), "Novi kupac", "", "");
-        _exit(-result - 100); // the code without its sign and hundreds: 43 for -143
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 43);
+        return -result - 100; // the code without its sign and hundreds: 43 for -143
+    });
+    EXPECT_EQ(exitCode, 43);
     ExpectOldFileUntouched();
 }
 
