@@ -21,8 +21,6 @@ const std::string kData = MVDATA_DIR;
 const std::string kSource = MVSOURCE_DIR;
 const std::string kHeader = "length,width,grain,price_per_m2,quantity,name,short_text,quantity_used,reserved\n";
 
-// Packed board fields reach the EXPECT macros as copies (double(b.PricePerM2)):
-// the macros bind references, and those fields are not aligned.
 ToolRun Mvtool(const std::vector<std::string> &args)
 {
     return RunTool(kTool, args);
@@ -54,6 +52,8 @@ TBoardType Board(std::int32_t length, std::int32_t width, const std::string &nam
 
 // ---- the shipped table ----------------------------------------------------
 
+// Packed board fields reach the EXPECT macros as copies (double(b.PricePerM2)):
+// the macros bind references, and those fields are not aligned.
 TEST(BoardsDefaults, BuiltTableHoldsAboutADozenRealBoards)
 {
     const std::vector<TBoardType> boards = ReadBoards(kData + "/Table.T01");

@@ -19,8 +19,6 @@ const std::string kTool = MVTOOL_PATH;
 const std::string kData = MVDATA_DIR;
 const std::string kSource = MVSOURCE_DIR;
 
-// Packed board fields reach the EXPECT macros as copies (double(b.PricePerM2)):
-// the macros bind references, and those fields are not aligned.
 ToolRun Mvtool(const std::vector<std::string> &args)
 {
     return RunTool(kTool, args);
