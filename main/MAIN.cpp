@@ -317,7 +317,8 @@ void TForm1::FormActivate()
         if (!m_wallPaper.isNull())
             m_mdiArea->setBackground(QBrush(QPixmap::fromImage(m_wallPaper))); // tiled from the top left
     }
-    setWindowState(windowState() | Qt::WindowMaximized);
+    // An activation that finds the frame still minimised brings it back maximised.
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
     InstallHintTiming();
 }
 

@@ -125,6 +125,14 @@ TEST_F(MainWindowTest, EveryActivationMaximisesTheFrame)
     QCoreApplication::sendEvent(window.get(), &activation);
 
     EXPECT_TRUE(window->isMaximized());
+
+    // The activation may arrive before the frame's minimised state is lifted.
+    window->showMinimized();
+    ASSERT_TRUE(window->isMinimized());
+    QCoreApplication::sendEvent(window.get(), &activation);
+
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_TRUE(window->isMaximized());
 }
 
 class DecodeJpeg : public ::testing::Test {
