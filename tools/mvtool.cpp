@@ -64,7 +64,9 @@ int WriteMadeFile(const std::string &name, const void *data, std::size_t size)
     return 1;
 }
 
-int main(int argc, char **argv)
+namespace {
+
+int RunCommand(int argc, char **argv)
 {
     if (argc < 2)
         return UsageError();
@@ -79,4 +81,17 @@ int main(int argc, char **argv)
     if (command == "boards")
         return RunBoards(args);
     return UsageError();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const int exitCode = RunCommand(argc, argv);
+    // Output that never arrived (a full disc) must not pass for a success.
+    if (!(std::cout << std::flush)) {
+        std::cerr << "mvtool: the output could not be written\n";
+        return 1;
+    }
+    return exitCode;
 }

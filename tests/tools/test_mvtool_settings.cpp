@@ -7,11 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
+
+#include <sys/wait.h>
 
 namespace {
 
@@ -400,6 +403,16 @@ TEST(SettingsShow, RecordShorterThanTheRecordSizeIsRefused)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.empty());
     EXPECT_NE(run.err.find("cannot read"), std::string::npos);
+}
+
+TEST(SettingsShow, OutputThatCannotBeWrittenIsAFailure)
+{
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full on this system";
+    const std::string command = kTool + " settings show '" + kData + "/Setup.Dat' > /dev/full 2> /dev/null";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
 }
 
 TEST(SettingsCommand, WrongArgumentsPrintTheUsage)
