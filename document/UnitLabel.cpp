@@ -74,6 +74,11 @@ void UnitLabel::paintEvent(QPaintEvent *)
 
 void UnitLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    // Only the left button's double click switches, as on any other control.
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
     event->accept();
     emit DoubleClicked();
 }

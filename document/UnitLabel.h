@@ -1,7 +1,7 @@
 #pragma once
 // The unit-of-measure label at the right end of the entry row: "mm", "cm" or
-// "m" in bold, as large as fits, right-aligned; a double click asks for the
-// other unit.
+// "m" in bold, as large as fits, right-aligned; a double click of the left
+// button asks for the other unit.
 
 #include <QWidget>
 

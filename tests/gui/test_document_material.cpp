@@ -204,6 +204,15 @@ TEST_F(UnitSwitch, DoubleClickSwitchesMillimetresAndCentimetresInEveryWindow)
     EXPECT_EQ(CellText(*second, 2, 1), QStringLiteral("120.5"));
 }
 
+TEST_F(UnitSwitch, OnlyTheLeftButtonSwitches)
+{
+    TForm16 *form = host.NewDocument();
+    QTest::mouseDClick(form->PaintBox1, Qt::RightButton);
+    QTest::mouseDClick(form->PaintBox1, Qt::MiddleButton);
+    EXPECT_EQ(host.state.Settings.Unit(), UnitMm);
+    EXPECT_EQ(host.refreshCalls, 0);
+}
+
 TEST_F(UnitSwitch, FromMetresOneDoubleClickGivesMillimetres)
 {
     host.state.Settings.SetUnit(UnitM);
