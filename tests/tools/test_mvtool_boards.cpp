@@ -322,18 +322,6 @@ TEST(BoardsMake, HeaderMustComeFirst)
     }
 }
 
-TEST(BoardsMake, SourceThatCannotBeReadWritesNothing)
-{
-    TempDir dir;
-    // A directory opens but fails on the first read.
-    for (const std::string &source : {dir.file("missing.csv"), dir.path()}) {
-        const ToolRun run = Mvtool({"boards", "make", source, dir.file("out.T01")});
-        EXPECT_EQ(run.exitCode, 1) << source << "\n" << run.err;
-        EXPECT_NE(run.err.find("cannot read " + source), std::string::npos) << run.err;
-        EXPECT_FALSE(std::filesystem::exists(dir.file("out.T01")));
-    }
-}
-
 TEST(BoardsShow, FileLongerThanTheTableIsRefused)
 {
     TempDir dir;

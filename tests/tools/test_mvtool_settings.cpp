@@ -383,15 +383,17 @@ TEST(SettingsMake, UnreadableBaseWritesNothing)
     }
 }
 
-TEST(SettingsMake, SourceThatCannotBeReadWritesNothing)
+TEST(MakeCommands, SourceThatCannotBeReadWritesNothing)
 {
     TempDir dir;
     // A directory opens but fails on the first read.
-    for (const std::string &source : {dir.file("missing.ini"), dir.path()}) {
-        const ToolRun run = Mvtool({"settings", "make", source, dir.file("out.dat")});
-        EXPECT_EQ(run.exitCode, 1) << source << "\n" << run.err;
-        EXPECT_NE(run.err.find("cannot read " + source), std::string::npos) << run.err;
-        EXPECT_FALSE(std::filesystem::exists(dir.file("out.dat")));
+    for (const std::string &source : {dir.file("missing.txt"), dir.path()}) {
+        for (const char *command : {"settings", "boards"}) {
+            const ToolRun run = Mvtool({command, "make", source, dir.file("out.dat")});
+            EXPECT_EQ(run.exitCode, 1) << command << " " << source << "\n" << run.err;
+            EXPECT_NE(run.err.find("cannot read " + source), std::string::npos) << run.err;
+            EXPECT_FALSE(std::filesystem::exists(dir.file("out.dat")));
+        }
     }
 }
 
