@@ -40,7 +40,8 @@ TSettingsField Number(const char *section, const char *key, std::size_t offset, 
 
 TSettingsField Colour(const char *key, std::size_t offset, const char *meaning)
 {
-    return {"colours", key, offset, Kind::Colour, 0, 0xFFFFFF, 0, meaning};
+    // #RRGGBB, or any stored value: Windows marks system colours in the high byte.
+    return {"colours", key, offset, Kind::Colour, 0, 0xFFFFFFFF, 0, meaning};
 }
 
 TSettingsField Text(const char *section, const char *key, std::size_t offset, std::size_t capacity,

@@ -265,19 +265,21 @@ std::optional<std::int64_t> IntegerInRange(const std::string &text, const TSetti
     return value;
 }
 
-std::optional<std::int64_t> ColourValue(const std::string &text, int line, Problems &problems)
+std::optional<std::int64_t> ColourValue(const std::string &text, const TSettingsField &field, int line,
+                                        Problems &problems)
 {
     const std::string_view trimmed = TrimSpaces(text);
     if (!trimmed.empty() && trimmed[0] != '#') {
         const std::optional<std::int64_t> value = ParseInteger(trimmed);
-        if (value && *value >= 0 && *value <= 0xFFFFFFFF)
+        if (value && *value >= field.Minimum && *value <= field.Maximum)
             return value;
     }
     std::uint32_t rgb = 0;
     const bool hex = trimmed.size() == 7 && trimmed[0] == '#'
         && trimmed.find_first_not_of("0123456789abcdefABCDEF", 1) == std::string_view::npos;
     if (!hex || std::from_chars(trimmed.data() + 1, trimmed.data() + 7, rgb, 16).ec != std::errc()) {
-        problems.add(line, "\"" + text + "\" is not a colour #RRGGBB (nor a Windows colour number 0..4294967295)");
+        problems.add(line, "\"" + text + "\" is not a colour #RRGGBB (nor a Windows colour number " + RangeText(field)
+                               + ")");
         return std::nullopt;
     }
     // Windows keeps red in the low byte.
@@ -335,7 +337,7 @@ void ApplyValue(TSettings &settings, const TSettingsField &field, const QVariant
         return;
     }
     case SettingsFieldKind::Colour:
-        if (const auto colour = ColourValue(*text, line, problems))
+        if (const auto colour = ColourValue(*text, field, line, problems))
             ApplyInteger(settings, field, *colour);
         return;
     case SettingsFieldKind::Flag:

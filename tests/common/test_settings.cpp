@@ -137,7 +137,7 @@ TEST(SettingsFieldTable, RangesFollowTheFieldWidths)
     const TSettingsField *unit = FindSettingsField("entry", "unit");
     EXPECT_EQ(unit->Minimum, 1);
     EXPECT_EQ(unit->Maximum, 3);
-    EXPECT_EQ(FindSettingsField("colours", "main_background")->Maximum, 0xFFFFFF);
+    EXPECT_EQ(FindSettingsField("colours", "main_background")->Maximum, 0xFFFFFFFF);
     EXPECT_EQ(FindSettingsField("material", "material_name")->Capacity, 40u);
     EXPECT_EQ(FindSettingsField("banding", "mark_5")->Capacity, 6u);
 }
