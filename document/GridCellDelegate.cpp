@@ -28,7 +28,7 @@ GridCellDelegate::GridCellDelegate(const ProgramState &state, int leftAlignedCol
 
 void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
-    const bool selected = SelectedRowRange(*m_view).Contains(index.row());
+    const bool selected = InSelectedRowRange(*m_view, index.row(), option.state & QStyle::State_Selected);
     const QColor background = selected ? ColourFromWindows(m_state.Settings.SelectedBackColour())
                                        : m_view->palette().color(QPalette::Base);
     const QColor text = selected ? ColourFromWindows(m_state.Settings.SelectedTextColour()) : QColor(Qt::black);
@@ -42,12 +42,10 @@ void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     painter->drawRect(cell.adjusted(0, 0, -1, -1));
 
     if (index.row() >= 2) {
-        QFont font = option.font;
-        font.setBold(false);
-        painter->setFont(font);
+        painter->setFont(option.font); // the grid's own font, regular
         painter->setPen(text);
         const QString value = index.data(Qt::DisplayRole).toString();
-        const QFontMetrics metrics(font);
+        const QFontMetrics metrics(option.font);
         QPoint origin = CentredTextOrigin(cell, metrics.horizontalAdvance(value), metrics.height());
         if (index.column() == m_leftAlignedColumn)
             origin.setX(cell.left() + kLeftTextMargin);

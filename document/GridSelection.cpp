@@ -19,3 +19,12 @@ RowRange SelectedRowRange(const QAbstractItemView &view)
         range.top = range.bottom = selection->currentIndex().row();
     return range;
 }
+
+bool InSelectedRowRange(const QAbstractItemView &view, int row, bool cellSelected)
+{
+    if (cellSelected)
+        return true;
+    const QItemSelectionModel *selection = view.selectionModel();
+    return selection != nullptr && !selection->hasSelection() && selection->currentIndex().isValid()
+        && selection->currentIndex().row() == row;
+}

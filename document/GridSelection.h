@@ -12,3 +12,8 @@ struct RowRange {
 };
 
 RowRange SelectedRowRange(const QAbstractItemView &view);
+
+// Whether a row lies in that range, for painting cell by cell: the view has
+// already found out whether the cell itself is selected (`cellSelected`), and
+// its rows are selected whole and in one run.
+bool InSelectedRowRange(const QAbstractItemView &view, int row, bool cellSelected);

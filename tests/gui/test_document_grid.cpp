@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QComboBox>
 #include <QImage>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTableView>
@@ -264,6 +265,35 @@ TEST_F(GridDrawing, SelectedRangeTakesTheSelectedColoursOthersTheControlColour)
     const QRect cell = form->SG1->visualRect(form->SG1->model()->index(4, 1));
     EXPECT_EQ(image.pixelColor(cell.topLeft()), QColor(Qt::black));
     EXPECT_EQ(image.pixelColor(cell.left() + cell.width() / 2, cell.bottom()), QColor(Qt::black));
+}
+
+TEST_F(GridDrawing, RangeExtendedFromTheKeyboardIsDrawnWhole)
+{
+    SetElements(*form, {MakeElement(600, 400), MakeElement(700, 300), MakeElement(800, 200), MakeElement(900, 100)});
+    SelectRows(*form, 2, 2);
+    form->SG1->setFocus();
+    QTest::keyClick(form->SG1, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(form->SG1, Qt::Key_Down, Qt::ShiftModifier);
+    ASSERT_EQ(form->SelectedElementRange(), std::make_pair(1, 3));
+    const QImage image = Render();
+    for (int row = 2; row <= 4; ++row)
+        for (int column : {0, 3, 7})
+            EXPECT_EQ(CentreOfRow(image, row, column), ColourFromWindows(kSelectedBackColour))
+                << "row " << row << " column " << column;
+    EXPECT_EQ(CentreOfRow(image, 5, 0), ColourFromWindows(kControlColour));
+}
+
+TEST_F(GridDrawing, WithoutASelectionTheCurrentRowIsTheRange)
+{
+    SetElements(*form, {MakeElement(600, 400), MakeElement(700, 300)});
+    QItemSelectionModel *selection = form->SG1->selectionModel();
+    selection->clearSelection();
+    selection->setCurrentIndex(form->SG1->model()->index(3, 2), QItemSelectionModel::NoUpdate);
+    ASSERT_FALSE(selection->hasSelection());
+    const QImage image = Render();
+    EXPECT_EQ(CentreOfRow(image, 3, 0), ColourFromWindows(kSelectedBackColour));
+    EXPECT_EQ(CentreOfRow(image, 3, 7), ColourFromWindows(kSelectedBackColour));
+    EXPECT_EQ(CentreOfRow(image, 2, 0), ColourFromWindows(kControlColour));
 }
 
 TEST_F(GridDrawing, TextIsCentredExceptTheLabelColumn)
