@@ -183,7 +183,12 @@ TEST_F(Materials, UsedUpBoardIsDrawnPinkWithGreyTextAndTheCurrentOneInSelectedCo
 
 class UnitSwitch : public ::testing::Test {
 protected:
-    void DoubleClick(TForm16 *form) { QTest::mouseDClick(form->PaintBox1, Qt::LeftButton); }
+    // QTest's double click leaves its button down; the release ends it as a hand would.
+    void DoubleClick(TForm16 *form, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseDClick(form->PaintBox1, button);
+        QTest::mouseRelease(form->PaintBox1, button);
+    }
     TestDocumentHost host;
 };
 
@@ -207,8 +212,8 @@ TEST_F(UnitSwitch, DoubleClickSwitchesMillimetresAndCentimetresInEveryWindow)
 TEST_F(UnitSwitch, OnlyTheLeftButtonSwitches)
 {
     TForm16 *form = host.NewDocument();
-    QTest::mouseDClick(form->PaintBox1, Qt::RightButton);
-    QTest::mouseDClick(form->PaintBox1, Qt::MiddleButton);
+    DoubleClick(form, Qt::RightButton);
+    DoubleClick(form, Qt::MiddleButton);
     EXPECT_EQ(host.state.Settings.Unit(), UnitMm);
     EXPECT_EQ(host.refreshCalls, 0);
 }
