@@ -365,9 +365,7 @@ void TForm16::ApplyColours()
                             static_cast<QWidget *>(Edit3), static_cast<QWidget *>(Edit4),
                             static_cast<QWidget *>(SG1), static_cast<QWidget *>(SG2),
                             static_cast<QWidget *>(ComboBox1)})
-        SetBaseColour(widget, colour);
-    SG1->viewport()->update();
-    ComboBox1->update();
+        SetBaseColour(widget, colour); // a changed palette repaints the widget
 }
 
 void TForm16::FormActivate()
