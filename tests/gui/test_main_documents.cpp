@@ -5,6 +5,7 @@
 
 #include "document/Unit16.h"
 #include "platform/Colours.h"
+#include "support/Elements.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -23,19 +24,10 @@
 
 namespace {
 
-TElement Element(std::int32_t length, std::int32_t width)
-{
-    TElement element{};
-    element.Length = length;
-    element.Width = width;
-    element.Count = 1;
-    return element;
-}
-
 void Fill(TForm16 &document, int count)
 {
     for (int i = 1; i <= count; ++i)
-        document.Elements[std::size_t(i - 1)] = Element(100 * i, 10 * i);
+        document.Elements[std::size_t(i - 1)] = MakeElement(100 * i, 10 * i);
     document.ShowElements();
 }
 
@@ -224,9 +216,9 @@ TEST_F(DocumentCommands, RefreshDocumentsRefillsEveryGrid)
 {
     TForm16 *first = window->NewDocument();
     TForm16 *second = window->NewDocument();
-    first->Elements[0] = Element(600, 300);
+    first->Elements[0] = MakeElement(600, 300);
     for (int i = 0; i < 3; ++i)
-        second->Elements[std::size_t(i)] = Element(700, 200);
+        second->Elements[std::size_t(i)] = MakeElement(700, 200);
     const int emptyRows = first->SG1->model()->rowCount();
 
     window->RefreshDocuments();
