@@ -132,10 +132,14 @@ bool TForm16::EntryRowKeyPress(QObject *watched)
     if (watched == Edit6) {
         if (Edit5->text().isEmpty())
             return false;
-        if (!CheckBox1->isHidden())
-            CheckBox1->setFocus();
-        else
+        if (!CheckBox1->isHidden()) {
+            // Enter moves on as Tab would, so the box shows its focus frame: it
+            // is the only sign that the next Enter adds the element.
+            window()->setAttribute(Qt::WA_KeyboardFocusChange);
+            CheckBox1->setFocus(Qt::TabFocusReason);
+        } else {
             AddFromEntryRow();
+        }
         return true;
     }
     if (watched == CheckBox1) {

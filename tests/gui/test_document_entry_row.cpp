@@ -5,6 +5,7 @@
 #include "common/Conversions.h"
 
 #include <QCheckBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
@@ -184,6 +185,24 @@ TEST_F(EntryRow, WithTheGrainBoxEnterGoesThroughItAndItsStateIsTaken)
     ASSERT_EQ(Count(), 2) << "four Enters repeat the entry";
     EXPECT_EQ(+Last().Grain, 1);
     EXPECT_EQ(+Last().Length, 600);
+}
+
+TEST_F(EntryRow, GrainBoxReachedByEnterShowsItsFocus)
+{
+    host.area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host.area));
+    form->ShowGrainBox(true);
+    const auto look = [&] {
+        QImage image(form->CheckBox1->size(), QImage::Format_RGB32);
+        form->CheckBox1->render(&image);
+        return image;
+    };
+    const QImage unfocused = look();
+    form->Edit5->setText(QStringLiteral("400"));
+    form->Edit6->setFocus();
+    QTest::keyClick(form->Edit6, Qt::Key_Return);
+    ASSERT_EQ(form->focusWidget(), form->CheckBox1);
+    EXPECT_NE(look(), unfocused) << "the focus frame must be drawn";
 }
 
 TEST_F(EntryRow, WithoutResetsThreeEntersRepeatTheEntry)
