@@ -8,7 +8,6 @@ class QAbstractItemView;
 struct RowRange {
     int top = -1;
     int bottom = -1;
-    bool Contains(int row) const { return top >= 0 && row >= top && row <= bottom; }
 };
 
 RowRange SelectedRowRange(const QAbstractItemView &view);
