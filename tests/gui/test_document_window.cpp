@@ -3,10 +3,14 @@
 
 #include "test_document_host.h"
 
+#include "document/UnitLabel.h"
 #include "platform/Colours.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -56,6 +60,52 @@ TEST_F(DocumentWindow, CreationGivesThreePagesAnEmptyDocumentAndTheFormSize)
     EXPECT_EQ(form->Edit4->maxLength(), 20);
     EXPECT_EQ(form->SG1->toolTip(), QStringLiteral("Spisak elemenata"));
     EXPECT_EQ(form->ComboBox1->toolTip(), QStringLiteral("Izbor materijala"));
+}
+
+TEST_F(DocumentWindow, ComponentsSitWhereTheFormPutsThem)
+{
+    TForm16 *form = host.NewDocument();
+    QCoreApplication::processEvents();
+    struct Place {
+        const char *name;
+        QWidget *widget;
+        QString text;
+        int left, top, width, height; // -1: not fixed by the form
+    };
+    const Place places[] = {
+        {"Panel4", form->Panel4, {}, 0, 0, -1, 28},
+        {"ComboBox1", form->ComboBox1, {}, 4, 2, form->Panel4->width() - 8, -1},
+        {"Edit1", form->Edit1, {}, 4, 4, 41, -1},
+        {"Label4", form->Label4, QStringLiteral("x"), 52, 8, -1, -1},
+        {"Edit5", form->Edit5, {}, 64, 4, 45, -1},
+        {"Edit6", form->Edit6, {}, 116, 4, 33, -1},
+        {"Label5", form->Label5, QStringLiteral("kom"), 156, 12, -1, -1},
+        {"CheckBox1", form->CheckBox1, QStringLiteral("Prati teksturu"), 188, 9, 97, -1},
+        {"PaintBox1", form->PaintBox1, {}, form->Panel3->width() - 33, 10, 31, 20},
+        {"Button1", form->Button1, QStringLiteral("Dodaj u selektovanu grupu"), 8, form->Panel1->height() - 65, 193, 25},
+        {"Button2", form->Button2, QStringLiteral("Dodaj u novu grupu"), 8, form->Panel1->height() - 33, 193, 25},
+        {"Label1", form->Label1, QStringLiteral("Kupac:"), 8, 16, -1, -1},
+        {"Label2", form->Label2, QStringLiteral("Adresa:"), 8, 40, -1, -1},
+        {"Label3", form->Label3, QStringLiteral("Telefon:"), 8, 64, -1, -1},
+        {"Edit2", form->Edit2, {}, 80, 8, -1, -1},
+        {"Edit3", form->Edit3, {}, 80, 32, -1, -1},
+        {"Edit4", form->Edit4, {}, 80, 56, -1, -1},
+    };
+    for (const Place &place : places) {
+        SCOPED_TRACE(place.name);
+        const QRect g = place.widget->geometry();
+        EXPECT_EQ(g.left(), place.left);
+        EXPECT_EQ(g.top(), place.top);
+        if (place.width >= 0)
+            EXPECT_EQ(g.width(), place.width);
+        if (place.height >= 0)
+            EXPECT_EQ(g.height(), place.height);
+        if (!place.text.isNull())
+            EXPECT_EQ(place.widget->property("text").toString(), place.text);
+    }
+    EXPECT_EQ(form->Panel3->height(), 30);
+    EXPECT_EQ(form->Panel3->geometry().bottom(), form->Panel2->height() - 1) << "the entry row sits at the bottom";
+    EXPECT_EQ(form->Panel1->geometry().right(), form->TabSheet1->width() - 1) << "the group panel docks right";
 }
 
 TEST_F(DocumentWindow, WithoutTheGroupPanelTheWindowIsNarrower)
