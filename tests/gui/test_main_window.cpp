@@ -95,6 +95,20 @@ TEST_F(MainWindowTest, ToolBarsHoldTheirButtonsInOrder)
     EXPECT_EQ(window->ToolBar1->x(), 174);
 }
 
+TEST_F(MainWindowTest, FrameBandAndStatusBarHaveTheirSizes)
+{
+    WriteSettings(TestSettings());
+    StartWindow();
+    EXPECT_EQ(window->size(), QSize(529, 464)) << "the design size, before the first activation maximises it";
+    EXPECT_EQ(window->ControlBar1->height(), 36);
+    EXPECT_EQ(window->ControlBar1->y(), 0);
+    EXPECT_EQ(window->StatusBar->height(), 34);
+    const QFont font = window->StatusBar->font();
+    EXPECT_EQ(font.family(), QStringLiteral("Tahoma"));
+    EXPECT_TRUE(font.bold());
+    EXPECT_EQ(font.pixelSize(), 16);
+}
+
 TEST_F(MainWindowTest, StatusBarShowsTheLongPartOfTheHintUnderTheMouse)
 {
     WriteSettings(TestSettings());
