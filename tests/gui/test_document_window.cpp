@@ -96,12 +96,15 @@ TEST_F(DocumentWindow, ComponentsSitWhereTheFormPutsThem)
         const QRect g = place.widget->geometry();
         EXPECT_EQ(g.left(), place.left);
         EXPECT_EQ(g.top(), place.top);
-        if (place.width >= 0)
+        if (place.width >= 0) {
             EXPECT_EQ(g.width(), place.width);
-        if (place.height >= 0)
+        }
+        if (place.height >= 0) {
             EXPECT_EQ(g.height(), place.height);
-        if (!place.text.isNull())
+        }
+        if (!place.text.isNull()) {
             EXPECT_EQ(place.widget->property("text").toString(), place.text);
+        }
     }
     EXPECT_EQ(form->Panel3->height(), 30);
     EXPECT_EQ(form->Panel3->geometry().bottom(), form->Panel2->height() - 1) << "the entry row sits at the bottom";
