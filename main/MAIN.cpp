@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
@@ -287,11 +288,18 @@ void TForm1::FileExitItemClick()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    m_mdiArea->closeAllSubWindows();
-    if (m_mdiArea->subWindowList().isEmpty())
-        event->accept();
-    else
-        event->ignore();
+    // Topmost first. The first document that refuses keeps the program open, and
+    // the others are not asked: a "Yes" given after that "No" would drop a
+    // document while the program stays.
+    const QList<QMdiSubWindow *> stacked = m_mdiArea->subWindowList(QMdiArea::StackingOrder);
+    const QList<QPointer<QMdiSubWindow>> windows(stacked.crbegin(), stacked.crend());
+    for (const QPointer<QMdiSubWindow> &window : windows) {
+        if (window && !window->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
 }
 
 void TForm1::Obrisielemente1Click()

@@ -94,7 +94,8 @@ public:
 
 protected:
     bool event(QEvent *event) override;
-    // Every document's close query runs; one refusal keeps the program open.
+    // Each document's close query runs, topmost first, until one refuses: that
+    // keeps the program open.
     void closeEvent(QCloseEvent *event) override;
 
 private:

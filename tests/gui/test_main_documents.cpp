@@ -150,29 +150,35 @@ TEST_F(DocumentCommands, CloseWithoutDocumentsDoesNothing)
     EXPECT_TRUE(window->isVisible());
 }
 
-TEST_F(DocumentCommands, ExitStaysOpenWhileADocumentRefuses)
+TEST_F(DocumentCommands, ExitAsksTopmostFirstAndStopsAtTheFirstRefusal)
 {
-    window->NewDocument();
+    TForm16 *empty = window->NewDocument();
     TForm16 *second = window->NewDocument();
     Fill(*second, 3);
+    TForm16 *third = window->NewDocument();
+    Fill(*third, 2);
+    window->ClientArea()->setActiveSubWindow(second); // now on top
 
     desktop.AnswerBox(Platform::Answer::No);
     window->FileExitItem->trigger();
 
     EXPECT_TRUE(window->isVisible());
-    ASSERT_EQ(desktop.Boxes().size(), 1u);
+    ASSERT_EQ(desktop.Boxes().size(), 1u) << "after a refusal nobody else is asked";
     EXPECT_EQ(desktop.Boxes()[0].icon, Platform::Icon::Warning);
     EXPECT_EQ(desktop.Boxes()[0].buttons, Platform::Buttons::YesNo);
     EXPECT_EQ(desktop.Boxes()[0].text, kCloseQuestion);
-    ASSERT_EQ(window->Documents().size(), 1);
-    EXPECT_EQ(window->Documents()[0], second);
+    EXPECT_EQ(window->Documents(), QList<TForm16 *>({empty, second, third}));
     EXPECT_EQ(ElementCount(second->Elements), 3);
 
+    desktop.AnswerBox(Platform::Answer::Yes);
     desktop.AnswerBox(Platform::Answer::Yes);
     window->FileExitItem->trigger();
 
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(window->Documents().isEmpty());
+    ASSERT_EQ(desktop.Boxes().size(), 3u);
+    EXPECT_EQ(desktop.Boxes()[1].text, kCloseQuestion);
+    EXPECT_TRUE(desktop.Boxes()[2].text.contains(QStringLiteral("\"Untitled 3\"")));
 }
 
 TEST_F(DocumentCommands, ExitWithoutDocumentsClosesAtOnce)
