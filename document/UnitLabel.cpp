@@ -4,6 +4,7 @@
 #include "main/ProgramState.h"
 #include "platform/Colours.h"
 
+#include <QFrame>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -60,7 +61,12 @@ void UnitLabel::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QColor panel = parentWidget() != nullptr ? parentWidget()->palette().color(QPalette::Window)
                                                    : palette().color(QPalette::Window);
-    painter.fillRect(rect(), panel);
+    // The label reaches down onto the bevel of the panel it sits on; the bevel stays whole.
+    QRect face = rect();
+    if (const auto *frame = qobject_cast<const QFrame *>(parentWidget()))
+        face &= frame->contentsRect().translated(-pos());
+    painter.setClipRect(face);
+    painter.fillRect(face, panel);
 
     const QString text = UnitLabelText(m_state.Settings.Unit());
     const QFont font = LabelFont(FittedPointSize());

@@ -249,6 +249,19 @@ TEST_F(UnitSwitch, LabelIsRightAlignedInTheSelectedBackgroundColour)
     EXPECT_LT(label->FittedPointSize(), 20);
 }
 
+TEST_F(UnitSwitch, LabelLeavesTheBevelOfTheEntryRowWhole)
+{
+    TForm16 *form = host.NewDocument();
+    QWidget *panel = form->PaintBox1->parentWidget();
+    QImage image(panel->size(), QImage::Format_RGB32);
+    panel->render(&image);
+    const int bottom = panel->height() - 1;
+    ASSERT_EQ(form->PaintBox1->geometry().bottom(), bottom) << "the label reaches the bevel";
+    const QColor bevel = image.pixelColor(20, bottom);
+    for (int x = form->PaintBox1->x(); x <= form->PaintBox1->geometry().right(); ++x)
+        EXPECT_EQ(image.pixelColor(x, bottom), bevel) << "x " << x;
+}
+
 TEST_F(UnitSwitch, LabelStaysAtTheRightEndOfTheEntryRow)
 {
     TForm16 *form = host.NewDocument();
