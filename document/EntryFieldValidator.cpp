@@ -11,9 +11,17 @@ EntryFieldValidator::EntryFieldValidator(Kind kind, const ProgramState &state, Q
 
 QValidator::State EntryFieldValidator::validate(QString &input, int &) const
 {
-    if (m_kind == Kind::Count)
-        return IsCountText(input.toStdString()) ? Acceptable : Invalid;
-    if (m_state.Settings.Unit() != UnitMm)
-        input.replace(QLatin1Char(','), QLatin1Char('.'));
-    return IsDimensionText(input.toStdString(), m_state.Settings.Unit()) ? Acceptable : Invalid;
+    bool acceptable = false;
+    if (m_kind == Kind::Count) {
+        acceptable = IsCountText(input.toStdString());
+    } else {
+        if (m_state.Settings.Unit() != UnitMm)
+            input.replace(QLatin1Char(','), QLatin1Char('.'));
+        acceptable = IsDimensionText(input.toStdString(), m_state.Settings.Unit());
+    }
+    const bool deleting = input.size() < m_previous.size();
+    const State state = acceptable ? Acceptable : deleting ? Intermediate : Invalid;
+    if (state != Invalid)
+        m_previous = input;
+    return state;
 }

@@ -131,6 +131,25 @@ TEST_F(EntryRow, TextLeftFromAnotherUnitIsNeverMisread)
     EXPECT_EQ(Count(), 0) << "60.5 in mm must not become 6005";
 }
 
+TEST_F(EntryRow, TextLeftFromAnotherUnitCanBeCorrectedWithBackspace)
+{
+    SetUnit(UnitCm);
+    QTest::keyClicks(form->Edit1, QStringLiteral("60.5"));
+    SetUnit(UnitMm);
+    form->Edit1->setFocus();
+    form->Edit1->end(false);
+    QTest::keyClick(form->Edit1, Qt::Key_Backspace);
+    QTest::keyClick(form->Edit1, Qt::Key_Backspace);
+    EXPECT_EQ(form->Edit1->text(), QStringLiteral("60"));
+    QTest::keyClicks(form->Edit1, QStringLiteral("5."));
+    EXPECT_EQ(form->Edit1->text(), QStringLiteral("605")) << "typing still takes digits only";
+    form->Edit5->setText(QStringLiteral("400"));
+    form->Edit6->setText(QStringLiteral("1"));
+    form->AddFromEntryRow();
+    ASSERT_EQ(Count(), 1);
+    EXPECT_EQ(+Last().Length, 605);
+}
+
 TEST_F(EntryRow, EmptyCountBecomesZeroAndAddsNothing)
 {
     form->Edit1->setText(QStringLiteral("600"));
