@@ -44,8 +44,6 @@ constexpr int kGroupPanelAllowance = 12;
 constexpr int kRowHeight = 15;
 constexpr std::array<int, kElementGridColumns> kColumnWidths = {32, 48, 51, 97, 48, 18, 18, 41};
 constexpr std::array<int, 3> kStatisticsColumnWidths = {36, 198, 111};
-// The design colour of the edits, grids and lists (red 254, green 239, blue 237).
-constexpr std::uint32_t kDesignColour = 15593470;
 
 QFrame *LoweredPanel(QWidget *parent)
 {

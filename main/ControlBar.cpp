@@ -5,11 +5,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include <cstdint>
-
 namespace {
 constexpr int kHeight = 36;
-constexpr std::uint32_t kColour = 15593470;
 } // namespace
 
 ControlBar::ControlBar(QWidget *parent) : QWidget(parent)
@@ -20,7 +17,7 @@ ControlBar::ControlBar(QWidget *parent) : QWidget(parent)
 void ControlBar::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QColor colour = ColourFromWindows(kColour);
+    const QColor colour = ColourFromWindows(kDesignColour);
     // A faint fall from light to the bar colour stands in for the band's bitmap.
     QLinearGradient fall(0, 0, 0, height());
     fall.setColorAt(0, colour.lighter(104));

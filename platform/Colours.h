@@ -7,5 +7,9 @@
 
 #include <cstdint>
 
+// The program's design colour of edits, grids, lists and the tool band
+// (red 254, green 239, blue 237).
+constexpr std::uint32_t kDesignColour = 15593470;
+
 QColor ColourFromWindows(std::uint32_t value);
 std::uint32_t ColourToWindows(const QColor &colour);
