@@ -12,6 +12,8 @@ constexpr int kMaxElements = 800;
 constexpr int kGroupsPerDocument = 10;
 constexpr int kPiecesPerGroup = 10;
 constexpr int kMaxCount = 65535;
+// The largest length or width taken from any entry or import: longer is no board.
+constexpr std::int32_t kMaxDimensionMm = 99999;
 
 #pragma pack(push, 1)
 struct TElement {
