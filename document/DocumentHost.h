@@ -1,7 +1,7 @@
 #pragma once
 // What a document window needs from the main window that owns it.
 
-#include "main/ProgramState.h"
+#include "common/ProgramState.h"
 
 class Platform;
 class QMenu;

@@ -2,7 +2,7 @@
 
 #include "common/Conversions.h"
 #include "common/Encoding.h"
-#include "main/ProgramState.h"
+#include "common/ProgramState.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 
 #include "common/Conversions.h"
 #include "document/EntryValues.h"
-#include "main/ProgramState.h"
+#include "common/ProgramState.h"
 
 EntryFieldValidator::EntryFieldValidator(Kind kind, const ProgramState &state, QObject *parent)
     : QValidator(parent), m_kind(kind), m_state(state)

@@ -1,7 +1,7 @@
 #include "document/GridCellDelegate.h"
 
 #include "document/GridSelection.h"
-#include "main/ProgramState.h"
+#include "common/ProgramState.h"
 #include "platform/Colours.h"
 
 #include <QAbstractItemView>

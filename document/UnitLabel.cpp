@@ -1,7 +1,7 @@
 #include "document/UnitLabel.h"
 
 #include "common/Conversions.h"
-#include "main/ProgramState.h"
+#include "common/ProgramState.h"
 #include "platform/Colours.h"
 
 #include <QFrame>

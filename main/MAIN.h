@@ -6,7 +6,7 @@
 
 #include "common/FileUtils.h"
 #include "document/DocumentHost.h"
-#include "main/ProgramState.h"
+#include "common/ProgramState.h"
 #include "platform/MessageSinkBridge.h"
 
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "main/ProgramState.h"
+#include "common/ProgramState.h"
 
 #include "common/Encoding.h"
 
