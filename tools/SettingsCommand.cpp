@@ -84,7 +84,7 @@ std::string ValueText(const TSettings &settings, const TSettingsField &field)
         return ColourText(GetIntegerField(settings, field));
     case SettingsFieldKind::ColumnWidths: {
         std::string text;
-        for (int column = 1; column <= kGridColumns; ++column)
+        for (int column = 1; column <= kElementGridColumns; ++column)
             text += (column > 1 ? ", " : "") + std::to_string(GetIntegerField(settings, field, column));
         return text;
     }
@@ -299,12 +299,12 @@ void ApplyValue(TSettings &settings, const TSettingsField &field, const QVariant
 {
     if (field.Kind == SettingsFieldKind::ColumnWidths) {
         const QStringList widths = value.toStringList();
-        if (widths.size() != kGridColumns) {
-            problems.add(line, std::to_string(kGridColumns) + " column widths expected, found "
+        if (widths.size() != kElementGridColumns) {
+            problems.add(line, std::to_string(kElementGridColumns) + " column widths expected, found "
                                    + std::to_string(widths.size()));
             return;
         }
-        for (int column = 1; column <= kGridColumns; ++column) {
+        for (int column = 1; column <= kElementGridColumns; ++column) {
             if (const auto width = IntegerInRange(widths[column - 1].toStdString(), field, line, problems))
                 ApplyInteger(settings, field, *width, column);
         }

@@ -206,7 +206,7 @@ TEST_F(DeleteElements, DeleteKeyRemovesTheSelectedRangeThroughTheMainWindow)
 TEST_F(DeleteElements, RangeStartingAtTheBlankRowDeletesFromElementOne)
 {
     SelectRows(*form, 1, 3);
-    form->DeleteSelectedElements();
+    host.DeleteSelected();
     ASSERT_EQ(ElementCount(form->Elements), 3);
     EXPECT_EQ(+form->Elements[0].Length, 300);
 }
@@ -216,14 +216,14 @@ TEST_F(DeleteElements, SelectAllDeletesEveryElementAndNothingBeyond)
     form->SG1->setFocus();
     QTest::keyClick(form->SG1, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(form->SelectedElementRange(), std::make_pair(0, 5));
-    form->DeleteSelectedElements();
+    host.DeleteSelected();
     EXPECT_EQ(ElementCount(form->Elements), 0);
 }
 
 TEST_F(DeleteElements, BlankRowAloneDeletesNothing)
 {
     SelectRows(*form, 1, 1);
-    form->DeleteSelectedElements();
+    host.DeleteSelected();
     EXPECT_EQ(ElementCount(form->Elements), 5);
 }
 

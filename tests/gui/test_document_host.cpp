@@ -1,6 +1,7 @@
 #include "test_document_host.h"
 
 #include "common/Conversions.h"
+#include "main/ListCommands.h"
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>
@@ -31,30 +32,19 @@ TestDocumentHost::~TestDocumentHost()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void TestDocumentHost::Obrisielemente1Click()
+void TestDocumentHost::DeleteSelected()
 {
-    ++deleteCalls;
-    if (active)
-        active->DeleteSelectedElements();
-}
-
-void TestDocumentHost::RefreshDocuments()
-{
-    ++refreshCalls;
-    for (const QPointer<TForm16> &form : documents) {
-        if (form)
-            form->ShowElements();
-    }
+    DeleteSelectedElements(context);
 }
 
 TForm16 *TestDocumentHost::NewDocument()
 {
-    auto *form = new TForm16(*this);
-    area.addSubWindow(form);
-    form->show();
-    area.setActiveSubWindow(form);
-    documents.emplace_back(form);
-    active = form;
+    TForm16 *form = manager.CreateDocument(QStringLiteral("Untitled"));
+    QObject::connect(form, &TForm16::DeleteSelectionRequested, form, [this] {
+        ++deleteCalls;
+        DeleteSelected();
+    });
+    QObject::connect(form, &TForm16::UnitSwitched, form, [this] { ++refreshCalls; });
     return form;
 }
 

@@ -3,6 +3,7 @@
 
 #include "test_main_fixture.h"
 
+#include "common/ProgramState.h"
 #include "document/Unit16.h"
 #include "platform/Colours.h"
 #include "support/Elements.h"
@@ -249,11 +250,11 @@ void PrintTo(const ColourCase &colourCase, std::ostream *out)
     *out << colourCase.name;
 }
 
-class ColourCommand : public DocumentCommands, public ::testing::WithParamInterface<ColourCase> {};
+class ColourCommandTest : public DocumentCommands, public ::testing::WithParamInterface<ColourCase> {};
 
 } // namespace
 
-TEST_P(ColourCommand, StoresTheChosenColourAndRepaints)
+TEST_P(ColourCommandTest, StoresTheChosenColourAndRepaints)
 {
     TForm16 *first = window->NewDocument();
     TForm16 *second = window->NewDocument();
@@ -289,7 +290,7 @@ TEST_P(ColourCommand, StoresTheChosenColourAndRepaints)
     }
 }
 
-TEST_P(ColourCommand, CancelChangesNothing)
+TEST_P(ColourCommandTest, CancelChangesNothing)
 {
     window->NewDocument();
     const TSettings before = window->State().Settings;
@@ -304,7 +305,7 @@ TEST_P(ColourCommand, CancelChangesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Commands, ColourCommand,
+    Commands, ColourCommandTest,
     ::testing::Values(
         ColourCase{"SelectedText", &TForm1::Selektovanitekst1, SettingsOffset::SelectedTextColour, Refresh::Documents},
         ColourCase{"SelectedBack", &TForm1::Pozadinaselteksta1, SettingsOffset::SelectedBackColour, Refresh::Documents},
