@@ -19,6 +19,7 @@
 #include "platform/Hint.h"
 #include "platform/Platform.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -26,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -96,6 +98,10 @@ TForm16::TForm16(ProgramState &state, Platform &desktop, QMenu *gridMenu, QWidge
     resize(kFormWidth, kFormHeight);
 
     connect(this, &QMdiSubWindow::aboutToActivate, this, &TForm16::FormActivate);
+    // Every document's system menu would claim the desktop's close keys, and a
+    // key claimed twice does nothing: the frame's one Ctrl+F4 closes the active one.
+    for (QAction *action : systemMenu()->actions())
+        action->setShortcuts({});
     FormCreate();
 }
 

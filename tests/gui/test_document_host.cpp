@@ -5,9 +5,12 @@
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>
+#include <QImage>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QTableView>
+
+#include <algorithm>
 
 TestDocumentHost::TestDocumentHost()
 {
@@ -68,6 +71,18 @@ QString CellText(const TForm16 &form, int row, int column)
 {
     const QAbstractItemModel *model = form.SG1->model();
     return model->data(model->index(row, column)).toString();
+}
+
+QRect DifferingPixels(const QImage &a, const QImage &b)
+{
+    QRect differing;
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y) {
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y))
+                differing |= QRect(x, y, 1, 1);
+        }
+    }
+    return differing;
 }
 
 void SelectRows(TForm16 &form, int top, int bottom)

@@ -48,5 +48,7 @@ void SetElements(TForm16 &form, std::initializer_list<TElement> elements);
 QString CellText(const TForm16 &form, int row, int column);
 // Types text of any alphabet character by character (QTest only knows ASCII keys).
 void TypeText(QWidget *widget, const QString &text);
+// The smallest rectangle holding every pixel in which two pictures differ.
+QRect DifferingPixels(const QImage &a, const QImage &b);
 // Selects grid rows top..bottom, the current row being bottom.
 void SelectRows(TForm16 &form, int top, int bottom);
