@@ -1,0 +1,62 @@
+#pragma once
+// Cutting lists as CSV text, for cutting optimisers and spreadsheets. Texts are
+// UTF-8; labels and customer texts are Windows-1250 bytes in the records. No
+// file is touched here: the callers read and write the text.
+
+#include "common/Element.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class ExchangeFormat {
+    MvInput,          // every byte of every record, groups and customer texts
+    CutlistOptimizer, // written only
+    Smart2d,
+    Spreadsheet,      // ';', decimal comma, BOM and CRLF, Serbian headings
+};
+
+// "mvinput", "cutlist-optimizer", "smart2d", "spreadsheet".
+const char *ExchangeFormatName(ExchangeFormat format);
+// The format of a name as above (any letter case); nothing for an unknown name.
+std::optional<ExchangeFormat> ExchangeFormatFromName(std::string_view name);
+bool IsReadableExchangeFormat(ExchangeFormat format);
+
+// The customer data of a document, as Windows-1250 bytes.
+struct CustomerTexts {
+    std::string Customer;
+    std::string Address;
+    std::string Telephone;
+};
+
+// One refused row (or the header) and why, in the interface's language.
+struct ExchangeIssue {
+    int Line; // 1-based line of the text where the row starts
+    std::string Reason;
+};
+// "red 7: sirina nije broj".
+std::string IssueText(const ExchangeIssue &issue);
+
+struct ExchangeReadResult {
+    TElementList Elements;   // all zero while any issue is reported
+    TElementGroups Groups;   // filled by the mvinput format only
+    CustomerTexts Customer;  // filled by the mvinput format only
+    std::vector<ExchangeIssue> Issues;
+    bool Ok() const { return Issues.empty(); }
+};
+
+// The list as text of the format. Group pieces follow the elements; every
+// format but mvinput writes them as ordinary rows of one piece. Each change the
+// format forced on the data (a comma taken out of a label) adds a note.
+std::string WriteExchange(ExchangeFormat format, const TElementList &elements, const TElementGroups &groups,
+                          const CustomerTexts &customer, std::vector<std::string> *notes);
+
+// The format whose header row the text has; nothing when none matches.
+std::optional<ExchangeFormat> DetectExchangeFormat(std::string_view text);
+
+// Reads a text of the given format, or of the format its header row shows when
+// none is given. Separator ',', ';' or tab, a BOM or none, quoted fields, sizes
+// with a decimal comma or point and a unit ("59 cm"), headings in any case and
+// order. Every bad row is an issue; with any issue the lists come back empty.
+ExchangeReadResult ReadExchange(std::string_view text, std::optional<ExchangeFormat> format = std::nullopt);
