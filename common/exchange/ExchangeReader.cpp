@@ -120,8 +120,10 @@ public:
         for (std::size_t i = 0; i < columns.size() && reason.empty(); ++i) {
             if (!columns[i])
                 continue;
-            const std::string_view cell = i < row.Cells.size() ? Trimmed(row.Cells[i]) : std::string_view();
-            if (cell.empty() && columns[i]->Required)
+            const std::string_view raw = i < row.Cells.size() ? std::string_view(row.Cells[i]) : std::string_view();
+            // The parser has already trimmed unquoted cells; blanks a label kept in quotes are its own.
+            const std::string_view cell = columns[i]->Kind == CellKind::Label ? raw : Trimmed(raw);
+            if (Trimmed(cell).empty() && columns[i]->Required)
                 reason = ReasonName(*columns[i]) + " nedostaje";
             else
                 reason = ApplyCell(*columns[i], cell, state);
