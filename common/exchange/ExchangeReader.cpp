@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -72,17 +73,20 @@ std::vector<const Column *> MissingColumns(const FormatLayout &layout, const std
     return missing;
 }
 
-// The layout with all its required headings and the most headings found.
-std::optional<ExchangeFormat> FormatOfHeadings(const std::vector<std::string> &headings)
+// The layout whose headings the header row has: one with all its required
+// headings before one without, then the one with the most headings found.
+std::optional<ExchangeFormat> FormatOfHeadings(const std::vector<std::string> &headings, bool complete)
 {
     std::optional<ExchangeFormat> best;
-    std::ptrdiff_t bestFound = 0;
+    std::pair<bool, std::ptrdiff_t> bestScore{false, 0};
     for (const FormatLayout &layout : ExchangeLayouts()) {
         const std::vector<const Column *> columns = ColumnsOfHeadings(layout, headings);
-        const std::ptrdiff_t found = std::count_if(columns.begin(), columns.end(), [](const Column *c) { return c; });
-        if (MissingColumns(layout, columns).empty() && found > bestFound) {
+        const std::pair<bool, std::ptrdiff_t> score{
+            MissingColumns(layout, columns).empty(),
+            std::count_if(columns.begin(), columns.end(), [](const Column *c) { return c != nullptr; })};
+        if (score.second > 0 && (score.first || !complete) && score > bestScore) {
             best = layout.Format;
-            bestFound = found;
+            bestScore = score;
         }
     }
     return best;
@@ -188,8 +192,9 @@ void ReadBody(const ParsedText &parsed, std::optional<ExchangeFormat> format, Ex
         return;
     }
     const CsvRow &header = parsed.Rows[parsed.Header];
+    // A header close to a format is read as it, so that the missing columns are named.
     if (!format)
-        format = FormatOfHeadings(header.Cells);
+        format = FormatOfHeadings(header.Cells, false);
     if (!format) {
         reader.Refuse(header.Line, "nepoznato zaglavlje");
         return;
@@ -218,7 +223,7 @@ std::optional<ExchangeFormat> DetectExchangeFormat(std::string_view text)
     const ParsedText parsed = Parse(text);
     if (!parsed.Parsed || parsed.Header == parsed.Rows.size())
         return std::nullopt;
-    return FormatOfHeadings(parsed.Rows[parsed.Header].Cells);
+    return FormatOfHeadings(parsed.Rows[parsed.Header].Cells, true);
 }
 
 ExchangeReadResult ReadExchange(std::string_view text, std::optional<ExchangeFormat> format)
