@@ -2,13 +2,9 @@
 
 #include <csv.h>
 
-#include <algorithm>
-#include <array>
-
 namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
-constexpr std::array<char, 3> kDelimiters = {',', ';', '\t'};
 
 // Tabs may be the delimiter, so only the blank counts as padding around a cell.
 int IsPadding(unsigned char c)
@@ -17,7 +13,7 @@ int IsPadding(unsigned char c)
 }
 
 struct Parser {
-    csv_parser parser;
+    csv_parser parser{}; // zero: freeing it is harmless even when csv_init fails
     std::vector<CsvRow> *rows;
     std::vector<std::string> cells;
     int rowStart = 1;
@@ -59,25 +55,6 @@ bool IsBlank(std::string_view line)
 std::string_view WithoutBom(std::string_view text)
 {
     return text.substr(0, kBom.size()) == kBom ? text.substr(kBom.size()) : text;
-}
-
-char DetectDelimiter(std::string_view text)
-{
-    while (!text.empty()) {
-        const std::string_view line = text.substr(0, LineLength(text));
-        text.remove_prefix(line.size());
-        if (IsBlank(line) || line.front() == '#')
-            continue;
-        std::array<int, kDelimiters.size()> counts{};
-        bool quoted = false;
-        for (const char c : line) {
-            quoted = c == '"' ? !quoted : quoted;
-            for (std::size_t i = 0; i < kDelimiters.size(); ++i)
-                counts[i] += !quoted && c == kDelimiters[i] ? 1 : 0;
-        }
-        return kDelimiters[std::max_element(counts.begin(), counts.end()) - counts.begin()];
-    }
-    return ',';
 }
 
 bool ParseCsv(std::string_view text, char delimiter, std::vector<CsvRow> &rows)

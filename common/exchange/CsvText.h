@@ -14,10 +14,6 @@ struct CsvRow {
 // The text without a leading UTF-8 byte order mark.
 std::string_view WithoutBom(std::string_view text);
 
-// ',', ';' or tab: whichever occurs most often (outside quotes) in the first
-// line that is neither blank nor a '#' comment; ',' when none occurs.
-char DetectDelimiter(std::string_view text);
-
 // Every row of the text; blank lines give no row. Unquoted cells lose their
 // leading and trailing blanks. False only when the parser runs out of memory.
 bool ParseCsv(std::string_view text, char delimiter, std::vector<CsvRow> &rows);

@@ -40,8 +40,8 @@ std::string IssueText(const ExchangeIssue &issue);
 
 struct ExchangeReadResult {
     TElementList Elements;   // all zero while any issue is reported
-    TElementGroups Groups;   // filled by the mvinput format only
-    CustomerTexts Customer;  // filled by the mvinput format only
+    TElementGroups Groups;   // only mvinput rows name a group; the others fill the list
+    CustomerTexts Customer;  // from the leading "#Customer" rows, which only mvinput writes
     std::vector<ExchangeIssue> Issues;
     bool Ok() const { return Issues.empty(); }
 };
@@ -55,8 +55,9 @@ std::string WriteExchange(ExchangeFormat format, const TElementList &elements, c
 // The format whose header row the text has; nothing when none matches.
 std::optional<ExchangeFormat> DetectExchangeFormat(std::string_view text);
 
-// Reads a text of the given format, or of the format its header row shows when
-// none is given. Separator ',', ';' or tab, a BOM or none, quoted fields, sizes
-// with a decimal comma or point and a unit ("59 cm"), headings in any case and
-// order. Every bad row is an issue; with any issue the lists come back empty.
+// Reads a text of the given format, or of the format its header row comes
+// closest to when none is given. Separator ',', ';' or tab, a BOM or none,
+// quoted fields, sizes with a decimal comma or point and a unit ("59 cm"),
+// headings in any case and order. Every bad row is an issue (the first hundred
+// are reported); with any issue the lists and texts come back empty.
 ExchangeReadResult ReadExchange(std::string_view text, std::optional<ExchangeFormat> format = std::nullopt);

@@ -35,15 +35,33 @@ struct ParsedText {
 
 // Blank rows and '#' comments may come before the header row, not after it:
 // a label may well start with '#'.
-ParsedText Parse(std::string_view text)
+ParsedText ParseWith(std::string_view text, char delimiter)
 {
     ParsedText parsed;
-    text = WithoutBom(text);
-    parsed.Parsed = ParseCsv(text, DetectDelimiter(text), parsed.Rows);
+    parsed.Parsed = ParseCsv(text, delimiter, parsed.Rows);
     while (parsed.Header < parsed.Rows.size()
            && (IsBlankRow(parsed.Rows[parsed.Header]) || IsCommentRow(parsed.Rows[parsed.Header])))
         ++parsed.Header;
     return parsed;
+}
+
+std::size_t HeaderCells(const ParsedText &parsed)
+{
+    return parsed.Header < parsed.Rows.size() ? parsed.Rows[parsed.Header].Cells.size() : 0;
+}
+
+// The delimiter is the one that splits the header row into the most cells
+// (',' on a tie); parsing with each finds the header past quoted line breaks.
+ParsedText Parse(std::string_view text)
+{
+    text = WithoutBom(text);
+    ParsedText best = ParseWith(text, ',');
+    for (const char delimiter : {';', '\t'}) {
+        ParsedText parsed = ParseWith(text, delimiter);
+        if (parsed.Parsed && HeaderCells(parsed) > HeaderCells(best))
+            best = std::move(parsed);
+    }
+    return best;
 }
 
 // For each cell of the header row, the layout's column it names; the first of

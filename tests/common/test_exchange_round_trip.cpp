@@ -32,7 +32,7 @@ public:
         e.Count = static_cast<std::uint16_t>(Between(1, kMaxCount));
         e.Label.Length = static_cast<std::uint8_t>(Between(0, 25));
         for (int i = 0; i < e.Label.Length; ++i)
-            e.Label.Chars[i] = static_cast<char>(Between(0x20, 0xFF));
+            e.Label.Chars[i] = static_cast<char>(Between(0x00, 0xFF));
         if (Between(0, 1) == 0) // mostly the label is as the program stores it
             std::memset(e.Label.Chars + e.Label.Length, 0, e.Label.Capacity - e.Label.Length);
         return e;
@@ -56,7 +56,7 @@ public:
     {
         std::string text(static_cast<std::size_t>(Between(0, static_cast<int>(maxLength))), ' ');
         for (char &c : text)
-            c = static_cast<char>(Between(0x20, 0xFF));
+            c = static_cast<char>(Between(0x00, 0xFF));
         return text;
     }
 
