@@ -31,19 +31,19 @@ struct CustomerTexts {
 };
 
 // One refused row (or the header) and why, in the interface's language.
-struct ExchangeIssue {
+struct ExchangeRefusal {
     int Line; // 1-based line of the text where the row starts
     std::string Reason;
 };
-// "red 7: sirina nije broj".
-std::string IssueText(const ExchangeIssue &issue);
+// A message about one line of the text: "red 7: sirina nije broj".
+std::string LineMessage(int line, const std::string &text);
 
 struct ExchangeReadResult {
-    TElementList Elements;   // all zero while any issue is reported
+    TElementList Elements;   // all zero while any row is refused
     TElementGroups Groups;   // only mvinput rows name a group; the others fill the list
     CustomerTexts Customer;  // from the leading "#Customer" rows, which only mvinput writes
-    std::vector<ExchangeIssue> Issues;
-    bool Ok() const { return Issues.empty(); }
+    std::vector<ExchangeRefusal> Refusals;
+    bool Ok() const { return Refusals.empty(); }
 };
 
 // The list as text of the format. Group pieces follow the elements; every
@@ -58,6 +58,6 @@ std::optional<ExchangeFormat> DetectExchangeFormat(std::string_view text);
 // Reads a text of the given format, or of the format its header row comes
 // closest to when none is given. Separator ',', ';' or tab, a BOM or none,
 // quoted fields, sizes with a decimal comma or point and a unit ("59 cm"),
-// headings in any case and order. Every bad row is an issue (the first hundred
-// are reported); with any issue the lists and texts come back empty.
+// headings in any case and order. Every bad row is refused (the first hundred
+// are reported); with any refusal the lists and texts come back empty.
 ExchangeReadResult ReadExchange(std::string_view text, std::optional<ExchangeFormat> format = std::nullopt);

@@ -24,7 +24,7 @@ bool IsReadableExchangeFormat(ExchangeFormat format)
     return LayoutOf(format).Readable;
 }
 
-std::string IssueText(const ExchangeIssue &issue)
+std::string LineMessage(int line, const std::string &text)
 {
-    return "red " + IntToText(issue.Line) + ": " + issue.Reason;
+    return "red " + IntToText(line) + ": " + text;
 }

@@ -14,7 +14,7 @@
 namespace {
 
 // A text full of bad rows says all it needs in its first ones.
-constexpr std::size_t kMaxIssues = 100;
+constexpr std::size_t kMaxRefusals = 100;
 
 bool IsBlankRow(const CsvRow &row)
 {
@@ -114,9 +114,9 @@ class ListReader {
 public:
     explicit ListReader(ExchangeReadResult &result) : m_result(result) {}
 
-    bool Full() const { return m_result.Issues.size() >= kMaxIssues; }
+    bool Full() const { return m_result.Refusals.size() >= kMaxRefusals; }
 
-    void Refuse(int line, std::string reason) { m_result.Issues.push_back({line, std::move(reason)}); }
+    void Refuse(int line, std::string reason) { m_result.Refusals.push_back({line, std::move(reason)}); }
 
     void ReadCustomerRow(const CsvRow &row)
     {
@@ -251,7 +251,7 @@ ExchangeReadResult ReadExchange(std::string_view text, std::optional<ExchangeFor
     ClearGroups(result.Groups);
     const ParsedText parsed = Parse(text);
     if (!parsed.Parsed)
-        result.Issues.push_back({parsed.Rows.empty() ? 1 : parsed.Rows.back().Line, "tekst se ne moze procitati"});
+        result.Refusals.push_back({parsed.Rows.empty() ? 1 : parsed.Rows.back().Line, "tekst se ne moze procitati"});
     else
         ReadBody(parsed, format, result);
     if (!result.Ok()) {

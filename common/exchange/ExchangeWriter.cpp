@@ -46,7 +46,7 @@ private:
             }
         }
         if (changed && m_notes)
-            m_notes->push_back(IssueText({m_line, "zarez u oznaci zamenjen razmakom"}));
+            m_notes->push_back(LineMessage(m_line, "zarez u oznaci zamenjen razmakom"));
         return cell;
     }
 

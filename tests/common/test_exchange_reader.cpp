@@ -58,7 +58,7 @@ class ExchangeReaderAccepts : public ::testing::TestWithParam<AcceptCase> {};
 
 struct RefuseCase {
     std::string text;
-    std::vector<std::string> issues;
+    std::vector<std::string> refusals;
     std::optional<ExchangeFormat> format = std::nullopt;
 };
 
@@ -67,10 +67,10 @@ void PrintTo(const RefuseCase &c, std::ostream *os) { *os << ::testing::PrintToS
 // A text full of bad rows is reported up to its hundredth.
 std::vector<std::string> FirstHundredBadLengths()
 {
-    std::vector<std::string> issues;
+    std::vector<std::string> refusals;
     for (int line = 2; line <= 101; ++line)
-        issues.push_back("red " + std::to_string(line) + ": duzina nije broj");
-    return issues;
+        refusals.push_back("red " + std::to_string(line) + ": duzina nije broj");
+    return refusals;
 }
 
 std::vector<RefuseCase> RefusedCases()
@@ -118,7 +118,7 @@ TEST_P(ExchangeReaderAccepts, ReadsTheFirstElement)
 {
     const AcceptCase &c = GetParam();
     const ExchangeReadResult result = ReadExchange(c.text);
-    ASSERT_TRUE(result.Ok()) << IssueText(result.Issues.front());
+    ASSERT_TRUE(result.Ok()) << LineMessage(result.Refusals.front().Line, result.Refusals.front().Reason);
     const TElement &e = result.Elements[0];
     EXPECT_EQ(Copy(e.Length), c.length);
     EXPECT_EQ(Copy(e.Width), c.width);
@@ -135,10 +135,10 @@ TEST_P(ExchangeReaderRefuses, ReportsEveryBadRowAndReturnsNoList)
 {
     // Some good rows lie among the bad ones: none of them may come back.
     const ExchangeReadResult result = ReadExchange(GetParam().text, GetParam().format);
-    std::vector<std::string> issues;
-    for (const ExchangeIssue &issue : result.Issues)
-        issues.push_back(IssueText(issue));
-    EXPECT_EQ(issues, GetParam().issues);
+    std::vector<std::string> refusals;
+    for (const ExchangeRefusal &refusal : result.Refusals)
+        refusals.push_back(LineMessage(refusal.Line, refusal.Reason));
+    EXPECT_EQ(refusals, GetParam().refusals);
     EXPECT_EQ(ElementCount(result.Elements), 0);
     EXPECT_EQ(GroupCount(result.Groups), 0);
     EXPECT_TRUE(result.Customer.Customer.empty());

@@ -88,7 +88,7 @@ TEST(ExchangeRoundTrip, MvInputKeepsEveryByteOfTwoHundredDocuments)
         const CustomerTexts customer = RandomCustomer(random);
         const ExchangeReadResult back =
             ReadExchange(WriteExchange(ExchangeFormat::MvInput, list, groups, customer, nullptr));
-        ASSERT_TRUE(back.Ok()) << "run " << run << ": " << IssueText(back.Issues.front());
+        ASSERT_TRUE(back.Ok()) << "run " << run << ": " << LineMessage(back.Refusals.front().Line, back.Refusals.front().Reason);
         ASSERT_TRUE(SameBytes(&back.Elements, &list, sizeof list)) << "run " << run;
         ASSERT_TRUE(SameBytes(&back.Groups, &groups, sizeof groups)) << "run " << run;
         EXPECT_EQ(back.Customer.Customer, customer.Customer);
@@ -118,7 +118,7 @@ TEST(ExchangeRoundTrip, DatabaseFileThroughMvInputIsByteIdentical)
         const std::string csv = WriteExchange(ExchangeFormat::MvInput, read, readGroups,
                                               {header.Customer.str(), header.Address.str(), header.Telephone.str()}, nullptr);
         const ExchangeReadResult back = ReadExchange(csv, ExchangeFormat::MvInput);
-        ASSERT_TRUE(back.Ok()) << IssueText(back.Issues.front());
+        ASSERT_TRUE(back.Ok()) << LineMessage(back.Refusals.front().Line, back.Refusals.front().Reason);
         ASSERT_EQ(WriteDatabaseFile(dir.file("b.tab"), back.Elements, back.Groups, back.Customer.Customer,
                                     back.Customer.Address, back.Customer.Telephone), rcOK);
         ASSERT_EQ(ReadAll(dir.file("b.tab")), ReadAll(dir.file("a.tab"))) << "run " << run;
@@ -135,7 +135,7 @@ TEST(ExchangeRoundTrip, SpreadsheetAndSmart2dKeepSizesCountGrainBandingAndLabel)
         for (int run = 0; run < 50; ++run) {
             random.Fill(list, groups, 60);
             const ExchangeReadResult back = ReadExchange(WriteExchange(format, list, groups, {}, nullptr));
-            ASSERT_TRUE(back.Ok()) << IssueText(back.Issues.front());
+            ASSERT_TRUE(back.Ok()) << LineMessage(back.Refusals.front().Line, back.Refusals.front().Reason);
             std::vector<TElement> expected(list.begin(), list.begin() + ElementCount(list));
             for (int g = 0; g < GroupCount(groups); ++g)
                 expected.insert(expected.end(), groups[g].Pieces, groups[g].Pieces + GroupPieceCount(groups[g]));
