@@ -8,8 +8,10 @@
 
 // The directory of the running program, cut at its last '\' or '/'.
 std::string GetProgramDir();
-// The same cut applied to any program path (testable form of GetProgramDir).
-std::string DirectoryOf(const std::string &programPath);
+// The directory part of any path, cut at its last '\' or '/'; "." for a bare name.
+std::string DirectoryOf(const std::string &path);
+// What follows that cut: the name without its directory.
+std::string FileNameOf(const std::string &path);
 // dir + the platform's separator + name.
 std::string JoinPath(const std::string &dir, const std::string &name);
 bool FileExists(const std::string &name); // a regular file, not a directory
