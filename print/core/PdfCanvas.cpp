@@ -11,6 +11,7 @@
 PdfCanvas::PdfCanvas(std::string fileName, int dotsPerInch)
     : PainterCanvas(m_writer), m_fileName(std::move(fileName))
 {
+    m_buffer.open(QIODevice::WriteOnly);
     m_writer.setPageSize(QPageSize(QPageSize::A4));
     m_writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     m_writer.setPageOrientation(QPageLayout::Portrait);
