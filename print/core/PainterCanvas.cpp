@@ -2,7 +2,6 @@
 
 #include "common/ResultCodes.h"
 
-#include <QFontMetrics>
 #include <QPageLayout>
 
 PainterCanvas::PainterCanvas(QPagedPaintDevice &device) : m_device(device) {}
@@ -53,19 +52,27 @@ void PainterCanvas::SetFont(const PrintFont &font)
 {
     m_font = font;
     m_qfont = ToQFont(font);
+    m_metrics.reset();
     if (m_painter.isActive())
         m_painter.setFont(m_qfont);
 }
 
+const QFontMetrics &PainterCanvas::Metrics()
+{
+    if (!m_metrics)
+        m_metrics.emplace(m_qfont, &m_device);
+    return *m_metrics;
+}
+
 int PainterCanvas::TextWidth(const QString &text)
 {
-    return QFontMetrics(m_qfont, &m_device).horizontalAdvance(text);
+    return Metrics().horizontalAdvance(text);
 }
 
 int PainterCanvas::TextHeight(const QString &)
 {
     // The cell height of the font, whatever the text, as printers measure it.
-    return QFontMetrics(m_qfont, &m_device).height();
+    return Metrics().height();
 }
 
 void PainterCanvas::TextRect(const QRect &clip, int x, int y, const QString &text, TextBackground background)
@@ -75,7 +82,7 @@ void PainterCanvas::TextRect(const QRect &clip, int x, int y, const QString &tex
     if (background == TextBackground::Opaque && m_brush.style() != Qt::NoBrush)
         m_painter.fillRect(clip, m_brush.color());
     m_painter.setPen(m_font.colour);
-    m_painter.drawText(x, y + QFontMetrics(m_qfont, &m_device).ascent(), text);
+    m_painter.drawText(x, y + Metrics().ascent(), text);
     m_painter.restore();
 }
 

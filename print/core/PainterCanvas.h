@@ -5,8 +5,11 @@
 #include "print/core/PrintCanvas.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
+
+#include <optional>
 
 class PainterCanvas : public PrintCanvas {
 public:
@@ -46,6 +49,10 @@ private:
     QBrush m_brush{Qt::white};
     PrintFont m_font;
     QFont m_qfont = ToQFont(m_font);
+    // Of m_qfont on the device; made when first needed, as the device is
+    // not yet constructed when this base is.
+    std::optional<QFontMetrics> m_metrics;
+    const QFontMetrics &Metrics();
 
     static QFont ToQFont(const PrintFont &font);
 };
