@@ -29,6 +29,7 @@ PrintResult PrintElementListJob(const TElementList &elements, const TSettings &s
 
     // Without a Qt parent: a window closed meanwhile cannot take the dialog with it.
     PrintProgressDialog progress(*canvas);
+    progress.adjustSize();
     if (parent)
         progress.move(parent->window()->geometry().center() - progress.rect().center());
     const int code = PrintElementList(*canvas, *list, ownSettings, &progress);

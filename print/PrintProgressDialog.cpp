@@ -50,9 +50,9 @@ void PrintProgressDialog::Step(int printed, int total)
 {
     if (!isVisible())
         show();
+    setLabelText(QStringLiteral("Odstampano %1 od %2 elemenata").arg(printed).arg(total));
     setMaximum(total);
     setValue(printed);
-    setLabelText(QStringLiteral("Odstampano %1 od %2 elemenata").arg(printed).arg(total));
     QCoreApplication::processEvents();
 }
 
