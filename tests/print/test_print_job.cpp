@@ -48,6 +48,7 @@ TEST(PrintJob, CancelAbortsWhileOtherWindowsGetNoInput)
     EXPECT_TRUE(canvas.Aborted());
     EXPECT_EQ(otherClicks.count(), 0);
     EXPECT_EQ(progress.maximum(), 10);
+    EXPECT_EQ(progress.labelText(), QStringLiteral("Odstampano 0 od 10 elemenata"));
     EXPECT_TRUE(TextsOf(canvas, QStringLiteral("001")).empty()) << "cancelled before the first row";
 }
 
