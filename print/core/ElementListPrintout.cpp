@@ -1,6 +1,7 @@
 #include "print/core/ElementListPrintout.h"
 
 #include "print/core/ElementRowTexts.h"
+#include "print/core/FontFit.h"
 
 #include "common/ProgramIdentity.h"
 #include "common/ResultCodes.h"
@@ -24,7 +25,7 @@ PrintLayout PrintLayout::Of(const PrintCanvas &canvas)
     PrintLayout layout{};
     layout.pageWidth = canvas.PageWidth();
     layout.pageHeight = canvas.PageHeight();
-    layout.unit = layout.pageHeight * 15 / 1000;
+    layout.layoutUnit = layout.pageHeight * 15 / 1000;
     layout.rowHeight = CmToDots(0.4, canvas.DpiY());
     layout.footerLineHeight = CmToDots(0.24, canvas.DpiY());
     layout.footerTop = layout.pageHeight - CmToDots(0.75, canvas.DpiY());
@@ -72,7 +73,7 @@ void Printout::Run(const TElementList &list, const TSettings &settings, PrintPro
 {
     const ElementRowTexts texts(settings);
     const int count = ElementCount(list);
-    m_y = m_layout.unit / 3;
+    m_y = m_layout.layoutUnit / 3;
     bool pageStart = true;
     for (int i = 1; i <= count; ++i) {
         if (progress)
@@ -84,7 +85,7 @@ void Printout::Run(const TElementList &list, const TSettings &settings, PrintPro
             pageStart = false;
         }
         PrintTableRow(RowKind::Element, texts.Of(list[i - 1], i));
-        if (m_y + m_layout.unit > m_layout.footerTop && i != count) {
+        if (m_y + m_layout.layoutUnit > m_layout.footerTop && i != count) {
             if (LeftBlockInUse()) {
                 m_y = m_savedTop;
                 m_table = &m_layout.rightBlock;
@@ -123,7 +124,7 @@ void Printout::SetFontSize(int size)
 
 void Printout::PrintPageStart()
 {
-    const int bandHeight = m_layout.unit * 17 / 10;
+    const int bandHeight = m_layout.layoutUnit * 17 / 10;
     const QString title = QString::fromLatin1(kPrintTitle);
     m_canvas.SetPen(Qt::black, 1);
     m_canvas.SetBrush(QColor(192, 192, 192), BrushStyle::Solid);
@@ -133,7 +134,7 @@ void Printout::PrintPageStart()
     m_canvas.TextRect(DotsRect(0, m_y, m_layout.pageWidth, m_y + bandHeight), at.x(), at.y(), title,
                       TextBackground::Opaque);
 
-    m_y = m_y + m_layout.unit * 35 / 10;
+    m_y = m_y + m_layout.layoutUnit * 35 / 10;
     m_table = &m_layout.leftBlock;
     m_savedTop = static_cast<std::uint16_t>(m_y);
     PrintTableRow(RowKind::Heading, PrintHeadings());

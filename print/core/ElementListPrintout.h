@@ -3,7 +3,6 @@
 // title band, with a footer, on any canvas. Works on the list it is given;
 // callers that let events run meanwhile pass a copy.
 
-#include "print/core/FontFit.h"
 #include "print/core/PrintCanvas.h"
 #include "print/core/PrintColumns.h"
 #include "print/core/PrintProgress.h"
@@ -28,10 +27,10 @@ QPoint CentreText(PrintCanvas &canvas, const QString &text, int left, int top, i
 struct PrintLayout {
     int pageWidth;
     int pageHeight;
-    int unit;        // h: 1.5 % of the page height
-    int rowHeight;   // rh
+    int layoutUnit;       // h: 1.5 % of the page height
+    int rowHeight;        // rh
     int footerLineHeight; // fh
-    int footerTop;   // also the lower limit of the table
+    int footerTop;        // also the lower limit of the table
     int half;
     TPrintTable leftBlock;
     TPrintTable rightBlock;

@@ -1,6 +1,7 @@
 #include "PrintTestHelpers.h"
 
 #include "print/core/ElementRowTexts.h"
+#include "print/core/FontFit.h"
 
 #include "common/Conversions.h"
 
@@ -122,6 +123,14 @@ TEST(PrintRows, FitFontSizeStopsAtTheFirstSizeThatTouchesALimit)
         EXPECT_EQ(FitFontSize(canvas, QStringLiteral("ABCD"), c.maxWidth, c.maxHeight, c.cap, &cache), c.expected);
         EXPECT_EQ(canvas.Font().size, 33) << "the canvas's size is left as it was";
     }
+    // One cache for both styles: bold "ABCD" is a tenth wider, 91 dots at 10 points.
+    RecordingCanvas canvas;
+    TextMeasureCache cache;
+    EXPECT_EQ(FitFontSize(canvas, QStringLiteral("ABCD"), 84, 1000, 0, &cache), 10);
+    PrintFont bold;
+    bold.bold = true;
+    canvas.SetFont(bold);
+    EXPECT_EQ(FitFontSize(canvas, QStringLiteral("ABCD"), 84, 1000, 0, &cache), 9);
 }
 
 TEST(PrintRows, CachedMeasuresPrintExactlyThePagesOfMeasuringAnew)
