@@ -55,7 +55,8 @@ private:
     void PrintPageStart();
     void PrintFooter();
     void PrintTableRow(RowKind kind, const TPrintRowTexts &texts);
-    void PrintCell(const TPrintColumn &column, RowKind kind, const QString &text, int &cap);
+    // Returns the cell's font size, the cap of the next cell.
+    int PrintCell(const TPrintColumn &column, RowKind kind, const QString &text, int cap);
     int Fit(const QString &text, int maxWidth, int maxHeight, int cap);
     void SetStyle(const TPrintFontStyle &style);
     void SetFontSize(int size);
@@ -134,7 +135,7 @@ void Printout::PrintPageStart()
     m_canvas.TextRect(DotsRect(0, m_y, m_layout.pageWidth, m_y + bandHeight), at.x(), at.y(), title,
                       TextBackground::Opaque);
 
-    m_y = m_y + m_layout.layoutUnit * 35 / 10;
+    m_y += m_layout.layoutUnit * 35 / 10;
     m_table = &m_layout.leftBlock;
     m_savedTop = static_cast<std::uint16_t>(m_y);
     PrintTableRow(RowKind::Heading, PrintHeadings());
@@ -173,11 +174,11 @@ void Printout::PrintTableRow(RowKind kind, const TPrintRowTexts &texts)
     m_canvas.Line(table.front().Left, m_y + rh, table.back().Right, m_y + rh);
     int cap = 0;
     for (int k = 0; k < kPrintColumnCount; ++k)
-        PrintCell(table[k], kind, texts[k], cap);
+        cap = PrintCell(table[k], kind, texts[k], cap);
     m_y += rh;
 }
 
-void Printout::PrintCell(const TPrintColumn &column, RowKind kind, const QString &text, int &cap)
+int Printout::PrintCell(const TPrintColumn &column, RowKind kind, const QString &text, int cap)
 {
     const int rh = m_layout.rowHeight;
     const int left = column.Left;
@@ -190,8 +191,8 @@ void Printout::PrintCell(const TPrintColumn &column, RowKind kind, const QString
     const bool heading = kind == RowKind::Heading;
     const TPrintFontStyle &style = heading ? column.HeadingStyle : column.CellStyle;
     SetStyle(style);
-    cap = Fit(text, right - left - 2, rh * 9 / 10, cap);
-    SetFontSize(cap);
+    const int size = Fit(text, right - left - 2, rh * 9 / 10, cap);
+    SetFontSize(size);
 
     const QPoint centred = CentreText(m_canvas, text, left, m_y, right, m_y + rh);
     int x = centred.x();
@@ -207,6 +208,7 @@ void Printout::PrintCell(const TPrintColumn &column, RowKind kind, const QString
     }
     m_canvas.TextRect(DotsRect(left + 1, m_y + 1, right - 1, m_y + rh - 1), x, centred.y(), text,
                       TextBackground::Opaque);
+    return size;
 }
 
 } // namespace
