@@ -1,6 +1,8 @@
 // Figures for the printout: a full list of 800 elements to PDF in memory and
 // saved, with and without the text measure cache, and the layout alone.
 
+#include "SampleList.h"
+
 #include "print/core/ElementListPrintout.h"
 #include "print/core/OffscreenGuiApplication.h"
 #include "print/core/PdfCanvas.h"
@@ -16,25 +18,9 @@
 
 namespace {
 
-TElementList FullList()
-{
-    TElementList list;
-    ClearList(list);
-    for (int i = 0; i < kMaxElements; ++i) {
-        TElement &e = list[i];
-        e.Length = 200 + (i * 37) % 2600;
-        e.Width = 100 + (i * 53) % 1900;
-        e.Grain = static_cast<std::uint8_t>(i % 3 == 0);
-        e.LengthBanding = static_cast<std::uint8_t>(i % 6);
-        e.Count = static_cast<std::uint16_t>(1 + i % 9);
-        e.Label.assign("Element " + std::to_string(i % 40));
-    }
-    return list;
-}
-
 void PrintToPdf(benchmark::State &state, MeasureCache cache)
 {
-    const TElementList list = FullList();
+    const TElementList list = SampleList();
     TSettings settings;
     settings.SetUnit(1);
     TempDir dir;
@@ -50,7 +36,7 @@ void BM_PrintFullListToPdfMeasuringAnew(benchmark::State &state) { PrintToPdf(st
 
 void BM_LayoutFullListOnRecorder(benchmark::State &state)
 {
-    const TElementList list = FullList();
+    const TElementList list = SampleList();
     for (auto _ : state) {
         RecordingCanvas canvas(2479, 3508, 300);
         benchmark::DoNotOptimize(PrintElementList(canvas, list, TSettings(), nullptr));
