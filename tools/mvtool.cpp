@@ -3,13 +3,12 @@
 
 #include "tools/Commands.h"
 
-#include "common/AtomicFile.h"
-#include "common/ResultCodes.h"
+#include <CLI/CLI.hpp>
 
-#include <cstdio>
 #include <iostream>
-#include <memory>
-#include <utility>
+#include <string>
+
+namespace {
 
 int UsageError()
 {
@@ -23,71 +22,71 @@ int UsageError()
     return 2;
 }
 
-int RunShowOrMake(const Arguments &args, int (*show)(const Arguments &), int (*make)(const Arguments &))
+// A file name the command cannot do without.
+void AddName(CLI::App &command, const char *name, std::string &into, const char *meaning)
 {
-    if (args.empty())
+    command.add_option(name, into, meaning)->required();
+}
+
+// Every failure of the command line, a wrong option as much as a missing
+// name, gives the one usage text and exit code 2; only the help is CLI11's.
+int RunCommandLine(int argc, char **argv)
+{
+    CLI::App app("The command-line companion of MvInput: its data files as text, and back.", "mvtool");
+    app.require_subcommand(1);
+    std::string first, second, base;
+
+    CLI::App &dump = *app.add_subcommand("dump", "a database file as JSON on standard output");
+    AddName(dump, "FILE", first, "the database file; exit 1 when it cannot be read");
+
+    CLI::App &convert = *app.add_subcommand("convert", "reads SRC, writes DST");
+    AddName(convert, "SRC", first, "the database file to read");
+    AddName(convert, "DST", second, "the database file to write (\".tun\" names are UNIDTA, others TABDTA)");
+
+    CLI::App &settings = *app.add_subcommand("settings", "the settings record as INI text and back");
+    settings.require_subcommand(1);
+    CLI::App &settingsShow = *settings.add_subcommand("show", "the settings record as INI text on standard output");
+    AddName(settingsShow, "FILE", first, "the settings record (Setup.Dat)");
+    CLI::App &settingsMake = *settings.add_subcommand("make", "the settings record built from an INI text");
+    AddName(settingsMake, "INI", first, "the INI text, as settings show prints it");
+    AddName(settingsMake, "OUT", second, "the settings record to write");
+    settingsMake.add_option("--base", base, "the record whose values the keys left out keep (zero without one)")
+        ->type_name("FILE")
+        ->take_last();
+
+    CLI::App &boards = *app.add_subcommand("boards", "the board table as CSV and back");
+    boards.require_subcommand(1);
+    CLI::App &boardsShow = *boards.add_subcommand("show", "the board table as CSV on standard output");
+    AddName(boardsShow, "FILE", first, "the board table (Table.T01)");
+    CLI::App &boardsMake = *boards.add_subcommand("make", "the board table built from a CSV");
+    AddName(boardsMake, "CSV", first, "the CSV, as boards show prints it");
+    AddName(boardsMake, "OUT", second, "the board table to write");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::Success &help) {
+        return app.exit(help);
+    } catch (const CLI::ParseError &) {
         return UsageError();
-    const Arguments rest(args.begin() + 1, args.end());
-    if (args[0] == "show")
-        return show(rest);
-    if (args[0] == "make")
-        return make(rest);
-    return UsageError();
-}
-
-bool ReadTextFile(const std::string &name, std::string &text)
-{
-    // stdio rather than a stream: a read error (a directory gives one) is a
-    // flag to test here, where the stream library would throw.
-    const std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(name.c_str(), "rb"), &std::fclose);
-    std::string bytes;
-    if (file) {
-        char block[65536];
-        std::size_t n;
-        while ((n = std::fread(block, 1, sizeof block, file.get())) > 0)
-            bytes.append(block, n);
     }
-    if (!file || std::ferror(file.get())) {
-        std::cerr << "mvtool: cannot read " << name << "\n";
-        return false;
-    }
-    text = std::move(bytes);
-    return true;
-}
-
-int WriteMadeFile(const std::string &name, const void *data, std::size_t size)
-{
-    const int rc = WriteFileAtomically(name, data, size);
-    if (rc == rcOK)
-        return 0;
-    std::cerr << "mvtool: cannot write " << name << ": " << ResultText(rc) << "\n";
-    return 1;
-}
-
-namespace {
-
-int RunCommand(int argc, char **argv)
-{
-    if (argc < 2)
-        return UsageError();
-    const Arguments args(argv + 2, argv + argc);
-    const std::string command = argv[1];
-    if (command == "dump")
-        return RunDump(args);
-    if (command == "convert")
-        return RunConvert(args);
-    if (command == "settings")
-        return RunSettings(args);
-    if (command == "boards")
-        return RunBoards(args);
-    return UsageError();
+    if (dump)
+        return RunDump(first);
+    if (convert)
+        return RunConvert(first, second);
+    if (settingsShow)
+        return ShowSettings(first);
+    if (settingsMake)
+        return MakeSettings(first, second, base);
+    if (boardsShow)
+        return ShowBoards(first);
+    return MakeBoards(first, second);
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const int exitCode = RunCommand(argc, argv);
+    const int exitCode = RunCommandLine(argc, argv);
     // Output that never arrived (a full disc) must not pass for a success.
     if (!(std::cout << std::flush)) {
         std::cerr << "mvtool: the output could not be written\n";
