@@ -5,27 +5,40 @@
 
 #include <CLI/CLI.hpp>
 
+#include <initializer_list>
 #include <iostream>
 #include <string>
 
 namespace {
 
+// Every command with every option, one a line.
+constexpr const char *kUsage = "usage:\n"
+                               "  mvtool dump FILE\n"
+                               "  mvtool convert SRC DST\n"
+                               "  mvtool settings show FILE\n"
+                               "  mvtool settings make INI OUT [--base FILE]\n"
+                               "  mvtool boards show FILE\n"
+                               "  mvtool boards make CSV OUT\n";
+
 int UsageError()
 {
-    std::cerr << "usage:\n"
-                 "  mvtool dump FILE\n"
-                 "  mvtool convert SRC DST\n"
-                 "  mvtool settings show FILE\n"
-                 "  mvtool settings make INI OUT [--base FILE]\n"
-                 "  mvtool boards show FILE\n"
-                 "  mvtool boards make CSV OUT\n";
+    std::cerr << kUsage;
     return 2;
 }
 
-// A file name the command cannot do without.
-void AddName(CLI::App &command, const char *name, std::string &into, const char *meaning)
+// A file name a command cannot do without.
+struct Name {
+    const char *Name;
+    std::string &Into;
+    const char *Meaning;
+};
+
+CLI::App &AddCommand(CLI::App &parent, const char *name, const char *meaning, std::initializer_list<Name> names)
 {
-    command.add_option(name, into, meaning)->required();
+    CLI::App &command = *parent.add_subcommand(name, meaning);
+    for (const Name &n : names)
+        command.add_option(n.Name, n.Into, n.Meaning)->required()->type_name("");
+    return command;
 }
 
 // Every failure of the command line, a wrong option as much as a missing
@@ -36,31 +49,31 @@ int RunCommandLine(int argc, char **argv)
     app.require_subcommand(1);
     std::string first, second, base;
 
-    CLI::App &dump = *app.add_subcommand("dump", "a database file as JSON on standard output");
-    AddName(dump, "FILE", first, "the database file; exit 1 when it cannot be read");
+    CLI::App &dump = AddCommand(app, "dump", "a database file as JSON on standard output",
+                                {{"FILE", first, "the database file; exit 1 when it cannot be read"}});
+    CLI::App &convert = AddCommand(app, "convert", "reads SRC, writes DST",
+                                   {{"SRC", first, "the database file to read"},
+                                    {"DST", second, "the database file to write (\".tun\" names are UNIDTA, others TABDTA)"}});
 
-    CLI::App &convert = *app.add_subcommand("convert", "reads SRC, writes DST");
-    AddName(convert, "SRC", first, "the database file to read");
-    AddName(convert, "DST", second, "the database file to write (\".tun\" names are UNIDTA, others TABDTA)");
-
-    CLI::App &settings = *app.add_subcommand("settings", "the settings record as INI text and back");
+    CLI::App &settings = AddCommand(app, "settings", "the settings record as INI text and back", {});
     settings.require_subcommand(1);
-    CLI::App &settingsShow = *settings.add_subcommand("show", "the settings record as INI text on standard output");
-    AddName(settingsShow, "FILE", first, "the settings record (Setup.Dat)");
-    CLI::App &settingsMake = *settings.add_subcommand("make", "the settings record built from an INI text");
-    AddName(settingsMake, "INI", first, "the INI text, as settings show prints it");
-    AddName(settingsMake, "OUT", second, "the settings record to write");
+    CLI::App &settingsShow = AddCommand(settings, "show", "the settings record as INI text on standard output",
+                                        {{"FILE", first, "the settings record (Setup.Dat)"}});
+    CLI::App &settingsMake = AddCommand(settings, "make", "the settings record built from an INI text",
+                                        {{"INI", first, "the INI text, as settings show prints it"},
+                                         {"OUT", second, "the settings record to write"}});
     settingsMake.add_option("--base", base, "the record whose values the keys left out keep (zero without one)")
         ->type_name("FILE")
         ->take_last();
 
-    CLI::App &boards = *app.add_subcommand("boards", "the board table as CSV and back");
+    CLI::App &boards = AddCommand(app, "boards", "the board table as CSV and back", {});
     boards.require_subcommand(1);
-    CLI::App &boardsShow = *boards.add_subcommand("show", "the board table as CSV on standard output");
-    AddName(boardsShow, "FILE", first, "the board table (Table.T01)");
-    CLI::App &boardsMake = *boards.add_subcommand("make", "the board table built from a CSV");
-    AddName(boardsMake, "CSV", first, "the CSV, as boards show prints it");
-    AddName(boardsMake, "OUT", second, "the board table to write");
+    CLI::App &boardsShow = AddCommand(boards, "show", "the board table as CSV on standard output",
+                                      {{"FILE", first, "the board table (Table.T01)"}});
+    AddCommand(boards, "make", "the board table built from a CSV",
+               {{"CSV", first, "the CSV, as boards show prints it"}, {"OUT", second, "the board table to write"}});
+    // Set last, so that the commands do not take it over.
+    app.footer(kUsage);
 
     try {
         app.parse(argc, argv);
@@ -79,7 +92,7 @@ int RunCommandLine(int argc, char **argv)
         return MakeSettings(first, second, base);
     if (boardsShow)
         return ShowBoards(first);
-    return MakeBoards(first, second);
+    return MakeBoards(first, second); // the one command left
 }
 
 } // namespace
