@@ -132,10 +132,10 @@ private:
 
     std::int64_t integer(Column column, std::int64_t minimum, std::int64_t maximum)
     {
-        std::string text;
-        const std::optional<std::int64_t> value = ReadInteger(m_fields[column], minimum, maximum, columnName(column), text);
+        std::string why;
+        const auto value = ReadInteger(m_fields[column], minimum, maximum, columnName(column), why);
         if (!value)
-            problem(text);
+            problem(why);
         return value.value_or(0);
     }
     double price()
@@ -147,10 +147,10 @@ private:
     }
     std::string text(Column column, std::size_t capacity)
     {
-        std::string text;
-        const std::optional<std::string> bytes = ReadWin1250Text(m_fields[column], capacity, columnName(column), text);
+        std::string why;
+        const std::optional<std::string> bytes = ReadWin1250Text(m_fields[column], capacity, columnName(column), why);
         if (!bytes)
-            problem(text);
+            problem(why);
         return bytes.value_or(std::string());
     }
     void reserved(TBoardType &b)

@@ -49,7 +49,7 @@ class Parser {
 public:
     Parser()
     {
-        csv_init(&m_parser, CSV_STRICT | CSV_STRICT_FINI);
+        csv_init(&m_parser, CSV_STRICT | CSV_STRICT_FINI); // fails only when given no parser
         csv_set_space_func(&m_parser, IsTrimmedBlank);
         csv_set_term_func(&m_parser, IsRecordEnd);
     }
@@ -65,16 +65,18 @@ public:
             return true;
         // Strict parsing stops at the offending byte: a quote inside a plain
         // field, or anything but a comma or the line end after a closing quote.
-        error = csv_error(&m_parser) != CSV_EPARSE ? csv_strerror(csv_error(&m_parser))
-            : text[parsed] == '"'                  ? "a double quote in a field that does not start with one"
-                                                   : "text after a closing double quote";
+        const int code = csv_error(&m_parser);
+        error = code != CSV_EPARSE  ? csv_strerror(code)
+            : text[parsed] == '"' ? "a double quote in a field that does not start with one"
+                                  : "text after a closing double quote";
         return false;
     }
     bool finish(Collector &collector, std::string &error)
     {
         if (csv_fini(&m_parser, OnField, OnRecordEnd, &collector) == 0)
             return true;
-        error = csv_error(&m_parser) == CSV_EPARSE ? "a quoted field is not closed" : csv_strerror(csv_error(&m_parser));
+        const int code = csv_error(&m_parser);
+        error = code == CSV_EPARSE ? "a quoted field is not closed" : csv_strerror(code);
         return false;
     }
 

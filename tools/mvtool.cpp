@@ -51,9 +51,10 @@ int RunCommandLine(int argc, char **argv)
 
     CLI::App &dump = AddCommand(app, "dump", "a database file as JSON on standard output",
                                 {{"FILE", first, "the database file; exit 1 when it cannot be read"}});
-    CLI::App &convert = AddCommand(app, "convert", "reads SRC, writes DST",
-                                   {{"SRC", first, "the database file to read"},
-                                    {"DST", second, "the database file to write (\".tun\" names are UNIDTA, others TABDTA)"}});
+    CLI::App &convert =
+        AddCommand(app, "convert", "reads SRC, writes DST",
+                   {{"SRC", first, "the database file to read"},
+                    {"DST", second, "the database file to write (\".tun\" names are UNIDTA, others TABDTA)"}});
 
     CLI::App &settings = AddCommand(app, "settings", "the settings record as INI text and back", {});
     settings.require_subcommand(1);
