@@ -27,17 +27,18 @@ int UsageError()
 }
 
 // A file name a command cannot do without.
-struct Name {
+struct FileArgument {
     const char *Name;
     std::string &Into;
     const char *Meaning;
 };
 
-CLI::App &AddCommand(CLI::App &parent, const char *name, const char *meaning, std::initializer_list<Name> names)
+CLI::App &AddCommand(CLI::App &parent, const char *name, const char *meaning,
+                     std::initializer_list<FileArgument> files)
 {
     CLI::App &command = *parent.add_subcommand(name, meaning);
-    for (const Name &n : names)
-        command.add_option(n.Name, n.Into, n.Meaning)->required()->type_name("");
+    for (const FileArgument &file : files)
+        command.add_option(file.Name, file.Into, file.Meaning)->required()->type_name("");
     return command;
 }
 
@@ -47,6 +48,7 @@ int RunCommandLine(int argc, char **argv)
 {
     CLI::App app("The command-line companion of MvInput: its data files as text, and back.", "mvtool");
     app.require_subcommand(1);
+    // The file names of whichever command is given, in their order.
     std::string first, second, base;
 
     CLI::App &dump = AddCommand(app, "dump", "a database file as JSON on standard output",
