@@ -220,7 +220,7 @@ void ApplyColumnWidths(TSettings &settings, const TSettingsField &field, const I
                                + std::to_string(value.Items.size()));
         return;
     }
-    for (int column = 1; column <= kGridColumns; ++column) {
+    for (int column = 1; column <= kElementGridColumns; ++column) {
         const std::optional<std::string> text = PlainText(value.Items[column - 1], line, problems);
         if (!text)
             continue;
