@@ -63,6 +63,28 @@ bool FileExists(const std::string &name)
     return !name.empty() && ::stat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+bool MakeDirectory(const std::string &name)
+{
+    struct stat info;
+    if (::mkdir(name.c_str(), 0777) == 0)
+        return true;
+    return ::stat(name.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+CurrentDirectoryGuard::CurrentDirectoryGuard()
+{
+    char path[PATH_MAX];
+    if (::getcwd(path, sizeof path) != nullptr)
+        m_directory = path;
+}
+
+CurrentDirectoryGuard::~CurrentDirectoryGuard()
+{
+    if (!m_directory.empty() && ::chdir(m_directory.c_str()) != 0) {
+        // Removed meanwhile: there is nowhere to go back to, and no one to tell.
+    }
+}
+
 int CopyDataFile(const std::string &source, const std::string &destination)
 {
     if (!FileExists(source))

@@ -380,9 +380,15 @@ void TForm16::ReplaceLists(const TElementList &elements, const TElementGroups &g
 
 void TForm16::MarkSaved()
 {
-    m_saved->elements = Elements;
-    m_saved->groups = Groups;
-    m_saved->customer = m_customerPage->Texts();
+    MarkSavedAs(Elements, Groups, m_customerPage->Texts());
+}
+
+void TForm16::MarkSavedAs(const TElementList &elements, const TElementGroups &groups,
+                          const std::array<QString, 3> &customer)
+{
+    m_saved->elements = elements;
+    m_saved->groups = groups;
+    m_saved->customer = customer;
 }
 
 bool TForm16::DiffersFromSaved() const

@@ -8,6 +8,7 @@
 
 #include <QMdiSubWindow>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <utility>
@@ -111,6 +112,9 @@ public:
 
     // Remembers the document as saved; closing asks when it differs from this.
     void MarkSaved();
+    // Remembers what a file holds as the saved state (name, address, telephone).
+    void MarkSavedAs(const TElementList &elements, const TElementGroups &groups,
+                     const std::array<QString, 3> &customer);
     // True when the document may close: asks when it holds unsaved data.
     bool FormCloseQuery();
     // Closes after a close query that the caller has already run.

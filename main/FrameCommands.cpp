@@ -36,6 +36,8 @@ using Place = FrameCommand::Place;
 constexpr QKeyCombination kNoKey = QKeyCombination(Qt::Key_unknown);
 
 void NewCommand(TForm1 &frame) { frame.NewDocument(); }
+void OpenCommand(TForm1 &frame) { frame.OpenDatabase(QString(), true); }
+void SaveCommand(TForm1 &frame) { frame.SaveDatabase(); }
 void CloseCommand(TForm1 &frame) { frame.FileCloseItemClick(); }
 void ExitCommand(TForm1 &frame) { frame.FileExitItemClick(); }
 
@@ -43,19 +45,19 @@ const std::array<FrameCommand, 11> kFrameCommands = {{
     {Place::FileMenu, "FileNewItem", "&New", {}, "New|Create a new file", Qt::CTRL | Qt::Key_N,
      &TForm1::FileNewItem, nullptr, &NewCommand, false},
     {Place::FileMenu, "FileOpenItem", "&Open", {}, "Open|Open a file", Qt::CTRL | Qt::Key_O,
-     &TForm1::FileOpenItem, nullptr, nullptr, false},
+     &TForm1::FileOpenItem, nullptr, &OpenCommand, false},
     {Place::FileMenu, "FileCloseItem", "&Close", {}, "Close|Close current file", kNoKey,
      &TForm1::FileCloseItem, nullptr, &CloseCommand, false},
     {Place::FileMenu, "FileSaveItem", "&Save", {}, "Save|Save current file", Qt::CTRL | Qt::Key_S,
-     &TForm1::FileSaveItem, nullptr, nullptr, false},
+     &TForm1::FileSaveItem, nullptr, &SaveCommand, false},
     {Place::FileMenu, "FileExitItem", "E&xit", {}, "Exit|Exit application", kNoKey,
      &TForm1::FileExitItem, nullptr, &ExitCommand, true},
     {Place::ToolBar3, "ToolButton13", nullptr, ToolPicture::NewFile, "Nova baza|Kreiranje nove baze podataka",
      kNoKey, nullptr, &TForm1::ToolButton13, &NewCommand, false},
     {Place::ToolBar3, "ToolButton14", nullptr, ToolPicture::OpenFile,
-     "Ucitavanje podataka|Ucitavanje podataka uz fajla", kNoKey, nullptr, &TForm1::ToolButton14, nullptr, false},
+     "Ucitavanje podataka|Ucitavanje podataka uz fajla", kNoKey, nullptr, &TForm1::ToolButton14, &OpenCommand, false},
     {Place::ToolBar3, "ToolButton15", nullptr, ToolPicture::SaveFile, "Snimanje podataka|Snimanje podataka u fajl",
-     kNoKey, nullptr, &TForm1::ToolButton15, nullptr, false},
+     kNoKey, nullptr, &TForm1::ToolButton15, &SaveCommand, false},
     {Place::ToolBar3, "ToolButton1", nullptr, ToolPicture::About, "Informacije o programu", kNoKey, nullptr,
      &TForm1::ToolButton1, nullptr, false},
     {Place::ToolBar1, "ToolButton10", nullptr, ToolPicture::AddElements,

@@ -10,6 +10,7 @@
 #include "main/FrameCommands.h"
 #include "main/HintTiming.h"
 #include "main/ListCommands.h"
+#include "main/OpenSaveCommands.h"
 #include "main/StartupSettings.h"
 #include "main/WallPaper.h"
 #include "platform/Colours.h"
@@ -150,6 +151,16 @@ void TForm1::RepaintDocuments()
 TForm16 *TForm1::NewDocument()
 {
     return NewDatabase(m_context);
+}
+
+void TForm1::OpenDatabase(const QString &fileName, bool AskNewWindow)
+{
+    ::OpenDatabase(m_context, fileName, AskNewWindow);
+}
+
+void TForm1::SaveDatabase()
+{
+    ::SaveDatabase(m_context);
 }
 
 void TForm1::FileCloseItemClick()

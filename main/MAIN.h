@@ -54,6 +54,8 @@ public:
     void RepaintDocuments();
 
     TForm16 *NewDocument();
+    void OpenDatabase(const QString &fileName, bool AskNewWindow);
+    void SaveDatabase();
     void FileCloseItemClick();
     void FileExitItemClick();
     void Obrisielemente1Click();
