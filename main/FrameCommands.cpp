@@ -39,6 +39,7 @@ void NewCommand(TForm1 &frame) { frame.NewDocument(); }
 void OpenCommand(TForm1 &frame) { frame.OpenDatabase(QString(), true); }
 void SaveCommand(TForm1 &frame) { frame.SaveDatabase(); }
 void CloseCommand(TForm1 &frame) { frame.FileCloseItemClick(); }
+void PrintCommand(TForm1 &frame) { frame.ToolButton2Click(); }
 void ExitCommand(TForm1 &frame) { frame.FileExitItemClick(); }
 
 const std::array<FrameCommand, 11> kFrameCommands = {{
@@ -63,7 +64,7 @@ const std::array<FrameCommand, 11> kFrameCommands = {{
     {Place::ToolBar1, "ToolButton10", nullptr, ToolPicture::AddElements,
      "Dodavanje|Dodavanje podataka u aktivni prozor", kNoKey, nullptr, &TForm1::ToolButton10, nullptr, false},
     {Place::ToolBar1, "ToolButton2", nullptr, ToolPicture::Print, "Stampanje|Stampanje spiska elemenata", kNoKey,
-     nullptr, &TForm1::ToolButton2, nullptr, false},
+     nullptr, &TForm1::ToolButton2, &PrintCommand, false},
 }};
 
 QToolBar *CreateToolBar(QWidget *band, const QString &name)

@@ -1,10 +1,70 @@
 #include "main/ListCommands.h"
 
+#include "common/Conversions.h"
+#include "common/ListAlgorithms.h"
+#include "common/ProgramState.h"
+#include "common/ResultCodes.h"
 #include "document/Unit16.h"
 #include "main/CommandContext.h"
 #include "main/DocumentManager.h"
+#include "main/OpenSaveCommands.h"
+#include "platform/Platform.h"
+#include "print/PrintJob.h"
+
+#include <QPointer>
 
 #include <cstddef>
+
+namespace {
+
+TElement &Slot(TElementList &list, int number)
+{
+    return list[static_cast<std::size_t>(number - 1)];
+}
+
+// The factor of the multiply box, or 0 when the box was emptied.
+int AskFactor(const CommandContext &context)
+{
+    QString text = QStringLiteral("1");
+    for (;;) {
+        text = context.desktop.InputBox(QStringLiteral("Unesite faktor mnozenja"),
+                                        QStringLiteral("Faktor mnozenja: "), text);
+        QString digits;
+        for (const QChar c : text) {
+            if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+                digits += c;
+        }
+        const bool clean = digits.size() == text.size();
+        text = digits;
+        // A factor beyond 16 bits comes back like a 0.
+        const std::int32_t factor = clean ? TextToInt(text.toStdString()) : 0;
+        const bool accepted = factor >= 1 && factor <= kMaxCount;
+        if (accepted)
+            return factor;
+        if (text.isEmpty())
+            return 0;
+    }
+}
+
+void MultiplyCounts(const CommandContext &context, TForm16 &document, int first, int last)
+{
+    const int factor = AskFactor(context);
+    if (factor == 0)
+        return;
+    TElementList multiplied = document.Elements;
+    for (int i = first; i <= last; ++i) {
+        const std::int64_t product = std::int64_t(Slot(multiplied, i).Count) * factor;
+        if (product > kMaxCount) {
+            context.desktop.MessageBox(Platform::Icon::None, Platform::Buttons::Ok,
+                                       QStringLiteral("Broj komada ne moze biti veci od 65535!"));
+            return;
+        }
+        Slot(multiplied, i).Count = static_cast<std::uint16_t>(product);
+    }
+    document.ReplaceElements(multiplied);
+}
+
+} // namespace
 
 void DeleteSelectedElements(const CommandContext &context)
 {
@@ -24,4 +84,97 @@ void DeleteSelectedElements(const CommandContext &context)
     }
     document->ReplaceElements(kept);
     document->SetCurrentRow(1);
+}
+
+void MultiplyAllCounts(const CommandContext &context)
+{
+    if (TForm16 *document = context.documents.ActiveDocument())
+        MultiplyCounts(context, *document, 1, ElementCount(document->Elements));
+}
+
+void MultiplySelectedCounts(const CommandContext &context)
+{
+    TForm16 *document = context.documents.ActiveDocument();
+    if (document == nullptr)
+        return;
+    const auto [first, last] = document->SelectedElementRange();
+    if (last - first + 1 <= 0)
+        return;
+    // Select-all reaches the blank row; element 0 does not exist.
+    MultiplyCounts(context, *document, std::max(first, 1), std::min(last, ElementCount(document->Elements)));
+}
+
+void MergeSameElementsOfActive(const CommandContext &context)
+{
+    TForm16 *document = context.documents.ActiveDocument();
+    if (document == nullptr)
+        return;
+    TElementList merged = document->Elements;
+    MergeSameElements(merged);
+    document->ReplaceElements(merged);
+}
+
+void SortActiveByLength(const CommandContext &context)
+{
+    if (TForm16 *document = context.documents.ActiveDocument())
+        document->SortElements();
+}
+
+void SetGrainOnAll(const CommandContext &context, bool grain)
+{
+    TForm16 *document = context.documents.ActiveDocument();
+    if (document == nullptr)
+        return;
+    TElementList changed = document->Elements;
+    const int n = ElementCount(changed);
+    for (int i = 1; i <= n; ++i)
+        Slot(changed, i).Grain = grain ? 1 : 0;
+    document->ReplaceElements(changed);
+}
+
+void CounterGrainOnAll(const CommandContext &context)
+{
+    const QPointer<TForm16> document = context.documents.ActiveDocument();
+    if (document == nullptr)
+        return;
+    TElementList turned = document->Elements;
+    const int n = ElementCount(turned);
+    for (int i = 1; i <= n; ++i) {
+        if (i % 3 == 0) {
+            context.desktop.ProcessEvents();
+            if (document == nullptr)
+                return; // closed meanwhile: nothing left to change
+        }
+        TElement &e = Slot(turned, i);
+        if (e.Grain == 0)
+            continue;
+        const std::int32_t length = e.Length;
+        e.Length = e.Width;
+        e.Width = length;
+        const std::uint8_t banding = e.LengthBanding;
+        e.LengthBanding = e.WidthBanding;
+        e.WidthBanding = banding;
+    }
+    document->ReplaceElements(turned);
+}
+
+std::optional<QString> PrintActiveDocument(const CommandContext &context, QWidget *parent)
+{
+    const TForm16 *document = context.documents.ActiveDocument();
+    if (document == nullptr)
+        return std::nullopt;
+    const QString pdf = DataDirectory(context) + QLatin1Char('/') + document->Title() + QStringLiteral(".pdf");
+    const PrintResult result = PrintElementListJob(document->Elements, context.state.Settings, pdf, parent);
+    switch (result.outcome) {
+    case PrintResult::Outcome::WrittenToPdf:
+        context.desktop.OpenWithDesktop(result.pdfPath);
+        return QStringLiteral("Nema stampaca: spisak elemenata je snimljen u ") + result.pdfPath;
+    case PrintResult::Outcome::Failed:
+        ShowError("Greska prilikom stampanja spiska elemenata!", result.code);
+        return std::nullopt;
+    case PrintResult::Outcome::Printed:
+    case PrintResult::Outcome::Cancelled:
+        break;
+    }
+    return std::nullopt;
 }

@@ -8,6 +8,7 @@
 #include "main/DocumentCommands.h"
 #include "main/DocumentManager.h"
 #include "main/FrameCommands.h"
+#include "main/GridMenu.h"
 #include "main/HintTiming.h"
 #include "main/ListCommands.h"
 #include "main/OpenSaveCommands.h"
@@ -73,7 +74,7 @@ TForm1::TForm1(Platform &desktop, ProgramState &state)
 
     CreateCommands();
     CreateStatusBar();
-    CreateListBox1Popup();
+    BuildGridMenu(*this, m_listBox1Popup);
     connect(m_documents, &DocumentManager::DocumentCreated, this, &TForm1::ConnectDocument);
 
     LoadBoardTypes();
@@ -101,21 +102,6 @@ void TForm1::CreateStatusBar()
     font.setPixelSize(16);
     font.setBold(true);
     StatusBar->setFont(font);
-}
-
-void TForm1::CreateListBox1Popup()
-{
-    m_listBox1Popup->setObjectName(QStringLiteral("ListBox1Popup"));
-    MenuItem1 = m_listBox1Popup->addAction(QStringLiteral("Obrisi element(e)"));
-    connect(MenuItem1, &QAction::triggered, this, &TForm1::Obrisielemente1Click);
-
-    PODESAVANJEBOJE1 = m_listBox1Popup->addMenu(QStringLiteral("PODESAVANJE BOJE"));
-    QAction **items[] = {&Selektovanitekst1, &Pozadinaselteksta1, &Pozadinakontrola1, &Pozadinaglavnogprozora1};
-    for (std::size_t i = 0; i < kColourCommands.size(); ++i) {
-        const ColourCommand &command = kColourCommands[i];
-        *items[i] = PODESAVANJEBOJE1->addAction(QString::fromLatin1(command.caption));
-        connect(*items[i], &QAction::triggered, this, [this, &command] { ColourCommandClick(command); });
-    }
 }
 
 void TForm1::ConnectDocument(TForm16 *document)
@@ -184,6 +170,52 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::Obrisielemente1Click()
 {
     DeleteSelectedElements(m_context);
+}
+
+void TForm1::Pomnozispisakelemenatasa1Click()
+{
+    MultiplyAllCounts(m_context);
+}
+
+void TForm1::Pomnoziselektovaneelementesa1Click()
+{
+    MultiplySelectedCounts(m_context);
+}
+
+void TForm1::Spajanjeistihelemenata1Click()
+{
+    MergeSameElementsOfActive(m_context);
+}
+
+void TForm1::Stampanjespiskaelemenata1Click()
+{
+    if (const std::optional<QString> where = PrintActiveDocument(m_context, this))
+        StatusBar->showMessage(*where);
+}
+
+void TForm1::ToolButton2Click()
+{
+    Stampanjespiskaelemenata1Click();
+}
+
+void TForm1::Sortiranjespiskapoduzini1Click()
+{
+    SortActiveByLength(m_context);
+}
+
+void TForm1::Postavinasveelemente1Click()
+{
+    SetGrainOnAll(m_context, true);
+}
+
+void TForm1::Uklonisasvihelemenata1Click()
+{
+    SetGrainOnAll(m_context, false);
+}
+
+void TForm1::Kontratexturanasvimelementima1Click()
+{
+    CounterGrainOnAll(m_context);
 }
 
 void TForm1::ColourCommandClick(const ColourCommand &command)

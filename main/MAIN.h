@@ -59,6 +59,15 @@ public:
     void FileCloseItemClick();
     void FileExitItemClick();
     void Obrisielemente1Click();
+    void Pomnozispisakelemenatasa1Click();
+    void Pomnoziselektovaneelementesa1Click();
+    void Spajanjeistihelemenata1Click();
+    void Stampanjespiskaelemenata1Click();
+    void ToolButton2Click();
+    void Sortiranjespiskapoduzini1Click();
+    void Postavinasveelemente1Click();
+    void Uklonisasvihelemenata1Click();
+    void Kontratexturanasvimelementima1Click();
     void ColourCommandClick(const ColourCommand &command);
 
     // Runs each time the frame becomes the active window.
@@ -83,6 +92,17 @@ public:
     QStatusBar *StatusBar = nullptr;
 
     QAction *MenuItem1 = nullptr;
+    QAction *MenuItem2 = nullptr;
+    QAction *Pomnozispisakelemenatasa1 = nullptr;
+    QAction *Pomnoziselektovaneelementesa1 = nullptr;
+    QAction *Postaviprioritet1 = nullptr;
+    QAction *Spajanjeistihelemenata1 = nullptr;
+    QAction *Stampanjespiskaelemenata1 = nullptr;
+    QAction *Sortiranjespiskapoduzini1 = nullptr;
+    QMenu *EXTURA1 = nullptr;
+    QAction *Postavinasveelemente1 = nullptr;
+    QAction *Uklonisasvihelemenata1 = nullptr;
+    QAction *Kontratexturanasvimelementima1 = nullptr;
     QMenu *PODESAVANJEBOJE1 = nullptr;
     QAction *Selektovanitekst1 = nullptr;
     QAction *Pozadinaselteksta1 = nullptr;
@@ -99,7 +119,6 @@ private:
 
     void CreateCommands();
     void CreateStatusBar();
-    void CreateListBox1Popup();
     void ConnectDocument(TForm16 *document);
     // The colour around the documents, where no wallpaper covers it.
     void ApplyMainColour();

@@ -45,7 +45,11 @@ public:
     virtual FileChoice SaveDialog(const FileDialog &dialog) = 0;
     // Opens fully, custom colours shown; nothing when cancelled.
     virtual std::optional<QColor> ColourDialog(const QColor &initial) = 0;
+    // Lets pending events run, but no user input: a long command can be
+    // neither changed nor started again midway.
     virtual void ProcessEvents() = 0;
+    // Opens a file (a PDF written instead of printing) in the desktop's viewer.
+    virtual void OpenWithDesktop(const QString &fileName) = 0;
 
     static Answer FirstButton(Buttons buttons);
 

@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -165,5 +167,10 @@ std::optional<QColor> QtPlatform::ColourDialog(const QColor &initial)
 
 void QtPlatform::ProcessEvents()
 {
-    QApplication::processEvents();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtPlatform::OpenWithDesktop(const QString &fileName)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
 }

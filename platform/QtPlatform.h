@@ -11,6 +11,7 @@ public:
     FileChoice SaveDialog(const FileDialog &dialog) override;
     std::optional<QColor> ColourDialog(const QColor &initial) override;
     void ProcessEvents() override;
+    void OpenWithDesktop(const QString &fileName) override;
 
 protected:
     Answer ShowMessageBox(Icon icon, Buttons buttons, const QString &text, Answer defaultButton) override;

@@ -71,7 +71,7 @@ TEST_F(MainWindowTest, ToolBarsHoldTheirButtonsInOrder)
     };
     const ButtonCase toolBar1[] = {
         {"ToolButton10", "Dodavanje", "Dodavanje podataka u aktivni prozor", false},
-        {"ToolButton2", "Stampanje", "Stampanje spiska elemenata", false},
+        {"ToolButton2", "Stampanje", "Stampanje spiska elemenata", true},
     };
     auto check = [](QToolBar *bar, const auto &cases) {
         const QList<QAction *> actions = bar->actions();
@@ -123,18 +123,28 @@ TEST_F(MainWindowTest, StatusBarShowsTheLongPartOfTheHintUnderTheMouse)
         [&] { return window->StatusBar->currentMessage() == QStringLiteral("Informacije o programu"); }));
 }
 
-TEST_F(MainWindowTest, GridPopupHoldsDeleteAndTheColourSubmenu)
+TEST_F(MainWindowTest, GridPopupHoldsTheListCommandsInOrderAndTheColourSubmenu)
 {
     WriteSettings(TestSettings());
     StartWindow();
     QMenu *popup = window->ListBox1Popup();
     ASSERT_NE(popup, nullptr);
-    const QList<QAction *> items = popup->actions();
-    ASSERT_EQ(items.size(), 2);
-    EXPECT_EQ(items[0], window->MenuItem1);
-    EXPECT_EQ(items[0]->text(), QStringLiteral("Obrisi element(e)"));
-    EXPECT_EQ(items[1]->menu(), window->PODESAVANJEBOJE1);
-    EXPECT_EQ(items[1]->text(), QStringLiteral("PODESAVANJE BOJE"));
+    QStringList captions;
+    for (QAction *item : popup->actions())
+        captions << item->text();
+    EXPECT_EQ(captions, QStringList({QStringLiteral("Obrisi element(e)"), QStringLiteral("Izmena podataka"),
+                                     QStringLiteral("Pomnozi spisak elemenata sa..."),
+                                     QStringLiteral("Pomnozi selektovane elemente sa..."),
+                                     QStringLiteral("Postavi prioritet"), QStringLiteral("Spajanje istih elemenata"),
+                                     QStringLiteral("Stampanje spiska elemenata"),
+                                     QStringLiteral("Sortiranje spiska po duzini"), QStringLiteral("TEXTURA"),
+                                     QStringLiteral("PODESAVANJE BOJE")}));
+    EXPECT_EQ(popup->actions().constLast()->menu(), window->PODESAVANJEBOJE1);
+    QStringList grain;
+    for (QAction *item : window->EXTURA1->actions())
+        grain << item->text();
+    EXPECT_EQ(grain, QStringList({QStringLiteral("Postavi na sve elemente"), QStringLiteral("Ukloni sa svih elemenata"),
+                                  QStringLiteral("Kontra-textura na svim elementima")}));
     QStringList colours;
     for (QAction *item : window->PODESAVANJEBOJE1->actions())
         colours << item->text();

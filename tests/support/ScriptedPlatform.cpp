@@ -37,6 +37,7 @@ void ScriptedPlatform::Forget()
     m_saveDialogs.clear();
     m_colourDialogs.clear();
     m_processEventsCalls = 0;
+    m_openedWithDesktop.clear();
 }
 
 Platform::Answer ScriptedPlatform::ShowMessageBox(Icon icon, Buttons buttons, const QString &text,
@@ -73,5 +74,5 @@ std::optional<QColor> ScriptedPlatform::ColourDialog(const QColor &initial)
 void ScriptedPlatform::ProcessEvents()
 {
     ++m_processEventsCalls;
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

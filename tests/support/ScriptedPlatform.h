@@ -5,6 +5,8 @@
 
 #include "platform/Platform.h"
 
+#include <QStringList>
+
 #include <deque>
 #include <optional>
 #include <vector>
@@ -38,6 +40,7 @@ public:
     const std::vector<FileDialog> &SaveDialogs() const { return m_saveDialogs; }
     const std::vector<QColor> &ColourDialogs() const { return m_colourDialogs; }
     int ProcessEventsCalls() const { return m_processEventsCalls; }
+    const QStringList &OpenedWithDesktop() const { return m_openedWithDesktop; }
     void Forget(); // clears what was recorded
 
     QString InputBox(const QString &title, const QString &prompt, const QString &text) override;
@@ -45,6 +48,7 @@ public:
     FileChoice SaveDialog(const FileDialog &dialog) override;
     std::optional<QColor> ColourDialog(const QColor &initial) override;
     void ProcessEvents() override;
+    void OpenWithDesktop(const QString &fileName) override { m_openedWithDesktop << fileName; }
 
 protected:
     Answer ShowMessageBox(Icon icon, Buttons buttons, const QString &text, Answer defaultButton) override;
@@ -62,4 +66,5 @@ private:
     std::vector<FileDialog> m_saveDialogs;
     std::vector<QColor> m_colourDialogs;
     int m_processEventsCalls = 0;
+    QStringList m_openedWithDesktop;
 };
