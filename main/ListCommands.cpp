@@ -1,6 +1,7 @@
 #include "main/ListCommands.h"
 
 #include "common/Conversions.h"
+#include "common/FileUtils.h"
 #include "common/ListAlgorithms.h"
 #include "common/ProgramState.h"
 #include "common/ResultCodes.h"
@@ -11,6 +12,7 @@
 #include "platform/Platform.h"
 #include "print/PrintJob.h"
 
+#include <QFile>
 #include <QPointer>
 
 #include <cstddef>
@@ -163,6 +165,7 @@ std::optional<QString> PrintActiveDocument(const CommandContext &context, QWidge
     const TForm16 *document = context.documents.ActiveDocument();
     if (document == nullptr)
         return std::nullopt;
+    MakeDirectory(QFile::encodeName(DataDirectory(context)).toStdString()); // a failure shows as the write's
     const QString pdf = DataDirectory(context) + QLatin1Char('/') + document->Title() + QStringLiteral(".pdf");
     const PrintResult result = PrintElementListJob(document->Elements, context.state.Settings, pdf, parent);
     switch (result.outcome) {
