@@ -2,6 +2,8 @@
 // The commands of mvtool, each given its arguments by the command line and
 // returning the process exit code.
 
+#include "common/exchange/Exchange.h"
+
 #include <string>
 
 int RunDump(const std::string &fileName);                                // dump FILE
@@ -11,3 +13,7 @@ int ShowSettings(const std::string &recordName);                         // sett
 int MakeSettings(const std::string &iniName, const std::string &outName, const std::string &baseName);
 int ShowBoards(const std::string &tableName);                            // boards show FILE
 int MakeBoards(const std::string &csvName, const std::string &outName);  // boards make CSV OUT
+// print FILE --pdf OUT [--settings SETUP.DAT]; an empty settings name takes the one beside the program.
+int PrintList(const std::string &databaseName, const std::string &pdfName, const std::string &settingsName);
+int ExportList(const std::string &databaseName, const std::string &outName, ExchangeFormat format); // export
+int ImportList(const std::string &csvName, const std::string &databaseName, ExchangeFormat format); // import

@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include <initializer_list>
+#include <optional>
 #include <iostream>
 #include <string>
 
@@ -18,7 +19,10 @@ constexpr const char *kUsage = "usage:\n"
                                "  mvtool settings show FILE\n"
                                "  mvtool settings make INI OUT [--base FILE]\n"
                                "  mvtool boards show FILE\n"
-                               "  mvtool boards make CSV OUT\n";
+                               "  mvtool boards make CSV OUT\n"
+                               "  mvtool print FILE --pdf OUT [--settings SETUP.DAT]\n"
+                               "  mvtool export FILE OUT --format mvinput|cutlist-optimizer|smart2d|spreadsheet\n"
+                               "  mvtool import IN OUT --format mvinput|smart2d|spreadsheet\n";
 
 int UsageError()
 {
@@ -75,6 +79,22 @@ int RunCommandLine(int argc, char **argv)
                                       {{"FILE", first, "the board table (Table.T01)"}});
     AddCommand(boards, "make", "the board table built from a CSV",
                {{"CSV", first, "the CSV, as boards show prints it"}, {"OUT", second, "the board table to write"}});
+    std::string pdf, settingsRecord, formatName;
+    CLI::App &print = AddCommand(app, "print", "the printed element list of a database file as a PDF",
+                                 {{"FILE", first, "the database file"}});
+    print.add_option("--pdf", pdf, "the PDF to write")->required()->type_name("OUT");
+    print.add_option("--settings", settingsRecord, "the settings record whose unit and banding marks print "
+                                                   "(the one beside mvtool when not given)")
+        ->type_name("SETUP.DAT");
+    CLI::App &exportList = AddCommand(app, "export", "a database file as the CSV of a cutting optimiser or spreadsheet",
+                                      {{"FILE", first, "the database file"}, {"OUT", second, "the CSV to write"}});
+    CLI::App &importList = AddCommand(app, "import", "a CSV part list as a database file",
+                                      {{"IN", first, "the CSV to read"},
+                                       {"OUT", second, "the database file to write (\".tun\" names are UNIDTA)"}});
+    for (CLI::App *command : {&exportList, &importList})
+        command->add_option("--format", formatName, "mvinput, cutlist-optimizer (export only), smart2d or spreadsheet")
+            ->required()
+            ->type_name("F");
     // Set last, so that the commands do not take it over.
     app.footer(kUsage);
 
@@ -95,6 +115,14 @@ int RunCommandLine(int argc, char **argv)
         return MakeSettings(first, second, base);
     if (boardsShow)
         return ShowBoards(first);
+    if (print)
+        return PrintList(first, pdf, settingsRecord);
+    if (exportList || importList) {
+        const std::optional<ExchangeFormat> format = ExchangeFormatFromName(formatName);
+        if (!format || (importList && !IsReadableExchangeFormat(*format)))
+            return UsageError();
+        return exportList ? ExportList(first, second, *format) : ImportList(first, second, *format);
+    }
     return MakeBoards(first, second); // the one command left
 }
 

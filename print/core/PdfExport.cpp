@@ -21,7 +21,11 @@ int PrintDatabaseToPdf(const std::string &databaseFile, const std::string &pdfFi
     const int read = ReadDatabaseFile(databaseFile, list, groups, header);
     if (read != rcOK)
         return read;
+    return PrintListToPdf(list, pdfFile, settings);
+}
 
+int PrintListToPdf(const TElementList &list, const std::string &pdfFile, const TSettings &settings)
+{
     std::optional<OffscreenGuiApplication> gui;
     if (!QCoreApplication::instance())
         gui.emplace();

@@ -3,6 +3,7 @@
 // window: for the command-line tool. Creates an offscreen QGuiApplication when
 // none runs yet.
 
+#include "common/Element.h"
 #include "common/Settings.h"
 
 #include <string>
@@ -11,3 +12,5 @@
 // non-GUI Qt application is already running, else the code of writing the PDF
 // (written atomically: on failure an older file of that name stays).
 int PrintDatabaseToPdf(const std::string &databaseFile, const std::string &pdfFile, const TSettings &settings);
+// The same for a list already read: rcUnexpectedError or the code of the write.
+int PrintListToPdf(const TElementList &list, const std::string &pdfFile, const TSettings &settings);
