@@ -16,7 +16,10 @@ const std::string kUsage = "usage:\n"
                            "  mvtool settings show FILE\n"
                            "  mvtool settings make INI OUT [--base FILE]\n"
                            "  mvtool boards show FILE\n"
-                           "  mvtool boards make CSV OUT\n";
+                           "  mvtool boards make CSV OUT\n"
+                           "  mvtool print FILE --pdf OUT [--settings SETUP.DAT]\n"
+                           "  mvtool export FILE OUT --format mvinput|cutlist-optimizer|smart2d|spreadsheet\n"
+                           "  mvtool import IN OUT --format mvinput|smart2d|spreadsheet\n";
 
 TEST(CommandLine, HelpOfEveryCommandListsItsCommandsAndOptions)
 {
@@ -31,6 +34,9 @@ TEST(CommandLine, HelpOfEveryCommandListsItsCommandsAndOptions)
         {{"boards", "--help"}, {"show", "make"}},
         {{"boards", "show", "--help"}, {"FILE"}},
         {{"boards", "make", "x.csv", "--help"}, {"CSV", "OUT"}},
+        {{"print", "--help"}, {"FILE", "--pdf", "--settings"}},
+        {{"export", "--help"}, {"FILE", "OUT", "--format"}},
+        {{"import", "--help"}, {"IN", "OUT", "--format"}},
     };
     for (const auto &[args, listed] : cases) {
         const ToolRun run = RunTool(MVTOOL_PATH, args);
