@@ -193,7 +193,6 @@ void TForm16::BuildGroupPanel()
     panelLayout->addWidget(ListBox1);
     panelLayout->addStretch(1);
 
-    // Moving pieces into groups is not offered yet: the buttons stay disabled.
     auto *buttons = new QVBoxLayout;
     buttons->setContentsMargins(7, 0, 7, 7); // 8 from the panel's edges, past its bevel
     buttons->setSpacing(7);
@@ -201,10 +200,12 @@ void TForm16::BuildGroupPanel()
     Button2 = new QPushButton(QStringLiteral("Dodaj u novu grupu"), Panel1);
     for (QPushButton *button : {Button1, Button2}) {
         button->setFixedHeight(25);
-        button->setEnabled(false);
         buttons->addWidget(button);
     }
     panelLayout->addLayout(buttons);
+    connect(Button1, &QPushButton::clicked, this, &TForm16::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm16::Button2Click);
+    ListBox1->installEventFilter(this);
 }
 
 void TForm16::BuildCustomerPage()
@@ -346,6 +347,13 @@ bool TForm16::eventFilter(QObject *watched, QEvent *event)
         default:
             break;
         }
+    }
+    if (watched == ListBox1 && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        const auto &key = *static_cast<QKeyEvent *>(event);
+        if (event->type() == QEvent::KeyRelease)
+            ListBox1KeyUp(key);
+        if (key.key() == Qt::Key_Delete)
+            return true; // the list itself makes nothing of Delete
     }
     return QMdiSubWindow::eventFilter(watched, event);
 }
