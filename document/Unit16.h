@@ -84,6 +84,7 @@ public:
     // Returns every grouped piece to the list; when the list cannot take them
     // all, the groups stay as they are (no piece is ever dropped) and a box says so.
     void UngroupAll();
+    void ShowStatistics();
     void ApplyColours();
     // Colours read while painting (the selection, the unit label) show at once.
     void Repaint();
@@ -142,6 +143,7 @@ private:
     bool DiffersFromSaved() const;
 
     void TabSheet1Resize();
+    void Pages1Change(int index);
     void Button1Click();
     void Button2Click();
     void ListBox1KeyUp(const QKeyEvent &event);
