@@ -65,10 +65,8 @@ void TForm16::AddToGroup(int e, int g)
     }
     TElementList elements = Elements;
     TElement &element = elements[static_cast<std::size_t>(e - 1)];
-    // Copied out of the packed records: a reference to a packed field is not allowed.
-    const std::int32_t width = element.Width;
-    const std::int32_t baseDimension = group.Pieces[0].Width;
-    if (pieces > 0 && width != baseDimension) {
+    // The group's first piece gives the width every later piece must have.
+    if (pieces > 0 && element.Width != group.Pieces[0].Width) {
         ShowGroupMessage(QStringLiteral("Sirina elementa ne odgovara osnovnoj dimenziji grupe!"));
         return;
     }
