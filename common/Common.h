@@ -4,6 +4,7 @@
 #include "common/AtomicFile.h"
 #include "common/BoardType.h"
 #include "common/Conversions.h"
+#include "common/DatabaseStatistics.h"
 #include "common/DatabaseFile.h"
 #include "common/Element.h"
 #include "common/ElementSummary.h"

@@ -5,6 +5,9 @@
 
 #include <QHeaderView>
 
+// The default row height of the form's string grids, the heading row's too.
+constexpr int kGridRowHeight = 15;
+
 class GridHeader : public QHeaderView {
     Q_OBJECT
 public:

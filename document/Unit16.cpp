@@ -44,9 +44,7 @@ constexpr int kFormHeight = 319;
 constexpr int kGroupPanelWidth = 209;
 // What showing or hiding the group panel adds to or takes from the window width.
 constexpr int kGroupPanelAllowance = 12;
-constexpr int kRowHeight = 15;
 constexpr std::array<int, kElementGridColumns> kColumnWidths = {32, 48, 51, 97, 48, 18, 18, 41};
-constexpr std::array<int, 3> kStatisticsColumnWidths = {36, 198, 111};
 
 QFrame *LoweredPanel(QWidget *parent)
 {
@@ -96,6 +94,7 @@ TForm16::TForm16(ProgramState &state, Platform &desktop, QMenu *gridMenu, QWidge
     BuildStatisticsPage();
     setWidget(client);
     resize(kFormWidth, kFormHeight);
+    connect(Pages1, &QTabWidget::currentChanged, this, &TForm16::Pages1Change);
 
     connect(this, &QMdiSubWindow::aboutToActivate, this, &TForm16::FormActivate);
     // Every document's system menu would claim the desktop's close keys, and a
@@ -135,11 +134,11 @@ void TForm16::BuildElementsPage()
     auto *grid = new ElementGrid(Panel2);
     SG1 = grid;
     m_model = new ElementTableModel(Elements, m_state.Settings, SG1);
-    SG1->setHorizontalHeader(new GridHeader(kRowHeight, SG1));
+    SG1->setHorizontalHeader(new GridHeader(kGridRowHeight, SG1));
     SG1->setModel(m_model);
     SG1->verticalHeader()->hide();
     SG1->verticalHeader()->setMinimumSectionSize(1);
-    SG1->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    SG1->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
     SG1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     SG1->setSelectionBehavior(QAbstractItemView::SelectRows);
     SG1->setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -193,7 +192,6 @@ void TForm16::BuildGroupPanel()
     panelLayout->addWidget(ListBox1);
     panelLayout->addStretch(1);
 
-    // Moving pieces into groups is not offered yet: the buttons stay disabled.
     auto *buttons = new QVBoxLayout;
     buttons->setContentsMargins(7, 0, 7, 7); // 8 from the panel's edges, past its bevel
     buttons->setSpacing(7);
@@ -201,10 +199,12 @@ void TForm16::BuildGroupPanel()
     Button2 = new QPushButton(QStringLiteral("Dodaj u novu grupu"), Panel1);
     for (QPushButton *button : {Button1, Button2}) {
         button->setFixedHeight(25);
-        button->setEnabled(false);
         buttons->addWidget(button);
     }
     panelLayout->addLayout(buttons);
+    connect(Button1, &QPushButton::clicked, this, &TForm16::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm16::Button2Click);
+    ListBox1->installEventFilter(this);
 }
 
 void TForm16::BuildCustomerPage()
@@ -218,25 +218,6 @@ void TForm16::BuildCustomerPage()
     Edit2 = m_customerPage->Edit2;
     Edit3 = m_customerPage->Edit3;
     Edit4 = m_customerPage->Edit4;
-}
-
-void TForm16::BuildStatisticsPage()
-{
-    TabSheet3 = new QWidget;
-    Pages1->addTab(TabSheet3, QStringLiteral("Statistika baze"));
-    auto *pageLayout = new QVBoxLayout(TabSheet3);
-    pageLayout->setContentsMargins(0, 0, 0, 0);
-    SG2 = new QTableWidget(0, static_cast<int>(kStatisticsColumnWidths.size()), TabSheet3);
-    SG2->horizontalHeader()->hide();
-    SG2->verticalHeader()->hide();
-    SG2->verticalHeader()->setMinimumSectionSize(1);
-    SG2->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    SG2->setSelectionBehavior(QAbstractItemView::SelectRows);
-    SG2->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    SG2->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (int c = 0; c < SG2->columnCount(); ++c)
-        SG2->setColumnWidth(c, kStatisticsColumnWidths[static_cast<std::size_t>(c)]);
-    pageLayout->addWidget(SG2);
 }
 
 void TForm16::FormCreate()
@@ -346,6 +327,13 @@ bool TForm16::eventFilter(QObject *watched, QEvent *event)
         default:
             break;
         }
+    }
+    if (watched == ListBox1 && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        const auto &key = *static_cast<QKeyEvent *>(event);
+        if (event->type() == QEvent::KeyRelease)
+            ListBox1KeyUp(key);
+        if (key.key() == Qt::Key_Delete)
+            return true; // the list itself makes nothing of Delete
     }
     return QMdiSubWindow::eventFilter(watched, event);
 }

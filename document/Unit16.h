@@ -79,9 +79,13 @@ public:
     void ShowElements();
     void SortElements();
     void ShowGroups();
+    // Moves one piece of element e (1-based) into group g (1-based), or into a
+    // new group when g is 0; refusals are told in a plain box.
+    void AddToGroup(int e, int g);
     // Returns every grouped piece to the list; when the list cannot take them
-    // all, the groups stay as they are (no piece is ever dropped).
+    // all, the groups stay as they are (no piece is ever dropped) and a box says so.
     void UngroupAll();
+    void ShowStatistics();
     void ApplyColours();
     // Colours read while painting (the selection, the unit label) show at once.
     void Repaint();
@@ -143,6 +147,14 @@ private:
     bool DiffersFromSaved() const;
 
     void TabSheet1Resize();
+    void Pages1Change(int index);
+    void Button1Click();
+    void Button2Click();
+    void ListBox1KeyUp(const QKeyEvent &event);
+    // Gives group g's pieces back to the list and closes up the groups after it.
+    void ReturnGroup(int g);
+    // The box of every group refusal: no icon, only OK.
+    void ShowGroupMessage(const QString &text);
     void SG1KeyUp(const QKeyEvent &event);
     void SG1ContextMenu(const QPoint &position);
     void ComboBox1DrawItem(QPainter &painter, int index, const QRect &rect) const;

@@ -51,7 +51,8 @@ TEST_F(DocumentWindow, CreationGivesThreePagesAnEmptyDocumentAndTheFormSize)
     EXPECT_EQ(form->size(), QSize(629, 319));
     EXPECT_EQ(form->Panel1->width(), 209);
     EXPECT_EQ(form->ListBox1->height(), 178);
-    EXPECT_FALSE(form->Button1->isEnabled());
+    EXPECT_TRUE(form->Button1->isEnabled());
+    EXPECT_TRUE(form->Button2->isEnabled());
     EXPECT_EQ(form->Button2->text(), QStringLiteral("Dodaj u novu grupu"));
     EXPECT_EQ(form->SG2->columnCount(), 3);
     EXPECT_EQ(form->SG2->columnWidth(1), 198);
@@ -324,7 +325,11 @@ TEST_F(DocumentWindow, PanelStaysWithItsGroupsWhenTheListIsTooFull)
     form->Groups[0].Pieces[0] = MakeElement(600, 400);
     form->Groups[0].Pieces[1] = MakeElement(650, 400);
     form->ShowElements();
+    host.desktop.AnswerBox(Platform::Answer::Ok);
     form->HideGroupPanel();
+    ASSERT_EQ(host.desktop.Boxes().size(), 1u);
+    EXPECT_EQ(host.desktop.Boxes()[0].text, QStringLiteral("Spisak elemenata je pun!"));
+    EXPECT_EQ(host.desktop.Boxes()[0].icon, Platform::Icon::None);
     EXPECT_FALSE(form->Panel1->isHidden());
     EXPECT_EQ(form->width(), 629);
     EXPECT_EQ(GroupPieceCount(form->Groups[0]), 2) << "no piece may be lost";
