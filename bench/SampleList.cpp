@@ -18,3 +18,10 @@ TElementList SampleList(int kinds)
     }
     return list;
 }
+
+TElementGroups NoGroupsAtAll()
+{
+    TElementGroups groups;
+    ClearGroups(groups);
+    return groups;
+}

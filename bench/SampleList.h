@@ -5,3 +5,6 @@
 #include "common/Element.h"
 
 TElementList SampleList(int kinds = kMaxElements);
+
+// Ten empty groups.
+TElementGroups NoGroupsAtAll();
