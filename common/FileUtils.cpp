@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -122,6 +123,25 @@ int ReadSettingsRecord(const std::string &name, std::uint8_t *buffer)
         return rcFileNotFound;
     const ssize_t n = ReadFully(file.get(), buffer, kSettingsRecordSize);
     return n == static_cast<ssize_t>(kSettingsRecordSize) ? rcOK : rcFileCorrupted;
+}
+
+int LoadTextFile(const std::string &name, std::string &text, std::size_t maxSize)
+{
+    if (!FileExists(name))
+        return rcFileNotFound;
+    FileDescriptor file = OpenRegularFileForReading(name);
+    struct stat info;
+    if (!file.isOpen() || ::fstat(file.get(), &info) != 0)
+        return rcFileAccessError;
+    if (static_cast<std::uint64_t>(info.st_size) > maxSize)
+        return rcFileCorrupted;
+    std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+    const ssize_t n = ReadFully(file.get(), bytes.data(), bytes.size());
+    if (n < 0)
+        return rcFileAccessError;
+    bytes.resize(static_cast<std::size_t>(n));
+    text = std::move(bytes);
+    return rcOK;
 }
 
 int LoadBuffer(const std::string &name, void *buffer, std::int64_t size, std::size_t capacity)

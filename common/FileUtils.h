@@ -38,6 +38,10 @@ constexpr std::size_t kSettingsRecordSize = 7648;
 // Reads exactly one 7648-byte record: -149 cannot open, -148 short, -150 OK.
 int ReadSettingsRecord(const std::string &name, std::uint8_t *buffer);
 
+// Reads a whole file of at most maxSize bytes into text: -149 not found, -147
+// unreadable, -148 larger than maxSize (refused before anything is read), -150.
+int LoadTextFile(const std::string &name, std::string &text, std::size_t maxSize);
+
 // Reads `size` bytes (-1: the whole file) into buffer of `capacity` bytes.
 // An oversize file shows "Common.LoadBuffer: Buffer overflow error" and returns -148.
 int LoadBuffer(const std::string &name, void *buffer, std::int64_t size, std::size_t capacity);

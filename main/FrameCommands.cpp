@@ -38,11 +38,12 @@ constexpr QKeyCombination kNoKey = QKeyCombination(Qt::Key_unknown);
 void NewCommand(TForm1 &frame) { frame.NewDocument(); }
 void OpenCommand(TForm1 &frame) { frame.OpenDatabase(QString(), true); }
 void SaveCommand(TForm1 &frame) { frame.SaveDatabase(); }
+void ExportCommand(TForm1 &frame) { frame.FileExportItemClick(); }
 void CloseCommand(TForm1 &frame) { frame.FileCloseItemClick(); }
 void PrintCommand(TForm1 &frame) { frame.ToolButton2Click(); }
 void ExitCommand(TForm1 &frame) { frame.FileExitItemClick(); }
 
-const std::array<FrameCommand, 11> kFrameCommands = {{
+const std::array<FrameCommand, 12> kFrameCommands = {{
     {Place::FileMenu, "FileNewItem", "&New", {}, "New|Create a new file", Qt::CTRL | Qt::Key_N,
      &TForm1::FileNewItem, nullptr, &NewCommand, false},
     {Place::FileMenu, "FileOpenItem", "&Open", {}, "Open|Open a file", Qt::CTRL | Qt::Key_O,
@@ -51,6 +52,8 @@ const std::array<FrameCommand, 11> kFrameCommands = {{
      &TForm1::FileCloseItem, nullptr, &CloseCommand, false},
     {Place::FileMenu, "FileSaveItem", "&Save", {}, "Save|Save current file", Qt::CTRL | Qt::Key_S,
      &TForm1::FileSaveItem, nullptr, &SaveCommand, false},
+    {Place::FileMenu, "FileExportItem", "&Export...", {}, "Export|Export the list for a cutting optimiser or a spreadsheet",
+     kNoKey, &TForm1::FileExportItem, nullptr, &ExportCommand, false},
     {Place::FileMenu, "FileExitItem", "E&xit", {}, "Exit|Exit application", kNoKey,
      &TForm1::FileExitItem, nullptr, &ExitCommand, true},
     {Place::ToolBar3, "ToolButton13", nullptr, ToolPicture::NewFile, "Nova baza|Kreiranje nove baze podataka",

@@ -7,6 +7,7 @@
 #include "main/ControlBar.h"
 #include "main/DocumentCommands.h"
 #include "main/DocumentManager.h"
+#include "main/ExchangeCommands.h"
 #include "main/FrameCommands.h"
 #include "main/GridMenu.h"
 #include "main/HintTiming.h"
@@ -147,6 +148,12 @@ void TForm1::OpenDatabase(const QString &fileName, bool AskNewWindow)
 void TForm1::SaveDatabase()
 {
     ::SaveDatabase(m_context);
+}
+
+void TForm1::FileExportItemClick()
+{
+    if (const std::optional<QString> where = ExportActiveDocument(m_context))
+        StatusBar->showMessage(*where);
 }
 
 void TForm1::FileCloseItemClick()

@@ -56,6 +56,7 @@ public:
     TForm16 *NewDocument();
     void OpenDatabase(const QString &fileName, bool AskNewWindow);
     void SaveDatabase();
+    void FileExportItemClick();
     void FileCloseItemClick();
     void FileExitItemClick();
     void Obrisielemente1Click();
@@ -78,6 +79,7 @@ public:
     QAction *FileOpenItem = nullptr;
     QAction *FileCloseItem = nullptr;
     QAction *FileSaveItem = nullptr;
+    QAction *FileExportItem = nullptr;
     QAction *FileExitItem = nullptr;
 
     QWidget *ControlBar1 = nullptr;

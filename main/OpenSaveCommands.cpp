@@ -9,6 +9,7 @@
 #include "document/Unit16.h"
 #include "main/CommandContext.h"
 #include "main/DocumentManager.h"
+#include "main/ExchangeCommands.h"
 #include "platform/Platform.h"
 
 #include <QFile>
@@ -156,7 +157,7 @@ void OpenDatabase(const CommandContext &context, const QString &fileName, bool a
         MakeDirectory(LocalName(DataDirectory(context) + QStringLiteral("/SWORK")));
         Platform::FileDialog dialog;
         dialog.title = QStringLiteral("Ucitavanje baze podataka");
-        dialog.filters = FilterTexts();
+        dialog.filters = FilterTexts() << CuttingListFilter();
         dialog.initialDirectory = DataDirectory(context);
         const Platform::FileChoice choice = context.desktop.OpenDialog(dialog);
         if (!choice.accepted())
@@ -166,6 +167,10 @@ void OpenDatabase(const CommandContext &context, const QString &fileName, bool a
     if (name.isEmpty()) {
         context.desktop.MessageBox(Platform::Icon::Information, Platform::Buttons::Cancel,
                                    QStringLiteral("Morate navesti ime baze podataka"));
+        return;
+    }
+    if (IsCuttingListName(name)) {
+        OpenCuttingList(context, name);
         return;
     }
     const std::optional<DatabaseContents> read = ReadDatabase(name);
