@@ -1,0 +1,18 @@
+#pragma once
+// Building blocks shared by the dialogs' forms: placed labels, the banding pick
+// lists, the design font and the control colour.
+
+#include <QFont>
+#include <QString>
+
+class QColor;
+class QComboBox;
+class QLabel;
+class QWidget;
+
+// The forms' "MS Sans Serif" of the given pixel height.
+QFont DialogFont(int pixelHeight);
+QLabel *LabelAt(const QString &caption, int left, int top, QWidget *parent);
+// A pick-only list of the six banding codes; the item index is the code.
+QComboBox *NewBandingBox(int left, int top, int width, QWidget *parent);
+void SetBaseColour(QWidget *widget, const QColor &colour);
