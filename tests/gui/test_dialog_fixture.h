@@ -33,7 +33,13 @@ protected:
     {
         dialog.show();
         dialog.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        ASSERT_TRUE(HasKeyboard(dialog));
+    }
+    // The window that the keys go to follows the active widget a little later.
+    static bool HasKeyboard(QWidget &dialog)
+    {
+        return QTest::qWaitForWindowActive(&dialog)
+            && QTest::qWaitFor([&dialog] { return QGuiApplication::focusWindow() == dialog.windowHandle(); });
     }
     static void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
