@@ -26,7 +26,6 @@ namespace {
 
 constexpr int kFormWidth = 487;
 constexpr int kFormHeight = 317;
-constexpr int kListWidth = 219;
 constexpr int kFieldCharacters = 5;
 constexpr int kLabelCharacters = 15;
 const QSize kPreviewSize(150, 83);

@@ -21,6 +21,7 @@
 
 namespace {
 
+constexpr int kListWidth = 219;
 constexpr int kPanelWidth = 266;
 constexpr int kPanelHeight = 213;
 
@@ -37,7 +38,7 @@ QAction *MenuItem(QMenu *menu, const QString &caption, const QString &hint)
 void TForm2::BuildList()
 {
     ListBox1 = new QListWidget(this);
-    ListBox1->setGeometry(width() - 219, 0, 219, height());
+    ListBox1->setGeometry(width() - kListWidth, 0, kListWidth, height());
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ListBox1->setUniformItemSizes(true);
     SetDialogHint(ListBox1, QStringLiteral("Spisak unetih elemenata"));
