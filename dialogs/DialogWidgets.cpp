@@ -44,3 +44,9 @@ void SetBaseColour(QWidget *widget, const QColor &colour)
     palette.setColor(QPalette::Base, colour);
     widget->setPalette(palette);
 }
+
+void NameComponents(std::initializer_list<std::pair<QObject *, const char *>> components)
+{
+    for (const auto &[component, name] : components)
+        component->setObjectName(QString::fromLatin1(name));
+}

@@ -5,9 +5,13 @@
 #include <QFont>
 #include <QString>
 
+#include <initializer_list>
+#include <utility>
+
 class QColor;
 class QComboBox;
 class QLabel;
+class QObject;
 class QWidget;
 
 // The forms' "MS Sans Serif" of the given pixel height.
@@ -16,3 +20,5 @@ QLabel *LabelAt(const QString &caption, int left, int top, QWidget *parent);
 // A pick-only list of the six banding codes; the item index is the code.
 QComboBox *NewBandingBox(int left, int top, int width, QWidget *parent);
 void SetBaseColour(QWidget *widget, const QColor &colour);
+// Gives each component the name it has on the form, so it can be found by name.
+void NameComponents(std::initializer_list<std::pair<QObject *, const char *>> components);

@@ -78,6 +78,9 @@ TForm12::TForm12(ProgramState &state, QWidget *parent) : KeyboardDialog(parent),
     Button2 = new KeyboardButton(QStringLiteral("Izmena"), this);
     Button2->setGeometry(168, 152, 75, 25);
 
+    NameComponents({{this, "Form12"}, {Edit1, "Edit1"}, {KantDuzine, "KantDuzine"}, {Edit2, "Edit2"},
+                    {KantSirine, "KantSirine"}, {Edit3, "Edit3"}, {Edit4, "Edit4"}, {CheckBox1, "CheckBox1"},
+                    {Button1, "Button1"}, {Button2, "Button2"}});
     for (QLineEdit *field : {Edit1, Edit2, Edit4})
         connect(field, &QLineEdit::textChanged, this, [this, field] { Edit1Change(field); });
     const std::initializer_list<QWidget *> order = {Edit1, KantDuzine, Edit2, KantSirine, Edit3,

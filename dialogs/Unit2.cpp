@@ -8,6 +8,7 @@
 #include "dialogs/DialogWidgets.h"
 #include "dialogs/KeyboardButton.h"
 #include "dialogs/SelectingLineEdit.h"
+#include "dialogs/TScrtext.h"
 #include "document/Win1250Validator.h"
 #include "platform/Colours.h"
 
@@ -16,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QShowEvent>
 #include <QToolButton>
 
@@ -69,6 +71,13 @@ TForm2::TForm2(ProgramState &state, Platform &desktop, QWidget *parent)
     BuildList();
     BuildStatisticsPanel();
     SetTabOrder();
+    NameComponents({{this, "Form2"}, {GroupBox1, "GroupBox1"}, {Duzina, "Duzina"}, {Sirina, "Sirina"},
+                    {Edit2, "Edit2"}, {RadioGroup1, "RadioGroup1"}, {KantDuzine, "KantDuzine"},
+                    {KantSirine, "KantSirine"}, {CheckBox1, "CheckBox1"}, {Label20, "Label20"}, {Edit1, "Edit1"},
+                    {Button2, "Button2"}, {Button1, "Button1"}, {Label19, "Label19"}, {Bevel1, "Bevel1"},
+                    {Image1, "Image1"}, {SpeedButton1, "SpeedButton1"}, {SpeedButton2, "SpeedButton2"},
+                    {ListBox1, "ListBox1"}, {PopupMenu1, "PopupMenu1"}, {Panel1, "Panel1"}, {SText1, "SText1"},
+                    {Button3, "Button3"}});
     ClearPreview();
 }
 
