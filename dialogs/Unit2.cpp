@@ -159,7 +159,8 @@ void TForm2::BuildPreviewAndSwitches()
 
 void TForm2::SetTabOrder()
 {
-    QWidget *const order[] = {Duzina, Sirina, Edit2, CheckBox1, Edit1, Button2, Button1, ListBox1};
+    // The banding boxes are no tab stops; the statistics panel's button is reached only while it shows.
+    QWidget *const order[] = {Duzina, Sirina, Edit2, CheckBox1, Edit1, Button2, Button1, Button3, ListBox1};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 }

@@ -10,6 +10,7 @@
 #include "dialogs/KeyboardDialog.h"
 
 class Platform;
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;

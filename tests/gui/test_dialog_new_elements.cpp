@@ -58,6 +58,27 @@ TEST_F(NewElements, OpensReadyForTheLengthAndEnterWalksToTheAddButton)
     EXPECT_EQ(form->ListBox1->currentRow(), 0);
 }
 
+TEST_F(NewElements, TabWalksTheFormsOrderPastTheBandingBoxes)
+{
+    state.Settings.SetBandingInUse(true);
+    state.Settings.SetLabelsEntered(true);
+    state.Settings.SetDefaultGrain(true);
+    Start();
+    Type(QStringLiteral("500"));
+    Key(Qt::Key_Tab);
+    Type(QStringLiteral("300")); // "Dodaj elemente" is a tab stop once enabled
+    // Tab lands on "Dodaj elemente" too, but the key coming up there sends the focus back to the length.
+    const std::pair<Qt::KeyboardModifiers, const char *> steps[] = {
+        {Qt::NoModifier, "Edit2"},    {Qt::NoModifier, "CheckBox1"},   {Qt::NoModifier, "Edit1"},
+        {Qt::NoModifier, "Duzina"},   {Qt::ShiftModifier, "ListBox1"}, {Qt::ShiftModifier, "Button1"},
+    };
+    for (const auto &[modifiers, expected] : steps) {
+        Key(modifiers == Qt::NoModifier ? Qt::Key_Tab : Qt::Key_Backtab, modifiers);
+        ASSERT_NE(Focus(), nullptr);
+        EXPECT_EQ(Focus()->objectName(), QString::fromLatin1(expected));
+    }
+}
+
 TEST_F(NewElements, FieldsKeepOnlyWhatTheirUnitAllows)
 {
     struct Case {
