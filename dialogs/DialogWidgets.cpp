@@ -1,6 +1,7 @@
 #include "dialogs/DialogWidgets.h"
 
 #include "common/Element.h"
+#include "dialogs/SelectingLineEdit.h"
 
 #include <QColor>
 #include <QComboBox>
@@ -27,6 +28,13 @@ QLabel *LabelAt(const QString &caption, int left, int top, QWidget *parent)
     label->adjustSize();
     label->move(left, top);
     return label;
+}
+
+QLineEdit *EditAt(const QRect &geometry, QWidget *parent)
+{
+    auto *edit = new SelectingLineEdit(parent);
+    edit->setGeometry(geometry);
+    return edit;
 }
 
 QComboBox *NewBandingBox(int left, int top, int width, QWidget *parent)

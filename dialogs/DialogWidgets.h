@@ -11,12 +11,15 @@
 class QColor;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QObject;
 class QWidget;
 
 // The forms' "MS Sans Serif" of the given pixel height.
 QFont DialogFont(int pixelHeight);
 QLabel *LabelAt(const QString &caption, int left, int top, QWidget *parent);
+// An edit that selects its text when the keyboard brings the focus to it.
+QLineEdit *EditAt(const QRect &geometry, QWidget *parent);
 // A pick-only list of the six banding codes; the item index is the code.
 QComboBox *NewBandingBox(int left, int top, int width, QWidget *parent);
 void SetBaseColour(QWidget *widget, const QColor &colour);

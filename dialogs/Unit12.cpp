@@ -7,7 +7,6 @@
 #include "dialogs/DialogWidgets.h"
 #include "dialogs/FieldFilters.h"
 #include "dialogs/KeyboardButton.h"
-#include "dialogs/SelectingLineEdit.h"
 #include "document/Win1250Validator.h"
 #include "platform/Colours.h"
 
@@ -15,6 +14,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 
 #include <initializer_list>
 
@@ -24,13 +24,7 @@ constexpr int kFormWidth = 260;
 constexpr int kFormHeight = 187;
 constexpr int kDimensionCharacters = 5;
 constexpr int kLabelCharacters = 25;
-
-QLineEdit *FieldAt(int left, int top, int width, QWidget *parent)
-{
-    auto *field = new SelectingLineEdit(parent);
-    field->setGeometry(left, top, width, 21);
-    return field;
-}
+constexpr int kEditHeight = 21;
 
 QString DimensionText(std::int32_t mm, std::int32_t unit, double unitFactor)
 {
@@ -57,20 +51,20 @@ TForm12::TForm12(ProgramState &state, QWidget *parent) : KeyboardDialog(parent),
     setFont(DialogFont(11));
 
     LabelAt(QStringLiteral("Duzina:"), 8, 16, this);
-    Edit1 = FieldAt(72, 8, 65, this);
+    Edit1 = EditAt(QRect(72, 8, 65, kEditHeight), this);
     Edit1->setMaxLength(kDimensionCharacters);
     KantDuzine = NewBandingBox(142, 8, 113, this);
     SetDialogHint(KantDuzine, QStringLiteral("Kantovanje duzine"));
     LabelAt(QStringLiteral("Sirina:"), 8, 40, this);
-    Edit2 = FieldAt(72, 32, 65, this);
+    Edit2 = EditAt(QRect(72, 32, 65, kEditHeight), this);
     Edit2->setMaxLength(kDimensionCharacters);
     KantSirine = NewBandingBox(142, 32, 113, this);
     SetDialogHint(KantSirine, QStringLiteral("Kantovanje sirine"));
     Label4 = LabelAt(QStringLiteral("Oznaka:"), 8, 64, this);
-    Edit3 = FieldAt(72, 56, 185, this);
+    Edit3 = EditAt(QRect(72, 56, 185, kEditHeight), this);
     Edit3->setValidator(new Win1250Validator(Edit3));
     LabelAt(QStringLiteral("Komada:"), 8, 88, this);
-    Edit4 = FieldAt(72, 80, 65, this);
+    Edit4 = EditAt(QRect(72, 80, 65, kEditHeight), this);
     CheckBox1 = new QCheckBox(QStringLiteral("Prati teksturu"), this);
     CheckBox1->setGeometry(8, 112, 97, 17);
     Button1 = new KeyboardButton(QStringLiteral("Povratak"), this);

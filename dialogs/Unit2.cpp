@@ -7,7 +7,6 @@
 #include "dialogs/DialogHints.h"
 #include "dialogs/DialogWidgets.h"
 #include "dialogs/KeyboardButton.h"
-#include "dialogs/SelectingLineEdit.h"
 #include "dialogs/TScrtext.h"
 #include "document/Win1250Validator.h"
 #include "platform/Colours.h"
@@ -16,6 +15,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QShowEvent>
@@ -34,8 +34,7 @@ const QSize kPreviewSize(150, 83);
 
 QLineEdit *FieldAt(int left, int top, int width, int maxLength, const QString &text, QWidget *parent)
 {
-    auto *field = new SelectingLineEdit(parent);
-    field->setGeometry(left, top, width, 23);
+    QLineEdit *field = EditAt(QRect(left, top, width, 23), parent);
     field->setMaxLength(maxLength);
     field->setText(text);
     return field;
@@ -78,6 +77,7 @@ TForm2::TForm2(ProgramState &state, Platform &desktop, QWidget *parent)
                     {Image1, "Image1"}, {SpeedButton1, "SpeedButton1"}, {SpeedButton2, "SpeedButton2"},
                     {ListBox1, "ListBox1"}, {PopupMenu1, "PopupMenu1"}, {Panel1, "Panel1"}, {SText1, "SText1"},
                     {Button3, "Button3"}});
+    // The hints belong to the form, which leaves their display off.
     ClearPreview();
 }
 
