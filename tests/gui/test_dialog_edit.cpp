@@ -153,9 +153,13 @@ TEST_F(EditElement, NewElementIsRebuiltKeepingOnlyWhatTheDialogCannotEdit)
     }
 }
 
-TEST_F(EditElement, PovratakEndsWithoutAChange)
+TEST_F(EditElement, HintsFollowTheSettingAndPovratakEndsWithoutAChange)
 {
-    Start(MakeElement(500, 300));
+    for (const bool hints : {true, false}) {
+        state.Settings.SetEditHints(hints);
+        Start(MakeElement(500, 300));
+        EXPECT_EQ(form->KantSirine->toolTip(), hints ? QStringLiteral("Kantovanje sirine") : QString());
+    }
     QTest::mouseClick(form->Button1, Qt::LeftButton);
     EXPECT_EQ(form->result(), QDialog::Rejected);
     EXPECT_FALSE(form->isVisible());
