@@ -35,8 +35,10 @@ protected:
     std::vector<std::int32_t> Lengths() const
     {
         std::vector<std::int32_t> lengths;
-        for (int i = 0; i < ElementCount(form->Elements); ++i)
-            lengths.push_back(form->Elements[static_cast<std::size_t>(i)].Length);
+        for (int i = 0; i < ElementCount(form->Elements); ++i) {
+            const std::int32_t length = form->Elements[static_cast<std::size_t>(i)].Length; // a copy of the packed field
+            lengths.push_back(length);
+        }
         return lengths;
     }
 
