@@ -1,6 +1,6 @@
 #pragma once
-// Building blocks shared by the dialogs' forms: placed labels, the banding pick
-// lists, the design font and the control colour.
+// Building blocks shared by the dialogs' forms: placed labels and edits, the
+// banding pick lists, the design font, the control colour and the form names.
 
 #include <QFont>
 #include <QString>
@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QObject;
+class QRect;
 class QWidget;
 
 // The forms' "MS Sans Serif" of the given pixel height.
