@@ -1,6 +1,8 @@
 // Figures for the core: database files against plain reads and writes of the
 // same bytes, and the list algorithms on a full list of 800 elements.
 
+#include "SampleList.h"
+
 #include "common/DatabaseFile.h"
 #include "common/ListAlgorithms.h"
 #include "common/ResultCodes.h"
@@ -16,24 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-// A full list with varied sizes, grain and labels; `kinds` distinct elements repeat.
-TElementList SampleList(int kinds)
-{
-    TElementList list;
-    ClearList(list);
-    for (int i = 0; i < kMaxElements; ++i) {
-        const int k = (i * 7919) % kinds;
-        TElement &e = list[i];
-        e.Length = 200 + (k * 37) % 2600;
-        e.Width = 100 + (k * 53) % 1900;
-        e.Grain = static_cast<std::uint8_t>(k % 3 == 0);
-        e.LengthBanding = static_cast<std::uint8_t>(k % 6);
-        e.Count = static_cast<std::uint16_t>(1 + i % 9);
-        e.Label.assign("EL" + std::to_string(k));
-    }
-    return list;
-}
 
 // One saved full database; the raw runs use exactly its bytes. Without it no
 // figure means anything, so a failure stops the run.

@@ -1,9 +1,9 @@
 #include "common/AtomicFile.h"
 
+#include "common/FileDescriptor.h"
+#include "common/FileUtils.h"
 #include "common/ResultCodes.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <utility>
 
@@ -22,31 +22,20 @@ mode_t NewFileMode()
     return 0666 & ~mask;
 }
 
+// The directory of a target; the root for a name right under it.
 std::string DirectoryPart(const std::string &path)
 {
-    const std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
-}
-
-std::string NamePart(const std::string &path)
-{
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::string dir = DirectoryOf(path);
+    return dir.empty() ? std::string("/") : dir;
 }
 
 // Makes the rename itself durable; the new file is already in place, so a
 // failure here cannot be undone and is not reported.
 void SyncDirectory(const std::string &dir)
 {
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
+    const FileDescriptor directory(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.isOpen())
+        ::fsync(directory.get());
 }
 
 } // namespace
@@ -78,7 +67,7 @@ int AtomicFileWriter::Open()
         mode = existing.st_mode & 0777;
     }
 
-    std::string pattern = DirectoryPart(m_target) + "/." + NamePart(m_target) + ".XXXXXX";
+    std::string pattern = JoinPath(DirectoryPart(m_target), "." + FileNameOf(m_target) + ".XXXXXX");
     const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0)
         return rcFileAccessError;
@@ -94,19 +83,9 @@ bool AtomicFileWriter::Write(const void *data, std::size_t size)
 {
     if (m_fd < 0 || m_failed)
         return false;
-    const char *bytes = static_cast<const char *>(data);
-    while (size > 0) {
-        const ssize_t written = ::write(m_fd, bytes, size);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            m_failed = true;
-            return false;
-        }
-        bytes += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
+    if (!WriteFully(m_fd, data, size))
+        m_failed = true;
+    return !m_failed;
 }
 
 int AtomicFileWriter::Commit()

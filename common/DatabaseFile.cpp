@@ -1,18 +1,13 @@
 #include "common/DatabaseFile.h"
 
 #include "common/AtomicFile.h"
+#include "common/FileDescriptor.h"
 #include "common/ResultCodes.h"
 
 #include <cctype>
-#include <cstdio>
 #include <cstring>
-#include <memory>
 #include <string_view>
 #include <vector>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -23,11 +18,6 @@ constexpr std::string_view kWrittenRevision = "1.00";
 constexpr std::uint8_t kWrittenBodyFormat = 3;
 
 enum BodyLayout : int { LayoutLegacy = 1, LayoutRecords = 2, LayoutCounted = 3 };
-
-struct FileCloser {
-    void operator()(std::FILE *file) const { std::fclose(file); }
-};
-using InputFile = std::unique_ptr<std::FILE, FileCloser>;
 
 // The length byte and every character must match, nothing after them counts.
 template <std::size_t N>
@@ -43,32 +33,15 @@ void CopyLabel(ShortString<To> &to, const ShortString<From> &from)
     to.assign(from.str());
 }
 
-// Opens for reading only; a directory is no database and counts as not found.
-InputFile OpenForReading(const std::string &name)
-{
-    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return nullptr;
-    struct stat info;
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        ::close(fd);
-        return nullptr;
-    }
-    std::FILE *file = ::fdopen(fd, "rb");
-    if (!file)
-        ::close(fd);
-    return InputFile(file);
-}
-
 enum class ReadResult { Full, AtEnd, Short };
 
 // A record either arrives whole, or the file has ended before it, or it is cut off.
-ReadResult ReadRecord(std::FILE *file, void *record, std::size_t size)
+ReadResult ReadRecord(int file, void *record, std::size_t size)
 {
-    const std::size_t got = std::fread(record, 1, size, file);
-    if (got == size)
+    const ssize_t got = ReadFully(file, record, size);
+    if (got == static_cast<ssize_t>(size))
         return ReadResult::Full;
-    return got == 0 && std::feof(file) ? ReadResult::AtEnd : ReadResult::Short;
+    return got == 0 ? ReadResult::AtEnd : ReadResult::Short;
 }
 
 TElement ConvertLegacyElement(const TLegacyElement &legacy)
@@ -107,7 +80,7 @@ To WithUniversalFields(const From &from)
 // Reads records of type Record up to the end of the file or up to a full list,
 // converting each into the next slot. -145 for a record cut off.
 template <typename Record, typename Convert>
-int ReadUntilEnd(std::FILE *file, TElementList &list, Convert convert)
+int ReadUntilEnd(int file, TElementList &list, Convert convert)
 {
     for (TElement &slot : list) {
         Record record;
@@ -120,17 +93,17 @@ int ReadUntilEnd(std::FILE *file, TElementList &list, Convert convert)
     return rcOK;
 }
 
-int ReadCountedBody(std::FILE *file, const TDatabaseHeader &header, TElementList &list,
+int ReadCountedBody(int file, const TDatabaseHeader &header, TElementList &list,
                     TElementGroups &groups)
 {
     // Checked before anything is read: the counts come from the file.
     if (header.ElementsStored > kMaxElements || header.GroupsStored > kGroupsPerDocument)
         return rcHeaderCorrupted;
     const std::size_t elementBytes = header.ElementsStored * sizeof(TElement);
-    if (elementBytes > 0 && std::fread(list.data(), 1, elementBytes, file) != elementBytes)
+    if (ReadFully(file, list.data(), elementBytes) != static_cast<ssize_t>(elementBytes))
         return rcBodyCorrupted;
     const std::size_t groupBytes = header.GroupsStored * sizeof(TElementGroup);
-    if (groupBytes > 0 && std::fread(groups.data(), 1, groupBytes, file) != groupBytes)
+    if (ReadFully(file, groups.data(), groupBytes) != static_cast<ssize_t>(groupBytes))
         return rcBodyCorrupted;
     return rcOK;
 }
@@ -146,7 +119,7 @@ int BodyLayoutOf(const TDatabaseHeader &header)
     return header.BodyFormat;
 }
 
-int ReadTabularBody(std::FILE *file, const TDatabaseHeader &header, TElementList &list,
+int ReadTabularBody(int file, const TDatabaseHeader &header, TElementList &list,
                     TElementGroups &groups)
 {
     switch (BodyLayoutOf(header)) {
@@ -250,8 +223,9 @@ int ReadDatabaseFile(const std::string &name, TElementList &list, TElementGroups
                      TDatabaseHeader &header)
 {
     const bool universal = IsUniversalFileName(name);
-    const InputFile file = OpenForReading(name);
-    if (!file)
+    // A directory is no database and counts as not found.
+    const FileDescriptor file = OpenRegularFileForReading(name);
+    if (!file.isOpen())
         return rcFileNotFound;
     ClearList(list);
     ClearGroups(groups);

@@ -1,6 +1,18 @@
 #include "common/ElementSummary.h"
 
 #include "common/Conversions.h"
+#include "common/Encoding.h"
+#include "common/Settings.h"
+
+DisplayOptions DisplayOptionsOf(const TSettings &settings)
+{
+    DisplayOptions options;
+    options.unit = settings.Unit();
+    options.bandingInUse = settings.BandingInUse();
+    for (int code = 1; code < kBandingCodeCount; ++code)
+        options.bandingMarks[static_cast<std::size_t>(code)] = Win1250ToUtf8(settings.BandingMarkText(code));
+    return options;
+}
 
 std::string BandingMark(const DisplayOptions &options, int code)
 {

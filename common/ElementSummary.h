@@ -13,6 +13,11 @@ struct DisplayOptions {
     std::array<std::string, kBandingCodeCount> bandingMarks; // index = code; [0] stays empty
 };
 
+class TSettings;
+
+// The unit, the banding switch and the marks (in UTF-8) of the settings.
+DisplayOptions DisplayOptionsOf(const TSettings &settings);
+
 // Empty for code 0 or an unknown code, else the mark of that code.
 std::string BandingMark(const DisplayOptions &options, int code);
 // " 600 x  400 [2 KOM.]" and its cm, m and banding variants.

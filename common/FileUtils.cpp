@@ -1,5 +1,6 @@
 #include "common/FileUtils.h"
 
+#include "common/FileDescriptor.h"
 #include "common/MessageSink.h"
 #include "common/ResultCodes.h"
 
@@ -15,75 +16,6 @@ namespace {
 
 constexpr std::size_t kCopyBlockSize = 32768;
 
-// An open file descriptor, closed when it goes out of scope. close() releases
-// it early when the caller must know whether closing succeeded.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor &) = delete;
-    FileDescriptor &operator=(const FileDescriptor &) = delete;
-
-    bool isOpen() const { return m_fd >= 0; }
-    int get() const { return m_fd; }
-    bool close()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int m_fd;
-};
-
-FileDescriptor OpenForReading(const std::string &name)
-{
-    return FileDescriptor(::open(name.c_str(), O_RDONLY | O_CLOEXEC));
-}
-
-bool IsRegularFile(const FileDescriptor &file)
-{
-    struct stat info;
-    return ::fstat(file.get(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-// Reads until `size` bytes arrived or the file ends; the count read, or -1 on an error.
-ssize_t ReadFully(int fd, void *buffer, std::size_t size)
-{
-    auto *out = static_cast<char *>(buffer);
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::read(fd, out + done, size - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return -1;
-        if (n == 0)
-            break;
-        done += static_cast<std::size_t>(n);
-    }
-    return static_cast<ssize_t>(done);
-}
-
-bool WriteFully(int fd, const char *data, std::size_t size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 bool SameFile(const FileDescriptor &source, const std::string &destination)
 {
     struct stat from, to;
@@ -93,13 +25,19 @@ bool SameFile(const FileDescriptor &source, const std::string &destination)
 
 } // namespace
 
-std::string DirectoryOf(const std::string &programPath)
+std::string DirectoryOf(const std::string &path)
 {
-    const std::size_t cut = programPath.find_last_of("\\/");
+    const std::size_t cut = path.find_last_of("\\/");
     // A bare file name lies in the current directory.
     if (cut == std::string::npos)
         return ".";
-    return programPath.substr(0, cut);
+    return path.substr(0, cut);
+}
+
+std::string FileNameOf(const std::string &path)
+{
+    const std::size_t cut = path.find_last_of("\\/");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
 std::string GetProgramDir()
@@ -125,11 +63,33 @@ bool FileExists(const std::string &name)
     return !name.empty() && ::stat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+bool MakeDirectory(const std::string &name)
+{
+    struct stat info;
+    if (::mkdir(name.c_str(), 0777) == 0)
+        return true;
+    return ::stat(name.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+CurrentDirectoryGuard::CurrentDirectoryGuard()
+{
+    char path[PATH_MAX];
+    if (::getcwd(path, sizeof path) != nullptr)
+        m_directory = path;
+}
+
+CurrentDirectoryGuard::~CurrentDirectoryGuard()
+{
+    if (!m_directory.empty() && ::chdir(m_directory.c_str()) != 0) {
+        // Removed meanwhile: there is nowhere to go back to, and no one to tell.
+    }
+}
+
 int CopyDataFile(const std::string &source, const std::string &destination)
 {
     if (!FileExists(source))
         return rcFileNotFound;
-    FileDescriptor in = OpenForReading(source);
+    FileDescriptor in = OpenRegularFileForReading(source);
     if (!in.isOpen())
         return rcFileAccessError;
     // Creating the destination truncates it: copying a file onto itself would
@@ -157,9 +117,8 @@ int CopyDataFile(const std::string &source, const std::string &destination)
 
 int ReadSettingsRecord(const std::string &name, std::uint8_t *buffer)
 {
-    FileDescriptor file = OpenForReading(name);
-    // A directory opens on POSIX but is no settings file.
-    if (!file.isOpen() || !IsRegularFile(file))
+    FileDescriptor file = OpenRegularFileForReading(name);
+    if (!file.isOpen())
         return rcFileNotFound;
     const ssize_t n = ReadFully(file.get(), buffer, kSettingsRecordSize);
     return n == static_cast<ssize_t>(kSettingsRecordSize) ? rcOK : rcFileCorrupted;
@@ -169,7 +128,7 @@ int LoadBuffer(const std::string &name, void *buffer, std::int64_t size, std::si
 {
     if (!FileExists(name))
         return rcFileNotFound;
-    FileDescriptor file = OpenForReading(name);
+    FileDescriptor file = OpenRegularFileForReading(name);
     if (!file.isOpen())
         return rcFileAccessError;
     if (size == -1) {

@@ -8,11 +8,28 @@
 
 // The directory of the running program, cut at its last '\' or '/'.
 std::string GetProgramDir();
-// The same cut applied to any program path (testable form of GetProgramDir).
-std::string DirectoryOf(const std::string &programPath);
+// The directory part of any path, cut at its last '\' or '/'; "." for a bare name.
+std::string DirectoryOf(const std::string &path);
+// What follows that cut: the name without its directory.
+std::string FileNameOf(const std::string &path);
 // dir + the platform's separator + name.
 std::string JoinPath(const std::string &dir, const std::string &name);
 bool FileExists(const std::string &name); // a regular file, not a directory
+// Creates the directory unless it exists; false when it is not there afterwards.
+bool MakeDirectory(const std::string &name);
+
+// Puts the process's current directory back when it goes out of scope, so a
+// command leaves it as it found it whatever a dialog did meanwhile.
+class CurrentDirectoryGuard {
+public:
+    CurrentDirectoryGuard();
+    ~CurrentDirectoryGuard();
+    CurrentDirectoryGuard(const CurrentDirectoryGuard &) = delete;
+    CurrentDirectoryGuard &operator=(const CurrentDirectoryGuard &) = delete;
+
+private:
+    std::string m_directory; // empty when it could not be read
+};
 
 // Copies in blocks of 32768 bytes; -149, -147, -141, -143 or -150.
 int CopyDataFile(const std::string &source, const std::string &destination);

@@ -1,13 +1,15 @@
 #include "common/ProgramState.h"
 
-#include "common/Encoding.h"
+#include "common/FileUtils.h"
+#include "common/ResultCodes.h"
 
-DisplayOptions ProgramState::Display() const
+void LoadBoardTypes(ProgramState &state)
 {
-    DisplayOptions options;
-    options.unit = Settings.Unit();
-    options.bandingInUse = Settings.BandingInUse();
-    for (int code = 1; code < kBandingCodeCount; ++code)
-        options.bandingMarks[code] = Win1250ToUtf8(Settings.BandingMarkText(code));
-    return options;
+    ClearBoardTable(state.BoardTypes);
+    const std::string name = JoinPath(state.ProgramDir, kBoardTableFileName);
+    if (!FileExists(name))
+        return;
+    const int code = ReadBoardTable(name, state.BoardTypes);
+    if (code != rcOK)
+        ShowError("Error loading mainboard types (\"" + name + "\")", code);
 }

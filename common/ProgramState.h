@@ -1,9 +1,10 @@
 #pragma once
-// What the main window holds for the whole run and lends to every document
-// window and dialog: the settings record, the board table, the unit factor.
+// The program-wide state for the whole run: the settings record, the board table,
+// the unit factor and the program directory. The program creates it before the
+// main window and frees it after; windows, dialogs and printouts read and change
+// it in place.
 
 #include "common/BoardType.h"
-#include "common/ElementSummary.h"
 #include "common/Settings.h"
 
 #include <string>
@@ -13,7 +14,8 @@ struct ProgramState {
     TSettings Settings;
     TBoardTable BoardTypes{};
     double UnitFactor = 1.0;
-
-    // Unit and banding marks as the element texts need them (marks in UTF-8).
-    DisplayOptions Display() const;
 };
+
+// Clears the board table and reads "Table.T01" of the program directory again.
+// A missing file leaves it empty; a failed read is shown through ShowError.
+void LoadBoardTypes(ProgramState &state);

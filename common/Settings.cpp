@@ -158,7 +158,7 @@ std::size_t SettingsFieldSize(const TSettingsField &field)
     case SettingsFieldKind::Text:
         return field.Capacity + 1;
     case SettingsFieldKind::ColumnWidths:
-        return 2 * kGridColumns;
+        return 2 * kElementGridColumns;
     }
     return 0;
 }

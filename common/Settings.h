@@ -52,7 +52,8 @@ constexpr std::size_t ResetBanding = 3363;      // flag
 constexpr std::size_t BandingMarks = 3476;      // string[6] at 3476 + 7 x code, code 1..5
 } // namespace SettingsOffset
 
-constexpr int kGridColumns = 8;
+// The element grid's columns, RB. to KOM, whose widths the layout block keeps.
+constexpr int kElementGridColumns = 8;
 constexpr std::size_t kBandingMarkCapacity = 6;
 constexpr std::size_t kMaterialNameCapacity = 40;
 
@@ -188,7 +189,7 @@ enum class SettingsFieldKind {
     Double,       // 64-bit float
     Colour,       // 32-bit Windows colour, red in the low byte
     Text,         // string[Capacity], Windows-1250
-    ColumnWidths, // kGridColumns x unsigned 16-bit
+    ColumnWidths, // kElementGridColumns x unsigned 16-bit
 };
 
 struct TSettingsField {

@@ -83,7 +83,7 @@ void TForm2::Button2Click()
 void TForm2::ShowList()
 {
     ListBox1->clear();
-    const DisplayOptions options = m_state.Display();
+    const DisplayOptions options = DisplayOptionsOf(m_state.Settings);
     const int n = ElementCount(Elements);
     for (int i = 0; i < n; ++i)
         ListBox1->addItem(QString::fromStdString(ElementSummary(options, Elements[static_cast<std::size_t>(i)])));

@@ -1,6 +1,9 @@
 #include "document/ElementGrid.h"
 
+#include "document/FocusFrame.h"
+
 #include <QKeyEvent>
+#include <QPainter>
 
 namespace {
 
@@ -20,4 +23,17 @@ int MainKeyboardDigit(const QKeyEvent &event)
     if (scanCode >= kScanCodeOfOne && scanCode < kScanCodeOfOne + kHighestDigit)
         return static_cast<int>(scanCode - kScanCodeOfOne) + 1;
     return 0;
+}
+
+void ElementGrid::paintEvent(QPaintEvent *event)
+{
+    QTableView::paintEvent(event);
+    const QModelIndex current = currentIndex();
+    if (!hasFocus() || !current.isValid())
+        return;
+    const int lastColumn = model()->columnCount() - 1;
+    const QRect row = visualRect(model()->index(current.row(), 0))
+                          .united(visualRect(model()->index(current.row(), lastColumn)));
+    QPainter painter(viewport());
+    DrawFocusFrame(painter, row);
 }

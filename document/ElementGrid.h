@@ -1,6 +1,7 @@
 #pragma once
 // The element grid's view: a plain row-select table whose letters and digits
-// never jump the cursor (the digit keys set edge banding instead).
+// never jump the cursor (the digit keys set edge banding instead), and whose
+// current row carries a focus frame while the grid has the focus.
 
 #include <QTableView>
 
@@ -12,6 +13,9 @@ public:
     using QTableView::QTableView;
 
     void keyboardSearch(const QString &) override {}
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // The digit 1..6 of a key on the main keyboard, with or without Shift; 0 for

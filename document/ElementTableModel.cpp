@@ -2,7 +2,6 @@
 
 #include "common/Conversions.h"
 #include "common/Encoding.h"
-#include "common/ProgramState.h"
 
 #include <array>
 
@@ -60,18 +59,18 @@ std::string ElementCellText(const DisplayOptions &options, const TElement &e, in
     }
 }
 
-ElementTableModel::ElementTableModel(const TElementList &elements, const ProgramState &state, QObject *parent)
-    : QAbstractTableModel(parent), m_elements(elements), m_state(state)
+ElementTableModel::ElementTableModel(const TElementList &elements, const TSettings &settings, QObject *parent)
+    : QAbstractTableModel(parent), m_elements(elements), m_settings(settings)
 {
     m_count = ElementCount(m_elements);
-    m_display = m_state.Display();
+    m_display = DisplayOptionsOf(m_settings);
 }
 
 void ElementTableModel::Reset()
 {
     beginResetModel();
     m_count = ElementCount(m_elements);
-    m_display = m_state.Display();
+    m_display = DisplayOptionsOf(m_settings);
     endResetModel();
 }
 

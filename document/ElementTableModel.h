@@ -5,14 +5,12 @@
 
 #include "common/Element.h"
 #include "common/ElementSummary.h"
+#include "common/Settings.h"
 
 #include <QAbstractTableModel>
 
 #include <string>
 
-struct ProgramState;
-
-constexpr int kElementGridColumns = 8;
 constexpr int kFirstElementRow = 2;
 
 // The eight headings, "RB." to "KOM".
@@ -23,7 +21,7 @@ std::string ElementCellText(const DisplayOptions &options, const TElement &e, in
 class ElementTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    ElementTableModel(const TElementList &elements, const ProgramState &state, QObject *parent);
+    ElementTableModel(const TElementList &elements, const TSettings &settings, QObject *parent);
 
     // Rereads the element count and the unit and banding marks.
     void Reset();
@@ -36,7 +34,7 @@ public:
 
 private:
     const TElementList &m_elements;
-    const ProgramState &m_state;
+    const TSettings &m_settings;
     int m_count = 0;
     DisplayOptions m_display;
 };

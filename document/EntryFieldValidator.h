@@ -8,20 +8,20 @@
 
 #include <QValidator>
 
-struct ProgramState;
+class TSettings;
 
 class EntryFieldValidator : public QValidator {
     Q_OBJECT
 public:
     enum class Kind { Dimension, Count };
 
-    EntryFieldValidator(Kind kind, const ProgramState &state, QObject *parent);
+    EntryFieldValidator(Kind kind, const TSettings &settings, QObject *parent);
 
     State validate(QString &input, int &pos) const override;
 
 private:
     Kind m_kind;
-    const ProgramState &m_state;
+    const TSettings &m_settings;
     // The last text let through: the line edit has already changed its own text
     // when it asks, so this is how a deletion is told from an insertion.
     mutable QString m_previous;

@@ -42,3 +42,8 @@ bool IsAcceptedCount(std::int32_t count)
 {
     return count >= 1 && count <= kMaxCount;
 }
+
+bool IsAcceptedDimension(std::int32_t millimetres)
+{
+    return millimetres >= 1 && millimetres <= kMaxDimensionMm;
+}

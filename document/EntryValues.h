@@ -18,3 +18,5 @@ bool IsCountText(std::string text);
 
 // A count the entry row takes: 1..65535 pieces.
 bool IsAcceptedCount(std::int32_t count);
+// A length or width the entry row takes: 1 mm up to the program's limit.
+bool IsAcceptedDimension(std::int32_t millimetres);

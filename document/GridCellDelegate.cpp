@@ -1,7 +1,8 @@
 #include "document/GridCellDelegate.h"
 
+#include "common/Settings.h"
+#include "document/ElementTableModel.h"
 #include "document/GridSelection.h"
-#include "common/ProgramState.h"
 #include "platform/Colours.h"
 
 #include <QAbstractItemView>
@@ -21,17 +22,17 @@ QPoint CentredTextOrigin(const QRect &rect, int textWidth, int textHeight)
     return QPoint((rect.left() + right) / 2 - textWidth / 2, (rect.top() + bottom) / 2 - textHeight / 2);
 }
 
-GridCellDelegate::GridCellDelegate(const ProgramState &state, int leftAlignedColumn, QAbstractItemView *view)
-    : QStyledItemDelegate(view), m_state(state), m_leftAlignedColumn(leftAlignedColumn), m_view(view)
+GridCellDelegate::GridCellDelegate(const TSettings &settings, int leftAlignedColumn, QAbstractItemView *view)
+    : QStyledItemDelegate(view), m_settings(settings), m_leftAlignedColumn(leftAlignedColumn), m_view(view)
 {
 }
 
 void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const bool selected = InSelectedRowRange(*m_view, index.row(), option.state & QStyle::State_Selected);
-    const QColor background = selected ? ColourFromWindows(m_state.Settings.SelectedBackColour())
+    const QColor background = selected ? ColourFromWindows(m_settings.SelectedBackColour())
                                        : m_view->palette().color(QPalette::Base);
-    const QColor text = selected ? ColourFromWindows(m_state.Settings.SelectedTextColour()) : QColor(Qt::black);
+    const QColor text = selected ? ColourFromWindows(m_settings.SelectedTextColour()) : QColor(Qt::black);
     const QRect cell = option.rect;
 
     painter->save();
@@ -41,7 +42,7 @@ void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     painter->setBrush(Qt::NoBrush);
     painter->drawRect(cell.adjusted(0, 0, -1, -1));
 
-    if (index.row() >= 2) {
+    if (index.row() >= kFirstElementRow) {
         painter->setFont(option.font); // the grid's own font, regular
         painter->setPen(text);
         const QString value = index.data(Qt::DisplayRole).toString();

@@ -6,18 +6,18 @@
 
 #include <QStyledItemDelegate>
 
-struct ProgramState;
+class TSettings;
 class QAbstractItemView;
 
 class GridCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    GridCellDelegate(const ProgramState &state, int leftAlignedColumn, QAbstractItemView *view);
+    GridCellDelegate(const TSettings &settings, int leftAlignedColumn, QAbstractItemView *view);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:
-    const ProgramState &m_state;
+    const TSettings &m_settings;
     int m_leftAlignedColumn;
     QAbstractItemView *m_view;
 };

@@ -1,5 +1,7 @@
 #include "document/MaterialComboBox.h"
 
+#include "document/FocusFrame.h"
+
 #include <QAbstractItemView>
 #include <QPainter>
 #include <QStyleOptionComboBox>
@@ -51,6 +53,9 @@ MaterialItemDelegate::MaterialItemDelegate(MaterialComboBox *combo) : QStyledIte
 void MaterialItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     m_combo->DrawItemAt(*painter, index.row(), option.rect);
+    // The item under the mouse or the keyboard cursor: what Enter would pick.
+    if (option.state & (QStyle::State_HasFocus | QStyle::State_MouseOver))
+        DrawFocusFrame(*painter, option.rect);
 }
 
 QSize MaterialItemDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const

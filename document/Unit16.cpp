@@ -3,20 +3,23 @@
 
 #include "document/Unit16.h"
 
-#include "common/Encoding.h"
-#include "document/DocumentHost.h"
+#include "common/ListAlgorithms.h"
+#include "common/ProgramState.h"
+#include "document/CustomerPage.h"
+#include "document/DocumentLayout.h"
+#include "document/DocumentTitle.h"
 #include "document/ElementGrid.h"
 #include "document/ElementTableModel.h"
-#include "document/EntryFieldValidator.h"
+#include "document/EntryRow.h"
 #include "document/GridCellDelegate.h"
 #include "document/GridHeader.h"
 #include "document/MaterialComboBox.h"
 #include "document/UnitLabel.h"
-#include "document/Win1250Validator.h"
 #include "platform/Colours.h"
 #include "platform/Hint.h"
 #include "platform/Platform.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -24,8 +27,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -61,38 +64,26 @@ void SetBaseColour(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
-QLabel *LabelAt(const QString &caption, int left, int top, QWidget *parent)
-{
-    auto *label = new QLabel(caption, parent);
-    label->adjustSize();
-    label->move(left, top);
-    return label;
-}
-
-std::uint16_t ToWord(int value)
-{
-    return static_cast<std::uint16_t>(std::clamp(value, 0, 0xFFFF));
-}
-
 } // namespace
 
 // What the document held when it was last created, opened or saved.
 struct TForm16::Snapshot {
     TElementList elements{};
     TElementGroups groups{};
-    QString customer;
-    QString address;
-    QString telephone;
+    std::array<QString, 3> customer;
 };
 
-TForm16::TForm16(DocumentHost &host, QWidget *parent)
-    : QMdiSubWindow(parent), m_host(host), m_saved(std::make_unique<Snapshot>())
+TForm16::TForm16(ProgramState &state, Platform &desktop, QMenu *gridMenu, QWidget *parent)
+    : QMdiSubWindow(parent), m_state(state), m_desktop(desktop), m_gridMenu(gridMenu),
+      m_saved(std::make_unique<Snapshot>())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Untitled"));
 
     auto *client = new QWidget;
-    QFont font(QStringLiteral("Sans Serif"));
+    // A face with the widths the form's columns were made for (the desktop's
+    // default sans-serif is wider and clips "240.0 *A" in DUZINA).
+    QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     client->setFont(font);
@@ -107,6 +98,10 @@ TForm16::TForm16(DocumentHost &host, QWidget *parent)
     resize(kFormWidth, kFormHeight);
 
     connect(this, &QMdiSubWindow::aboutToActivate, this, &TForm16::FormActivate);
+    // Every document's system menu would claim the desktop's close keys, and a
+    // key claimed twice does nothing: the frame's one Ctrl+F4 closes the active one.
+    for (QAction *action : systemMenu()->actions())
+        action->setShortcuts({});
     FormCreate();
 }
 
@@ -139,7 +134,7 @@ void TForm16::BuildElementsPage()
 
     auto *grid = new ElementGrid(Panel2);
     SG1 = grid;
-    m_model = new ElementTableModel(Elements, m_host.State(), SG1);
+    m_model = new ElementTableModel(Elements, m_state.Settings, SG1);
     SG1->setHorizontalHeader(new GridHeader(kRowHeight, SG1));
     SG1->setModel(m_model);
     SG1->verticalHeader()->hide();
@@ -152,7 +147,7 @@ void TForm16::BuildElementsPage()
     SG1->setTabKeyNavigation(false);
     SG1->setShowGrid(false);
     SG1->setWordWrap(false);
-    SG1->setItemDelegate(new GridCellDelegate(m_host.State(), 3, SG1));
+    SG1->setItemDelegate(new GridCellDelegate(m_state.Settings, 3, SG1));
     for (int c = 0; c < kElementGridColumns; ++c)
         SG1->setColumnWidth(c, kColumnWidths[static_cast<std::size_t>(c)]);
     // Row 0 holds the headings for the row arithmetic; the fixed header shows them.
@@ -161,49 +156,27 @@ void TForm16::BuildElementsPage()
     SetHint(SG1, QStringLiteral("Spisak elemenata"));
     SG1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(SG1, &QWidget::customContextMenuRequested, this, &TForm16::SG1ContextMenu);
+    connect(SG1, &QAbstractItemView::doubleClicked, this, &TForm16::EditCurrentRequested);
     SG1->installEventFilter(this);
     column->addWidget(SG1, 1);
 
     Panel3 = LoweredPanel(Panel2);
     Panel3->setFixedHeight(30);
-    Panel3->installEventFilter(this);
-    BuildEntryRow();
+    m_entryRow = new EntryRow(m_state.Settings, m_state.UnitFactor, Panel3);
+    Edit1 = m_entryRow->Edit1;
+    Label4 = m_entryRow->Label4;
+    Edit5 = m_entryRow->Edit5;
+    Edit6 = m_entryRow->Edit6;
+    Label5 = m_entryRow->Label5;
+    CheckBox1 = m_entryRow->CheckBox1;
+    PaintBox1 = m_entryRow->PaintBox1;
+    connect(m_entryRow, &EntryRow::AddRequested, this, &TForm16::AddFromEntryRow);
+    connect(PaintBox1, &UnitLabel::DoubleClicked, this, &TForm16::PaintBox1DblClick);
     column->addWidget(Panel3);
 
     pageLayout->addWidget(Panel2, 1);
     BuildGroupPanel();
     pageLayout->addWidget(Panel1);
-}
-
-void TForm16::BuildEntryRow()
-{
-    const ProgramState &state = m_host.State();
-    Edit1 = new QLineEdit(Panel3);
-    Edit1->setGeometry(4, 4, 41, 21);
-    Edit1->setValidator(new EntryFieldValidator(EntryFieldValidator::Kind::Dimension, state, Edit1));
-    SetHint(Edit1, QStringLiteral("Duzina|Duzina (dimenzija koja prati teksturu) elementa"));
-    Label4 = LabelAt(QStringLiteral("x"), 52, 8, Panel3);
-    Edit5 = new QLineEdit(Panel3);
-    Edit5->setGeometry(64, 4, 45, 21);
-    Edit5->setValidator(new EntryFieldValidator(EntryFieldValidator::Kind::Dimension, state, Edit5));
-    SetHint(Edit5, QStringLiteral("Sirina|Sirina elementa"));
-    Edit6 = new QLineEdit(Panel3);
-    Edit6->setGeometry(116, 4, 33, 21);
-    Edit6->setMaxLength(4);
-    Edit6->setValidator(new EntryFieldValidator(EntryFieldValidator::Kind::Count, state, Edit6));
-    SetHint(Edit6, QStringLiteral("Komada|Broj ovakvih elemenata"));
-    Label5 = LabelAt(QStringLiteral("kom"), 156, 12, Panel3);
-    CheckBox1 = new QCheckBox(QStringLiteral("Prati teksturu"), Panel3);
-    CheckBox1->setGeometry(188, 9, 97, 17);
-    SetHint(CheckBox1, QStringLiteral("Tekstura|Cekirajte ovo ako element mora da prati teksturu"));
-    PaintBox1 = new UnitLabel(state, Panel3);
-    PaintBox1->setGeometry(368, 10, 31, 20);
-    SetHint(PaintBox1, QStringLiteral("Jedinice mere|Jedinice mere...Dupli klik misem za promenu"));
-    connect(PaintBox1, &UnitLabel::DoubleClicked, this, &TForm16::PaintBox1DblClick);
-
-    for (QWidget *field : {static_cast<QWidget *>(Edit1), static_cast<QWidget *>(Edit5),
-                           static_cast<QWidget *>(Edit6), static_cast<QWidget *>(CheckBox1)})
-        field->installEventFilter(this);
 }
 
 void TForm16::BuildGroupPanel()
@@ -238,20 +211,13 @@ void TForm16::BuildCustomerPage()
 {
     TabSheet2 = new QWidget;
     Pages1->addTab(TabSheet2, QStringLiteral("Podaci o kupcu"));
-    Label1 = LabelAt(QStringLiteral("Kupac:"), 8, 16, TabSheet2);
-    Label2 = LabelAt(QStringLiteral("Adresa:"), 8, 40, TabSheet2);
-    Label3 = LabelAt(QStringLiteral("Telefon:"), 8, 64, TabSheet2);
-    Edit2 = new QLineEdit(TabSheet2);
-    Edit3 = new QLineEdit(TabSheet2);
-    Edit4 = new QLineEdit(TabSheet2);
-    const std::array<QLineEdit *, 3> edits = {Edit2, Edit3, Edit4};
-    const std::array<int, 3> lengths = {50, 50, 20};
-    for (std::size_t i = 0; i < edits.size(); ++i) {
-        edits[i]->setGeometry(80, 8 + 24 * static_cast<int>(i), 527, 21);
-        edits[i]->setMaxLength(lengths[i]);
-        edits[i]->setValidator(new Win1250Validator(edits[i]));
-    }
-    TabSheet2->installEventFilter(this);
+    m_customerPage = new CustomerPage(TabSheet2);
+    Label1 = m_customerPage->Label1;
+    Label2 = m_customerPage->Label2;
+    Label3 = m_customerPage->Label3;
+    Edit2 = m_customerPage->Edit2;
+    Edit3 = m_customerPage->Edit3;
+    Edit4 = m_customerPage->Edit4;
 }
 
 void TForm16::BuildStatisticsPage()
@@ -277,7 +243,7 @@ void TForm16::FormCreate()
 {
     ClearList(Elements);
     ClearGroups(Groups);
-    if (!m_host.State().Settings.GroupPanel())
+    if (!m_state.Settings.GroupPanel())
         HideGroupPanel();
     MaterialIndex = 0;
     ShowElements();
@@ -297,42 +263,14 @@ void TForm16::showEvent(QShowEvent *event)
 
 void TForm16::RestoreLayout()
 {
-    const TSettings &settings = m_host.State().Settings;
-    const QSize screenSize = screen() != nullptr ? screen()->geometry().size() : QSize();
-    QPoint position = pos();
-    if (settings.WindowLeft() < screenSize.width())
-        position.setX(settings.WindowLeft());
-    if (settings.WindowTop() < screenSize.height())
-        position.setY(settings.WindowTop());
-    move(position);
-    QSize size = this->size();
-    if (settings.WindowWidth() > 1)
-        size.setWidth(settings.WindowWidth());
-    if (settings.WindowHeight() > 1)
-        size.setHeight(settings.WindowHeight());
-    resize(size);
-    if (settings.WindowState() == 1)
-        setWindowState(windowState() | Qt::WindowMinimized);
-    else if (settings.WindowState() == 2)
-        setWindowState(windowState() | Qt::WindowMaximized);
-    for (int c = 1; c <= kElementGridColumns; ++c) {
-        if (settings.ColumnWidth(c) > 1)
-            SG1->setColumnWidth(c - 1, settings.ColumnWidth(c));
-    }
+    RestoreDocumentLayout(*this, *SG1, m_state.Settings);
     // With the panel setting on, the panel is already docked on the right; hiding
     // and showing it again would only dissolve groups a file may have brought.
 }
 
 void TForm16::SaveLayout()
 {
-    TSettings &settings = m_host.State().Settings;
-    settings.SetWindowWidth(ToWord(width()));
-    settings.SetWindowHeight(ToWord(height()));
-    settings.SetWindowLeft(ToWord(x()));
-    settings.SetWindowTop(ToWord(y()));
-    settings.SetWindowState(isMinimized() ? 1 : isMaximized() ? 2 : 0);
-    for (int c = 1; c <= kElementGridColumns; ++c)
-        settings.SetColumnWidth(c, ToWord(SG1->columnWidth(c - 1)));
+    SaveDocumentLayout(*this, *SG1, m_state.Settings);
 }
 
 void TForm16::ShowGroupPanel()
@@ -357,13 +295,20 @@ void TForm16::HideGroupPanel()
 
 void TForm16::ApplyColours()
 {
-    const QColor colour = ColourFromWindows(m_host.State().Settings.ControlColour());
+    const QColor colour = ColourFromWindows(m_state.Settings.ControlColour());
     for (QWidget *widget : {static_cast<QWidget *>(Edit1), static_cast<QWidget *>(Edit5),
                             static_cast<QWidget *>(Edit6), static_cast<QWidget *>(Edit2),
                             static_cast<QWidget *>(Edit3), static_cast<QWidget *>(Edit4),
                             static_cast<QWidget *>(SG1), static_cast<QWidget *>(SG2),
                             static_cast<QWidget *>(ComboBox1)})
         SetBaseColour(widget, colour); // a changed palette repaints the widget
+}
+
+void TForm16::Repaint()
+{
+    SG1->viewport()->update();
+    ComboBox1->update();
+    PaintBox1->update();
 }
 
 void TForm16::FormActivate()
@@ -378,44 +323,29 @@ void TForm16::TabSheet1Resize()
     ComboBox1->setMaxVisibleItems(std::max(1, rows));
 }
 
-void TForm16::TabSheet2Resize()
-{
-    const int width = TabSheet2->width() - Edit2->x() - 5;
-    for (QLineEdit *edit : {Edit2, Edit3, Edit4})
-        edit->resize(width, edit->height());
-}
-
-void TForm16::Panel3Resize()
-{
-    // The unit label keeps its distance from the right edge.
-    constexpr int kRightDistance = 33;
-    PaintBox1->move(Panel3->width() - kRightDistance, PaintBox1->y());
-}
-
 bool TForm16::eventFilter(QObject *watched, QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && EntryRowKeyPress(watched))
-            return true;
-        break;
-    }
-    case QEvent::KeyRelease:
-        if (watched == SG1)
+    if (watched == SG1) {
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            // SG1KeyPress: Enter edits the current element.
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                emit EditCurrentRequested();
+                return true;
+            }
+            break;
+        }
+        case QEvent::KeyRelease:
             SG1KeyUp(*static_cast<QKeyEvent *>(event));
-        break;
-    case QEvent::Resize:
-        // The grid's height follows the page's; the filter sees it after the layout did.
-        if (watched == SG1)
+            break;
+        case QEvent::Resize:
+            // The grid's height follows the page's; the filter sees it after the layout did.
             TabSheet1Resize();
-        else if (watched == TabSheet2)
-            TabSheet2Resize();
-        else if (watched == Panel3)
-            Panel3Resize();
-        break;
-    default:
-        break;
+            break;
+        default:
+            break;
+        }
     }
     return QMdiSubWindow::eventFilter(watched, event);
 }
@@ -432,48 +362,51 @@ void TForm16::SetTitle(const QString &title)
 
 std::string TForm16::CustomerBytes(const QLineEdit *edit)
 {
-    std::string bytes;
-    if (Utf8ToWin1250(edit->text().toStdString(), bytes))
-        return bytes;
-    // Only text set by code can get here; the field refuses such characters when typed.
-    for (const char32_t c : edit->text().toUcs4()) {
-        std::string one;
-        bytes += Utf8ToWin1250(QString::fromUcs4(&c, 1).toStdString(), one) ? one : std::string("?");
-    }
-    return bytes;
+    return CustomerPage::Bytes(edit);
 }
 
 void TForm16::SetCustomerBytes(QLineEdit *edit, const std::string &bytes)
 {
-    edit->setText(QString::fromStdString(Win1250ToUtf8(bytes)));
+    CustomerPage::SetBytes(edit, bytes);
+}
+
+void TForm16::ReplaceLists(const TElementList &elements, const TElementGroups &groups)
+{
+    Elements = elements;
+    Groups = groups;
+    ShowElements();
+    ShowGroups();
 }
 
 void TForm16::MarkSaved()
 {
-    m_saved->elements = Elements;
-    m_saved->groups = Groups;
-    m_saved->customer = Edit2->text();
-    m_saved->address = Edit3->text();
-    m_saved->telephone = Edit4->text();
+    MarkSavedAs(Elements, Groups, m_customerPage->Texts());
+}
+
+void TForm16::MarkSavedAs(const TElementList &elements, const TElementGroups &groups,
+                          const std::array<QString, 3> &customer)
+{
+    m_saved->elements = elements;
+    m_saved->groups = groups;
+    m_saved->customer = customer;
 }
 
 bool TForm16::DiffersFromSaved() const
 {
     return std::memcmp(&m_saved->elements, &Elements, sizeof Elements) != 0
         || std::memcmp(&m_saved->groups, &Groups, sizeof Groups) != 0
-        || m_saved->customer != Edit2->text() || m_saved->address != Edit3->text()
-        || m_saved->telephone != Edit4->text();
+        || m_saved->customer != m_customerPage->Texts();
 }
 
 bool TForm16::FormCloseQuery()
 {
-    const bool untitled = Title().toUpper().left(8) == QLatin1String("UNTITLED");
-    if (!(untitled && ElementCount(Elements) > 0) && !DiffersFromSaved())
+    if (!(IsUntitledTitle(Title()) && ElementCount(Elements) > 0) && !DiffersFromSaved())
         return true;
     const QString text = QStringLiteral("Baza podataka \"") + Title() + QStringLiteral("\" nije sacuvana.\r")
         + QStringLiteral("Ako je zatvorite podaci koje ste uneli ce biti trajno izbrisani.\r")
         + QStringLiteral("Da li ste sigurni da zelite da zatvorite ovu bazu ?");
-    return m_host.Desktop().MessageBox(Platform::Icon::Warning, Platform::Buttons::YesNo, text)
+    // Losing the list must be chosen: Enter picks No, and a box closed unanswered counts as No.
+    return m_desktop.MessageBox(Platform::Icon::Warning, Platform::Buttons::YesNo, text, Platform::Answer::No)
         == Platform::Answer::Yes;
 }
 
@@ -482,9 +415,17 @@ void TForm16::FormClose()
     SaveLayout();
 }
 
+void TForm16::CloseQueried()
+{
+    m_closeQueried = true;
+    close();
+}
+
 void TForm16::closeEvent(QCloseEvent *event)
 {
-    if (!FormCloseQuery()) {
+    const bool mayClose = m_closeQueried || FormCloseQuery();
+    m_closeQueried = false;
+    if (!mayClose) {
         event->ignore();
         return;
     }

@@ -1,37 +1,43 @@
 #pragma once
 // The document window: one element database with its customer, material and
-// groups, shown on three pages. Created by the main window (an MDI child that
-// deletes itself on close); it reaches the program state, the desktop boxes and
-// the shared grid menu through its DocumentHost, which must outlive it.
+// groups, shown on three pages. An MDI child that deletes itself on close; the
+// program state, the desktop and the shared grid menu it is given must outlive
+// it. What it needs of the frame it asks for with a signal.
 
 #include "common/Element.h"
 
 #include <QMdiSubWindow>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <utility>
 
-class DocumentHost;
+class CustomerPage;
 class ElementTableModel;
+class EntryRow;
+class Platform;
 class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QTabWidget;
 class QTableView;
 class QTableWidget;
 class UnitLabel;
+struct ProgramState;
 
 class TForm16 : public QMdiSubWindow {
     Q_OBJECT
 public:
-    explicit TForm16(DocumentHost &host, QWidget *parent = nullptr);
+    TForm16(ProgramState &state, Platform &desktop, QMenu *gridMenu, QWidget *parent = nullptr);
     ~TForm16() override;
 
+    // Read freely; every change goes through ReplaceLists.
     TElementList Elements{};
     TElementGroups Groups{};
     int MaterialIndex = 0;
@@ -65,6 +71,11 @@ public:
     QLineEdit *Edit3 = nullptr;
     QLineEdit *Edit4 = nullptr;
 
+    // The one door for changing the lists, for the window itself and for every
+    // command: both lists are replaced whole, the grid and the group list redrawn.
+    void ReplaceLists(const TElementList &elements, const TElementGroups &groups);
+    void ReplaceElements(const TElementList &elements) { ReplaceLists(elements, Groups); }
+
     void ShowElements();
     void SortElements();
     void ShowGroups();
@@ -72,6 +83,8 @@ public:
     // all, the groups stay as they are (no piece is ever dropped).
     void UngroupAll();
     void ApplyColours();
+    // Colours read while painting (the selection, the unit label) show at once.
+    void Repaint();
     void SaveLayout();
     void RestoreLayout();
     void ShowGroupPanel();
@@ -95,10 +108,23 @@ public:
     int CurrentElement() const;
     // First and last element of the selected rows T..B, as T - 1 and B - 1.
     std::pair<int, int> SelectedElementRange() const;
-    void DeleteSelectedElements();
+    void SetCurrentRow(int row);
 
     // Remembers the document as saved; closing asks when it differs from this.
     void MarkSaved();
+    // Remembers what a file holds as the saved state (name, address, telephone).
+    void MarkSavedAs(const TElementList &elements, const TElementGroups &groups,
+                     const std::array<QString, 3> &customer);
+    // True when the document may close: asks when it holds unsaved data.
+    bool FormCloseQuery();
+    // Closes after a close query that the caller has already run.
+    void CloseQueried();
+
+signals:
+    // The frame's commands act on these.
+    void DeleteSelectionRequested();
+    void EditCurrentRequested();
+    void UnitSwitched();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -109,27 +135,26 @@ private:
     struct Snapshot;
 
     void BuildElementsPage();
-    void BuildEntryRow();
     void BuildGroupPanel();
     void BuildCustomerPage();
     void BuildStatisticsPage();
     void FormCreate();
-    bool FormCloseQuery();
     void FormClose();
     bool DiffersFromSaved() const;
 
     void TabSheet1Resize();
-    void TabSheet2Resize();
-    void Panel3Resize();
-    bool EntryRowKeyPress(QObject *watched);
     void SG1KeyUp(const QKeyEvent &event);
     void SG1ContextMenu(const QPoint &position);
     void ComboBox1DrawItem(QPainter &painter, int index, const QRect &rect) const;
     void PaintBox1DblClick();
-    void SetCurrentRow(int row);
 
-    DocumentHost &m_host;
+    ProgramState &m_state;
+    Platform &m_desktop;
+    QMenu *m_gridMenu;
     ElementTableModel *m_model = nullptr;
+    EntryRow *m_entryRow = nullptr;
+    CustomerPage *m_customerPage = nullptr;
     std::unique_ptr<Snapshot> m_saved;
     bool m_layoutRestored = false;
+    bool m_closeQueried = false;
 };

@@ -42,7 +42,8 @@ void TForm16::UngroupAll()
 {
     // DissolveGroups refuses as a whole when the list has no room for every
     // piece; the groups then stay intact and visible.
-    DissolveGroups(Elements, Groups);
-    ShowGroups();
-    ShowElements();
+    TElementList elements = Elements;
+    TElementGroups groups = Groups;
+    DissolveGroups(elements, groups);
+    ReplaceLists(elements, groups);
 }

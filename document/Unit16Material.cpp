@@ -4,7 +4,7 @@
 
 #include "common/Conversions.h"
 #include "common/Encoding.h"
-#include "document/DocumentHost.h"
+#include "common/ProgramState.h"
 #include "document/MaterialComboBox.h"
 #include "document/MaterialItems.h"
 #include "document/UnitLabel.h"
@@ -35,7 +35,7 @@ std::int32_t Usable(std::int32_t dimension, std::int32_t trim)
 
 void TForm16::FillMaterials()
 {
-    const ProgramState &state = m_host.State();
+    const ProgramState &state = m_state;
     const int n = BoardTypeCount(state.BoardTypes);
     ComboBox1->clear();
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -58,7 +58,7 @@ void TForm16::ComboBox1Change()
     ComboBox1->update();
     if (MaterialIndex <= 0)
         return;
-    ProgramState &state = m_host.State();
+    ProgramState &state = m_state;
     TSettings &settings = state.Settings;
     settings.SetRememberedMaterial(static_cast<std::uint16_t>(MaterialIndex + 1));
     const TBoardType &board = state.BoardTypes[static_cast<std::size_t>(MaterialIndex - 1)];
@@ -80,7 +80,7 @@ void TForm16::ShowGrainBox(bool flag)
 
 void TForm16::ComboBox1DrawItem(QPainter &painter, int index, const QRect &rect) const
 {
-    const ProgramState &state = m_host.State();
+    const ProgramState &state = m_state;
     if (index < 0 || index >= kMaxBoardTypes)
         return;
     const auto *combo = static_cast<const MaterialComboBox *>(ComboBox1);
@@ -102,10 +102,10 @@ void TForm16::ComboBox1DrawItem(QPainter &painter, int index, const QRect &rect)
 
 void TForm16::PaintBox1DblClick()
 {
-    ProgramState &state = m_host.State();
+    ProgramState &state = m_state;
     const std::int32_t unit = state.Settings.Unit() == UnitMm ? UnitCm : UnitMm;
     state.Settings.SetUnit(unit);
     state.UnitFactor = UnitFactorOf(unit);
-    m_host.RefreshDocuments();
+    emit UnitSwitched();
     PaintBox1->update();
 }

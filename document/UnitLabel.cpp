@@ -1,7 +1,7 @@
 #include "document/UnitLabel.h"
 
 #include "common/Conversions.h"
-#include "common/ProgramState.h"
+#include "common/Settings.h"
 #include "platform/Colours.h"
 
 #include <QFrame>
@@ -30,7 +30,7 @@ QString UnitLabelText(std::int32_t unit)
     }
 }
 
-UnitLabel::UnitLabel(const ProgramState &state, QWidget *parent) : QWidget(parent), m_state(state)
+UnitLabel::UnitLabel(const TSettings &settings, QWidget *parent) : QWidget(parent), m_settings(settings)
 {
 }
 
@@ -44,7 +44,7 @@ QFont UnitLabel::LabelFont(int pointSize) const
 
 int UnitLabel::FittedPointSize() const
 {
-    const QString text = UnitLabelText(m_state.Settings.Unit());
+    const QString text = UnitLabelText(m_settings.Unit());
     // Grow while the text still fits, then step back once.
     int size = kSmallestPointSize;
     for (;;) {
@@ -68,11 +68,11 @@ void UnitLabel::paintEvent(QPaintEvent *)
     painter.setClipRect(face);
     painter.fillRect(face, panel);
 
-    const QString text = UnitLabelText(m_state.Settings.Unit());
+    const QString text = UnitLabelText(m_settings.Unit());
     const QFont font = LabelFont(FittedPointSize());
     const QFontMetrics metrics(font);
     painter.setFont(font);
-    painter.setPen(ColourFromWindows(m_state.Settings.SelectedBackColour()));
+    painter.setPen(ColourFromWindows(m_settings.SelectedBackColour()));
     const int x = width() - metrics.horizontalAdvance(text) - kRightMargin;
     const int y = height() / 2 - metrics.height() / 2;
     painter.drawText(x, y + metrics.ascent(), text);

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-struct ProgramState;
+class TSettings;
 
 // "mm", "cm", "m" for units 1, 2, 3; empty for any other value.
 QString UnitLabelText(std::int32_t unit);
@@ -15,7 +15,7 @@ QString UnitLabelText(std::int32_t unit);
 class UnitLabel : public QWidget {
     Q_OBJECT
 public:
-    UnitLabel(const ProgramState &state, QWidget *parent);
+    UnitLabel(const TSettings &settings, QWidget *parent);
 
     // The point size the label is drawn with for its text and size.
     int FittedPointSize() const;
@@ -30,5 +30,5 @@ protected:
 private:
     QFont LabelFont(int pointSize) const;
 
-    const ProgramState &m_state;
+    const TSettings &m_settings;
 };

@@ -1,22 +1,22 @@
 #pragma once
-// The main window: the frame around the document windows and the owner of the
-// program-wide state (settings, board table, unit factor) for the whole run.
-// Only Start creates it, and refuses when no settings record can be read.
-// Document windows are children of its MDI area and die with it.
+// The main window: the frame around the document windows, with the menus, tool
+// bars and status bar, and the handlers that forward each command. Only Start
+// creates it, and refuses when no settings record can be read. The program
+// state and the desktop it is given must outlive it; document windows are
+// children of its MDI area and die with it.
 
 #include "common/FileUtils.h"
-#include "document/DocumentHost.h"
-#include "common/ProgramState.h"
+#include "main/CommandContext.h"
 #include "platform/MessageSinkBridge.h"
 
 #include <QImage>
 #include <QList>
 #include <QMainWindow>
 
-#include <cstddef>
 #include <memory>
 #include <string>
 
+class DocumentManager;
 class Platform;
 class QAction;
 class QMdiArea;
@@ -25,47 +25,44 @@ class QStatusBar;
 class QToolBar;
 class QToolButton;
 class TForm16;
+struct ColourCommand;
+struct ProgramState;
 
-class TForm1 : public QMainWindow, public DocumentHost {
+class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     // Runs the start-up steps in order: settings (with the backup fallback), board
     // table, unit factor, colours. Null when neither "Setup.Dat" nor "setup.bak"
     // could be read; the error has then been shown through `desktop`. The window
-    // is returned unshown. `desktop` must outlive it.
-    static std::unique_ptr<TForm1> Start(Platform &desktop, const std::string &programDir = GetProgramDir());
-    ~TForm1() override;
+    // is returned unshown.
+    static std::unique_ptr<TForm1> Start(Platform &desktop, ProgramState &state,
+                                         const std::string &programDir = GetProgramDir());
 
-    ProgramState &State() override { return m_state; }
-    Platform &Desktop() override { return m_desktop; }
-    QMenu *ListBox1Popup() override { return m_listBox1Popup; }
-    void Obrisielemente1Click() override;
-    void RefreshDocuments() override;
-
-    // Clears the board table and reads "Table.T01" again; a missing file leaves it empty.
-    void LoadBoardTypes();
-    // Grids, control colours and material selectors of every document window.
-    void RepaintDocuments();
-
-    TForm16 *NewDocument();
-    void FileCloseItemClick();
-    void FileExitItemClick();
-
-    // Runs each time the frame becomes the active window.
-    void FormActivate();
-
-    void Selektovanitekst1Click();
-    void Pozadinaselteksta1Click();
-    void Pozadinakontrola1Click();
-    void Pozadinaglavnogprozora1Click();
-
-    QMdiArea *ClientArea() const { return m_mdiArea; }
-    // The current child when it is a document window, else null.
+    ProgramState &State() const { return m_context.state; }
+    QMenu *ListBox1Popup() const { return m_listBox1Popup; }
+    DocumentManager &Manager() const { return *m_documents; }
+    // The active document window, or null.
     TForm16 *ActiveDocument() const;
     // Every document window, in the order they were created.
     QList<TForm16 *> Documents() const;
+    QMdiArea *ClientArea() const { return m_mdiArea; }
     // Null until an activation found a wallpaper file.
     const QImage &WallPaper() const { return m_wallPaper; }
+
+    void LoadBoardTypes();
+    void RefreshDocuments();
+    void RepaintDocuments();
+
+    TForm16 *NewDocument();
+    void OpenDatabase(const QString &fileName, bool AskNewWindow);
+    void SaveDatabase();
+    void FileCloseItemClick();
+    void FileExitItemClick();
+    void Obrisielemente1Click();
+    void ColourCommandClick(const ColourCommand &command);
+
+    // Runs each time the frame becomes the active window.
+    void FormActivate();
 
     QMenu *File1 = nullptr;
     QAction *FileNewItem = nullptr;
@@ -94,26 +91,23 @@ public:
 
 protected:
     bool event(QEvent *event) override;
-    // Each document's close query runs, topmost first, until one refuses: that
-    // keeps the program open.
+    // The program stays open when a document refuses to close.
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    TForm1(Platform &desktop, const std::string &programDir, const TSettings &settings);
+    TForm1(Platform &desktop, ProgramState &state);
 
-    void CreateMenus();
-    void CreateToolBars();
+    void CreateCommands();
     void CreateStatusBar();
     void CreateListBox1Popup();
-    // Asks for a new value of the colour at `offset` in the settings; false when cancelled.
-    bool ChooseColour(std::size_t offset);
+    void ConnectDocument(TForm16 *document);
     // The colour around the documents, where no wallpaper covers it.
     void ApplyMainColour();
 
-    MessageSinkBridge m_sinkBridge; // first: the core's messages reach the desktop from the start
-    Platform &m_desktop;
-    ProgramState m_state;
-    QImage m_wallPaper;
+    MessageSinkBridge m_sinkBridge; // the core's messages reach the desktop while the frame lives
     QMdiArea *m_mdiArea = nullptr;
     QMenu *m_listBox1Popup = nullptr;
+    DocumentManager *m_documents = nullptr;
+    CommandContext m_context;
+    QImage m_wallPaper;
 };

@@ -30,7 +30,14 @@ public:
 
     virtual ~Platform() = default;
 
-    virtual Answer MessageBox(Icon icon, Buttons buttons, const QString &text) = 0;
+    // A modal box; Enter presses `defaultButton` (the first of the set when not
+    // given). Escape and the close box answer Closed, never one of the buttons.
+    Answer MessageBox(Icon icon, Buttons buttons, const QString &text) {
+        return ShowMessageBox(icon, buttons, text, FirstButton(buttons));
+    }
+    Answer MessageBox(Icon icon, Buttons buttons, const QString &text, Answer defaultButton) {
+        return ShowMessageBox(icon, buttons, text, defaultButton);
+    }
     // Cancelling returns the text the box was opened with.
     virtual QString InputBox(const QString &title, const QString &prompt, const QString &text) = 0;
     virtual FileChoice OpenDialog(const FileDialog &dialog) = 0;
@@ -39,4 +46,21 @@ public:
     // Opens fully, custom colours shown; nothing when cancelled.
     virtual std::optional<QColor> ColourDialog(const QColor &initial) = 0;
     virtual void ProcessEvents() = 0;
+
+    static Answer FirstButton(Buttons buttons);
+
+protected:
+    virtual Answer ShowMessageBox(Icon icon, Buttons buttons, const QString &text, Answer defaultButton) = 0;
 };
+
+inline Platform::Answer Platform::FirstButton(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::Ok:
+    case Buttons::OkCancel: return Answer::Ok;
+    case Buttons::Cancel: return Answer::Cancel;
+    case Buttons::YesNo:
+    case Buttons::YesNoCancel: return Answer::Yes;
+    }
+    return Answer::Ok;
+}

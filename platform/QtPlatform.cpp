@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -41,7 +42,7 @@ QString BoxCaption(Platform::Icon icon)
     case Platform::Icon::Question: return QStringLiteral("Confirm");
     case Platform::Icon::None: break;
     }
-    return QApplication::applicationDisplayName();
+    return QStringLiteral("Morvena");
 }
 
 QMessageBox::StandardButtons BoxButtons(Platform::Buttons buttons)
@@ -67,6 +68,37 @@ Platform::Answer AnswerOf(QMessageBox::StandardButton button)
     }
 }
 
+QMessageBox::StandardButton ButtonOf(Platform::Answer answer)
+{
+    switch (answer) {
+    case Platform::Answer::Ok: return QMessageBox::Ok;
+    case Platform::Answer::Cancel: return QMessageBox::Cancel;
+    case Platform::Answer::Yes: return QMessageBox::Yes;
+    case Platform::Answer::No: return QMessageBox::No;
+    case Platform::Answer::Closed: break;
+    }
+    return QMessageBox::NoButton;
+}
+
+// Qt's box turns Escape and its close box into a click of its escape button
+// (No of a Yes/No question); here both close the box unanswered, so a caller
+// can tell "closed" from a deliberate No.
+class UnansweredOnEscapeBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->matches(QKeySequence::Cancel)) {
+            reject();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent *event) override { QDialog::closeEvent(event); }
+};
+
 // The dialogs never touch the process's current directory: QFileDialog only
 // starts in the directory it is given.
 Platform::FileChoice RunFileDialog(QFileDialog &box, const Platform::FileDialog &dialog)
@@ -84,11 +116,13 @@ Platform::FileChoice RunFileDialog(QFileDialog &box, const Platform::FileDialog 
 
 } // namespace
 
-Platform::Answer QtPlatform::MessageBox(Icon icon, Buttons buttons, const QString &text)
+Platform::Answer QtPlatform::ShowMessageBox(Icon icon, Buttons buttons, const QString &text, Answer defaultButton)
 {
-    QMessageBox box(BoxIcon(icon), BoxCaption(icon), PlainLines(text), BoxButtons(buttons),
-                    QApplication::activeWindow());
+    UnansweredOnEscapeBox box(BoxIcon(icon), BoxCaption(icon), PlainLines(text), BoxButtons(buttons),
+                              QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText); // file names may hold '<' and '&'
+    if (QAbstractButton *button = box.button(ButtonOf(defaultButton)))
+        box.setDefaultButton(static_cast<QPushButton *>(button));
     box.exec();
     QAbstractButton *clicked = box.clickedButton();
     return clicked ? AnswerOf(box.standardButton(clicked)) : Answer::Closed;

@@ -6,10 +6,12 @@
 
 class QtPlatform : public Platform {
 public:
-    Answer MessageBox(Icon icon, Buttons buttons, const QString &text) override;
     QString InputBox(const QString &title, const QString &prompt, const QString &text) override;
     FileChoice OpenDialog(const FileDialog &dialog) override;
     FileChoice SaveDialog(const FileDialog &dialog) override;
     std::optional<QColor> ColourDialog(const QColor &initial) override;
     void ProcessEvents() override;
+
+protected:
+    Answer ShowMessageBox(Icon icon, Buttons buttons, const QString &text, Answer defaultButton) override;
 };

@@ -3,7 +3,10 @@
 // column, so a table survives show and make unchanged.
 
 #include "tools/Commands.h"
+#include "tools/CsvRecords.h"
+#include "tools/FieldValues.h"
 #include "tools/NumberText.h"
+#include "tools/ToolFiles.h"
 
 #include "common/BoardType.h"
 #include "common/Encoding.h"
@@ -65,11 +68,10 @@ std::string CsvRow(const TBoardType &board)
         + std::to_string(board.QuantityUsed) + "," + ReservedText(board);
 }
 
-int Show(const Arguments &args)
+} // namespace
+
+int ShowBoards(const std::string &name)
 {
-    if (args.size() != 1)
-        return UsageError();
-    const std::string &name = args[0];
     TBoardTable table;
     const int rc = ReadBoardTable(name, table);
     std::error_code error;
@@ -91,113 +93,9 @@ int Show(const Arguments &args)
     return 0;
 }
 
+namespace {
+
 // ---- make ----------------------------------------------------------------
-
-struct CsvRecord {
-    int Line = 0; // where the record starts
-    std::vector<std::string> Fields;
-};
-
-// RFC 4180 records. Besides the RFC: a UTF-8 byte order mark is skipped, and
-// empty lines and lines starting with '#' between records are comments.
-class CsvReader {
-public:
-    explicit CsvReader(std::string text) : m_text(std::move(text))
-    {
-        if (m_text.compare(0, 3, "\xEF\xBB\xBF") == 0)
-            m_pos = 3;
-    }
-
-    // False at the end of the text or on an error (then `error` is set).
-    bool next(CsvRecord &record, std::string &error)
-    {
-        skipComments();
-        if (m_pos >= m_text.size())
-            return false;
-        record = CsvRecord{m_line, {}};
-        for (;;) {
-            std::string field;
-            if (!readField(field, error)) {
-                error = "line " + std::to_string(record.Line) + ": " + error;
-                return false;
-            }
-            record.Fields.push_back(std::move(field));
-            if (m_pos < m_text.size() && m_text[m_pos] == ',') {
-                ++m_pos;
-                continue;
-            }
-            skipLineEnd();
-            return true;
-        }
-    }
-
-private:
-    bool atLineEnd() const
-    {
-        return m_pos >= m_text.size() || m_text[m_pos] == '\n'
-            || (m_text[m_pos] == '\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == '\n');
-    }
-    void skipLineEnd()
-    {
-        if (m_pos < m_text.size() && m_text[m_pos] == '\r')
-            ++m_pos;
-        if (m_pos < m_text.size() && m_text[m_pos] == '\n') {
-            ++m_pos;
-            ++m_line;
-        }
-    }
-    void skipComments()
-    {
-        while (m_pos < m_text.size() && (atLineEnd() || m_text[m_pos] == '#')) {
-            while (!atLineEnd())
-                ++m_pos;
-            skipLineEnd();
-        }
-    }
-    bool readField(std::string &field, std::string &error)
-    {
-        if (m_pos < m_text.size() && m_text[m_pos] == '"')
-            return readQuoted(field, error);
-        while (!atLineEnd() && m_text[m_pos] != ',') {
-            if (m_text[m_pos] == '"') {
-                error = "a double quote in a field that does not start with one";
-                return false;
-            }
-            field += m_text[m_pos++];
-        }
-        return true;
-    }
-    bool readQuoted(std::string &field, std::string &error)
-    {
-        ++m_pos;
-        for (;;) {
-            if (m_pos >= m_text.size()) {
-                error = "a quoted field is not closed";
-                return false;
-            }
-            const char ch = m_text[m_pos++];
-            if (ch == '"') {
-                if (m_pos < m_text.size() && m_text[m_pos] == '"') {
-                    field += '"';
-                    ++m_pos;
-                    continue;
-                }
-                if (!atLineEnd() && m_text[m_pos] != ',') {
-                    error = "text after a closing double quote";
-                    return false;
-                }
-                return true;
-            }
-            if (ch == '\n')
-                ++m_line;
-            field += ch;
-        }
-    }
-
-    std::string m_text;
-    std::size_t m_pos = 0;
-    int m_line = 1;
-};
 
 // Turns the fields of one row into a record, adding a message per bad field.
 class RowReader {
@@ -234,18 +132,11 @@ private:
 
     std::int64_t integer(Column column, std::int64_t minimum, std::int64_t maximum)
     {
-        const std::string &field = m_fields[column];
-        const std::optional<std::int64_t> value = ParseInteger(field);
-        if (!value) {
-            problem(std::string(columnName(column)) + " \"" + field + "\" is not a whole number");
-            return 0;
-        }
-        if (*value < minimum || *value > maximum) {
-            problem(std::string(columnName(column)) + " " + std::to_string(*value) + " is out of range "
-                    + std::to_string(minimum) + ".." + std::to_string(maximum));
-            return 0;
-        }
-        return *value;
+        std::string why;
+        const auto value = ReadInteger(m_fields[column], minimum, maximum, columnName(column), why);
+        if (!value)
+            problem(why);
+        return value.value_or(0);
     }
     double price()
     {
@@ -256,17 +147,11 @@ private:
     }
     std::string text(Column column, std::size_t capacity)
     {
-        std::string bytes;
-        if (!Utf8ToWin1250(m_fields[column], bytes)) {
-            problem(std::string(columnName(column)) + " holds a character that Windows-1250 cannot store");
-            return {};
-        }
-        if (bytes.size() > capacity) {
-            problem(std::string(columnName(column)) + " has " + std::to_string(bytes.size()) + " characters, at most "
-                    + std::to_string(capacity) + " fit");
-            return {};
-        }
-        return bytes;
+        std::string why;
+        const std::optional<std::string> bytes = ReadWin1250Text(m_fields[column], capacity, columnName(column), why);
+        if (!bytes)
+            problem(why);
+        return bytes.value_or(std::string());
     }
     void reserved(TBoardType &b)
     {
@@ -302,20 +187,20 @@ std::string Joined(const std::vector<std::string> &fields)
 // Reads the rows into boards; false with the problems when any row is bad.
 bool ReadBoards(const std::string &text, std::vector<TBoardType> &boards, std::vector<std::string> &problems)
 {
-    CsvReader reader(text);
-    CsvRecord record;
-    std::string error;
-    if (!reader.next(record, error)) {
-        problems.push_back(error.empty() ? "the header row is missing: " + std::string(kHeader) : error);
+    const CsvText csv = ReadCsv(text);
+    if (csv.Records.empty()) {
+        problems.push_back(csv.Error.empty() ? "the header row is missing: " + std::string(kHeader) : csv.Error);
         return false;
     }
-    if (Joined(record.Fields) != kHeader || record.Fields.size() != kColumnCount) {
-        problems.push_back("line " + std::to_string(record.Line) + ": the first row must be the header "
+    const CsvRecord &header = csv.Records.front();
+    if (Joined(header.Fields) != kHeader || header.Fields.size() != kColumnCount) {
+        problems.push_back("line " + std::to_string(header.Line) + ": the first row must be the header "
                            + kHeader);
         return false;
     }
-    while (reader.next(record, error)) {
-        const int number = static_cast<int>(boards.size()) + 1;
+    for (std::size_t row = 1; row < csv.Records.size(); ++row) {
+        const CsvRecord &record = csv.Records[row];
+        const int number = static_cast<int>(row);
         const std::string where = "line " + std::to_string(record.Line) + " (board " + std::to_string(number) + "): ";
         if (number > kMaxBoardTypes) {
             problems.push_back(where + "too many boards, the table holds " + std::to_string(kMaxBoardTypes));
@@ -330,17 +215,15 @@ bool ReadBoards(const std::string &text, std::vector<TBoardType> &boards, std::v
         }
         boards.push_back(RowReader(record, number, problems).board());
     }
-    if (!error.empty())
-        problems.push_back(error);
+    if (!csv.Error.empty())
+        problems.push_back(csv.Error);
     return problems.empty();
 }
 
-int Make(const Arguments &args)
+} // namespace
+
+int MakeBoards(const std::string &csvName, const std::string &outName)
 {
-    if (args.size() != 2)
-        return UsageError();
-    const std::string &csvName = args[0];
-    const std::string &outName = args[1];
     std::string text;
     if (!ReadTextFile(csvName, text))
         return 1;
@@ -362,11 +245,4 @@ int Make(const Arguments &args)
     }
 
     return WriteMadeFile(outName, boards.data(), boards.size() * sizeof(TBoardType));
-}
-
-} // namespace
-
-int RunBoards(const Arguments &args)
-{
-    return RunShowOrMake(args, Show, Make);
 }

@@ -1,25 +1,13 @@
 #pragma once
-// The commands of mvtool; each takes the arguments after its own name and
-// returns the process exit code.
+// The commands of mvtool, each given its arguments by the command line and
+// returning the process exit code.
 
-#include <cstddef>
 #include <string>
-#include <vector>
 
-using Arguments = std::vector<std::string>;
-
-int RunDump(const Arguments &args);     // dump FILE
-int RunConvert(const Arguments &args);  // convert SRC DST
-int RunSettings(const Arguments &args); // settings show FILE | settings make INI OUT [--base FILE]
-int RunBoards(const Arguments &args);   // boards show FILE | boards make CSV OUT
-
-// Prints the usage text to standard error and returns exit code 2.
-int UsageError();
-
-// "show ..." or "make ..." of the settings and boards commands.
-int RunShowOrMake(const Arguments &args, int (*show)(const Arguments &), int (*make)(const Arguments &));
-// Reads a whole text file; false, after saying so on standard error, when it
-// cannot be read (also a directory).
-bool ReadTextFile(const std::string &name, std::string &text);
-// Writes a made file atomically; on failure says why on standard error. Exit code 0 or 1.
-int WriteMadeFile(const std::string &name, const void *data, std::size_t size);
+int RunDump(const std::string &fileName);                                // dump FILE
+int RunConvert(const std::string &sourceName, const std::string &targetName); // convert SRC DST
+int ShowSettings(const std::string &recordName);                         // settings show FILE
+// settings make INI OUT [--base FILE]; an empty base name starts from zero bytes.
+int MakeSettings(const std::string &iniName, const std::string &outName, const std::string &baseName);
+int ShowBoards(const std::string &tableName);                            // boards show FILE
+int MakeBoards(const std::string &csvName, const std::string &outName);  // boards make CSV OUT

@@ -107,11 +107,9 @@ Database Load(const std::string &name)
 
 } // namespace
 
-int RunDump(const Arguments &args)
+int RunDump(const std::string &fileName)
 {
-    if (args.size() != 1)
-        return UsageError();
-    const Database db = Load(args[0]);
+    const Database db = Load(fileName);
 
     json elements = json::array();
     const int n = ElementCount(db.list);
@@ -131,18 +129,16 @@ int RunDump(const Arguments &args)
     return 0;
 }
 
-int RunConvert(const Arguments &args)
+int RunConvert(const std::string &sourceName, const std::string &targetName)
 {
-    if (args.size() != 2)
-        return UsageError();
-    const Database db = Load(args[0]);
+    const Database db = Load(sourceName);
     if (db.result != rcOK) {
         // A list that did not load whole is never written anywhere.
         Print(json{{"read", db.result}, {"write", nullptr}});
         ShowError(kLoadError, db.result);
         return 1;
     }
-    const int written = WriteDatabaseFile(args[1], db.list, db.groups, db.header.Customer.str(),
+    const int written = WriteDatabaseFile(targetName, db.list, db.groups, db.header.Customer.str(),
                                           db.header.Address.str(), db.header.Telephone.str());
     Print(json{{"read", db.result}, {"write", written}});
     if (written != rcOK) {

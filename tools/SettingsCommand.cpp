@@ -3,18 +3,17 @@
 // bytes without a name are zero or come from a base record.
 
 #include "tools/Commands.h"
+#include "tools/FieldValues.h"
+#include "tools/IniValue.h"
 #include "tools/NumberText.h"
+#include "tools/ToolFiles.h"
 
 #include "common/Encoding.h"
 #include "common/FileUtils.h"
 #include "common/ResultCodes.h"
 #include "common/Settings.h"
 
-#include <QSettings>
-#include <QString>
-#include <QStringList>
-#include <QVariant>
-
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -33,10 +32,11 @@ bool IsControlByte(unsigned char b)
     return b < 0x20 || b == 0x7F || b == 0x81 || b == 0x83 || b == 0x88 || b == 0x90 || b == 0x98;
 }
 
-// A Windows-1250 text as a double-quoted INI value that QSettings reads back
-// to the same bytes: quote and backslash escaped, control characters as octal
-// escapes (a digit right after one is escaped too, as octal escapes run on),
-// and a leading '@' doubled, which QSettings would take for a type tag.
+// A Windows-1250 text as a double-quoted INI value that make (and any INI
+// reader of this dialect) reads back to the same bytes: quote and backslash
+// escaped, control characters as octal escapes (a digit right after one is
+// escaped too, as octal escapes run on), and a leading '@' doubled, which
+// would mark a typed value.
 std::string QuotedText(const std::string &bytes)
 {
     std::string out = "\"";
@@ -84,7 +84,7 @@ std::string ValueText(const TSettings &settings, const TSettingsField &field)
         return ColourText(GetIntegerField(settings, field));
     case SettingsFieldKind::ColumnWidths: {
         std::string text;
-        for (int column = 1; column <= kGridColumns; ++column)
+        for (int column = 1; column <= kElementGridColumns; ++column)
             text += (column > 1 ? ", " : "") + std::to_string(GetIntegerField(settings, field, column));
         return text;
     }
@@ -97,14 +97,14 @@ std::string ValueText(const TSettings &settings, const TSettingsField &field)
     return std::to_string(GetIntegerField(settings, field));
 }
 
-int Show(const Arguments &args)
+} // namespace
+
+int ShowSettings(const std::string &recordName)
 {
-    if (args.size() != 1)
-        return UsageError();
     TSettings settings;
-    const int rc = ReadSettingsRecord(args[0], settings.data());
+    const int rc = ReadSettingsRecord(recordName, settings.data());
     if (rc != rcOK) {
-        std::cerr << "mvtool: cannot read " << args[0] << ": " << ResultText(rc) << "\n";
+        std::cerr << "mvtool: cannot read " << recordName << ": " << ResultText(rc) << "\n";
         return 1;
     }
     std::cout << "; MvInput settings record (Setup.Dat).\n"
@@ -123,6 +123,8 @@ int Show(const Arguments &args)
     }
     return 0;
 }
+
+namespace {
 
 // ---- make ----------------------------------------------------------------
 
@@ -151,118 +153,34 @@ struct KeyLine {
     int Line;
 };
 
-// Where the value of a key line ends: at a ';' outside double quotes. Sets
-// `unclosed` when a double quote is left open, which QSettings would let run
-// on into the following lines.
-std::string_view ValuePart(std::string_view text, bool &unclosed)
-{
-    bool quoted = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (quoted && text[i] == '\\')
-            ++i;
-        else if (text[i] == '"')
-            quoted = !quoted;
-        else if (!quoted && text[i] == ';')
-            return TrimSpaces(text.substr(0, i));
-    }
-    unclosed = quoted;
-    return TrimSpaces(text);
-}
-
-// QSettings quietly skips lines it cannot read, takes the last of repeated
-// keys and continues a value on the next line after a trailing backslash; this
-// scan refuses all of these and finds the line of every key.
-std::vector<KeyLine> ScanLines(const std::string &text, Problems &problems)
-{
-    std::vector<KeyLine> keys;
-    std::istringstream in(text);
-    std::string line;
-    std::string section;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (number == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0)
-            line.erase(0, 3);
-        const std::string_view withoutReturn = std::string_view(line).substr(0, line.find_last_not_of('\r') + 1);
-        const std::string_view trimmed = TrimSpaces(withoutReturn);
-        if (trimmed.empty() || trimmed[0] == ';')
-            continue;
-        if (trimmed[0] == '[') {
-            const std::size_t close = trimmed.find(']');
-            const std::string_view rest = close == std::string_view::npos ? "" : TrimSpaces(trimmed.substr(close + 1));
-            if (close == std::string_view::npos || (!rest.empty() && rest[0] != ';'))
-                problems.add(number, "a section line must read [name]");
-            else
-                section = std::string(TrimSpaces(trimmed.substr(1, close - 1)));
-            continue;
-        }
-        const std::size_t equals = trimmed.find('=');
-        if (equals == std::string_view::npos) {
-            problems.add(number, "expected key = value (comments start with ';')");
-            continue;
-        }
-        const std::string key(TrimSpaces(trimmed.substr(0, equals)));
-        bool unclosed = false;
-        const std::string_view value = ValuePart(trimmed.substr(equals + 1), unclosed);
-        const TSettingsField *field = FindSettingsField(section, key);
-        if (!field) {
-            const std::string where = section.empty() ? " outside any section" : " in [" + section + "]";
-            problems.add(number, "unknown key \"" + key + "\"" + where);
-            continue;
-        }
-        if (unclosed) {
-            problems.add(number, "a double quote is not closed");
-            continue;
-        }
-        if (!value.empty() && value.back() == '\\') {
-            problems.add(number, "a value must end on its own line");
-            continue;
-        }
-        bool repeated = false;
-        for (const KeyLine &earlier : keys) {
-            if (earlier.Field == field) {
-                problems.add(number, "\"" + key + "\" was already given on line " + std::to_string(earlier.Line));
-                repeated = true;
-            }
-        }
-        if (!repeated)
-            keys.push_back({field, number});
-    }
-    return keys;
-}
-
 std::string RangeText(const TSettingsField &field)
 {
     return std::to_string(static_cast<std::int64_t>(field.Minimum)) + ".."
         + std::to_string(static_cast<std::int64_t>(field.Maximum));
 }
 
-// One plain value: QSettings turns an unquoted comma into a list and reads a
-// leading '@' as a type tag.
-std::optional<std::string> SingleValue(const QVariant &value, int line, Problems &problems)
-{
-    if (value.typeId() == QMetaType::QStringList) {
-        problems.add(line, "one value expected; a text with commas goes in double quotes");
-        return std::nullopt;
-    }
-    if (value.typeId() != QMetaType::QString) {
-        problems.add(line, "a value may not start with '@' (write \"@@\" for a plain @)");
-        return std::nullopt;
-    }
-    return value.toString().toStdString();
-}
-
 std::optional<std::int64_t> IntegerInRange(const std::string &text, const TSettingsField &field, int line,
                                            Problems &problems)
 {
-    const std::optional<std::int64_t> value = ParseInteger(text);
-    if (!value) {
-        problems.add(line, "\"" + text + "\" is not a whole number");
-        return std::nullopt;
-    }
-    if (*value < field.Minimum || *value > field.Maximum) {
-        problems.add(line, std::to_string(*value) + " is out of range " + RangeText(field));
-        return std::nullopt;
-    }
+    std::string problem;
+    const auto value = ReadInteger(text, static_cast<std::int64_t>(field.Minimum),
+                                   static_cast<std::int64_t>(field.Maximum), "", problem);
+    if (!value)
+        problems.add(line, problem);
     return value;
+}
+
+// A leading '@' marks a typed value in this INI dialect, so a plain one is
+// written doubled.
+std::optional<std::string> PlainText(const std::string &item, int line, Problems &problems)
+{
+    if (item.compare(0, 2, "@@") == 0)
+        return item.substr(1);
+    if (!item.empty() && item[0] == '@') {
+        problems.add(line, "a value may not start with '@' (write \"@@\" for a plain @)");
+        return std::nullopt;
+    }
+    return item;
 }
 
 std::optional<std::int64_t> ColourValue(const std::string &text, const TSettingsField &field, int line,
@@ -294,36 +212,49 @@ void ApplyInteger(TSettings &settings, const TSettingsField &field, std::int64_t
         SetIntegerField(settings, field, value, column);
 }
 
-void ApplyValue(TSettings &settings, const TSettingsField &field, const QVariant &value, int line,
-                Problems &problems)
+void ApplyColumnWidths(TSettings &settings, const TSettingsField &field, const IniValue &value, int line,
+                       Problems &problems)
 {
-    if (field.Kind == SettingsFieldKind::ColumnWidths) {
-        const QStringList widths = value.toStringList();
-        if (widths.size() != kGridColumns) {
-            problems.add(line, std::to_string(kGridColumns) + " column widths expected, found "
-                                   + std::to_string(widths.size()));
-            return;
-        }
-        for (int column = 1; column <= kGridColumns; ++column) {
-            if (const auto width = IntegerInRange(widths[column - 1].toStdString(), field, line, problems))
-                ApplyInteger(settings, field, *width, column);
-        }
+    if (value.Items.size() != kElementGridColumns) {
+        problems.add(line, std::to_string(kElementGridColumns) + " column widths expected, found "
+                               + std::to_string(value.Items.size()));
         return;
     }
-    const std::optional<std::string> text = SingleValue(value, line, problems);
+    for (int column = 1; column <= kElementGridColumns; ++column) {
+        const std::optional<std::string> text = PlainText(value.Items[column - 1], line, problems);
+        if (!text)
+            continue;
+        if (const auto width = IntegerInRange(*text, field, line, problems))
+            ApplyInteger(settings, field, *width, column);
+    }
+}
+
+void ApplyValue(TSettings &settings, const TSettingsField &field, const IniValue &value, int line,
+                Problems &problems)
+{
+    if (!value.BadEscape.empty()) {
+        problems.add(line, value.BadEscape + " is not an escape (write \\\\ for a backslash)");
+        return;
+    }
+    if (field.Kind == SettingsFieldKind::ColumnWidths) {
+        ApplyColumnWidths(settings, field, value, line, problems);
+        return;
+    }
+    if (value.IsList) {
+        problems.add(line, "one value expected; a text with commas goes in double quotes");
+        return;
+    }
+    const std::optional<std::string> text = PlainText(value.Items.front(), line, problems);
     if (!text)
         return;
     switch (field.Kind) {
     case SettingsFieldKind::Text: {
-        std::string bytes;
-        if (!Utf8ToWin1250(*text, bytes)) {
-            problems.add(line, "the text holds a character that Windows-1250 cannot store");
-        } else if (bytes.size() > field.Capacity) {
-            problems.add(line, "the text has " + std::to_string(bytes.size()) + " characters, at most "
-                                   + std::to_string(field.Capacity) + " fit");
-        } else if (settings.shortString(field.Offset, field.Capacity) != bytes) {
-            settings.setShortString(field.Offset, field.Capacity, bytes);
-        }
+        std::string problem;
+        const std::optional<std::string> bytes = ReadWin1250Text(*text, field.Capacity, "the text", problem);
+        if (!bytes)
+            problems.add(line, problem);
+        else if (settings.shortString(field.Offset, field.Capacity) != *bytes)
+            settings.setShortString(field.Offset, field.Capacity, *bytes);
         return;
     }
     case SettingsFieldKind::Double: {
@@ -352,23 +283,62 @@ void ApplyValue(TSettings &settings, const TSettingsField &field, const QVariant
     }
 }
 
-// Applies every key of the text to the record, collecting the problems;
-// false when QSettings cannot read the text and the scan found no reason.
-bool ApplyText(const std::string &iniName, const std::string &text, TSettings &settings, Problems &problems)
+// One reading of the text, line by line, applying every key to the record.
+// Besides the values it refuses what an INI reader would quietly pass over:
+// lines it cannot read, keys it does not know, repeated keys (of which it
+// would take the last) and values continued on the next line.
+void ApplyText(const std::string &text, TSettings &settings, Problems &problems)
 {
-    const std::vector<KeyLine> keys = ScanLines(text, problems);
-    const QSettings ini(QString::fromStdString(iniName), QSettings::IniFormat);
-    if (ini.status() != QSettings::NoError)
-        return !problems.empty();
-    for (const KeyLine &key : keys) {
-        const QVariant value = ini.value(QString::fromUtf8(key.Field->Section) + QLatin1Char('/')
-                                         + QString::fromUtf8(key.Field->Key));
-        if (!value.isValid())
-            problems.add(key.Line, "the value cannot be read");
-        else
-            ApplyValue(settings, *key.Field, value, key.Line, problems);
+    std::vector<KeyLine> keys;
+    std::istringstream in(text);
+    std::string line;
+    std::string section;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (number == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0)
+            line.erase(0, 3);
+        const std::string_view withoutReturn = std::string_view(line).substr(0, line.find_last_not_of('\r') + 1);
+        const std::string_view trimmed = TrimSpaces(withoutReturn);
+        if (trimmed.empty() || trimmed[0] == ';')
+            continue;
+        if (trimmed[0] == '[') {
+            const std::size_t close = trimmed.find(']');
+            const std::string_view rest = close == std::string_view::npos ? "" : TrimSpaces(trimmed.substr(close + 1));
+            if (close == std::string_view::npos || (!rest.empty() && rest[0] != ';'))
+                problems.add(number, "a section line must read [name]");
+            else
+                section = std::string(TrimSpaces(trimmed.substr(1, close - 1)));
+            continue;
+        }
+        const std::size_t equals = trimmed.find('=');
+        if (equals == std::string_view::npos) {
+            problems.add(number, "expected key = value (comments start with ';')");
+            continue;
+        }
+        const std::string key(TrimSpaces(trimmed.substr(0, equals)));
+        // Blanks at the end belong to a value whose text has quotes.
+        const IniValue value = DecodeIniValue(withoutReturn.substr(withoutReturn.find('=') + 1));
+        const TSettingsField *field = FindSettingsField(section, key);
+        if (!field) {
+            const std::string where = section.empty() ? " outside any section" : " in [" + section + "]";
+            problems.add(number, "unknown key \"" + key + "\"" + where);
+            continue;
+        }
+        if (value.Unclosed) {
+            problems.add(number, "a double quote is not closed");
+            continue;
+        }
+        if (value.Continued) {
+            problems.add(number, "a value must end on its own line");
+            continue;
+        }
+        const auto earlier = std::find_if(keys.begin(), keys.end(), [&](const KeyLine &k) { return k.Field == field; });
+        if (earlier != keys.end()) {
+            problems.add(number, "\"" + key + "\" was already given on line " + std::to_string(earlier->Line));
+            continue;
+        }
+        keys.push_back({field, number});
+        ApplyValue(settings, *field, value, number, problems);
     }
-    return true;
 }
 
 int Refuse(const Problems &problems)
@@ -378,26 +348,15 @@ int Refuse(const Problems &problems)
     return 1;
 }
 
-int Make(const Arguments &args)
-{
-    std::vector<std::string> names;
-    std::string base;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--base" && i + 1 < args.size())
-            base = args[++i];
-        else
-            names.push_back(args[i]);
-    }
-    if (names.size() != 2)
-        return UsageError();
-    const std::string &iniName = names[0];
-    const std::string &outName = names[1];
+} // namespace
 
+int MakeSettings(const std::string &iniName, const std::string &outName, const std::string &baseName)
+{
     TSettings settings;
-    if (!base.empty()) {
-        const int rc = ReadSettingsRecord(base, settings.data());
+    if (!baseName.empty()) {
+        const int rc = ReadSettingsRecord(baseName, settings.data());
         if (rc != rcOK) {
-            std::cerr << "mvtool: cannot read the base record " << base << ": " << ResultText(rc) << "\n";
+            std::cerr << "mvtool: cannot read the base record " << baseName << ": " << ResultText(rc) << "\n";
             return 1;
         }
     }
@@ -406,19 +365,9 @@ int Make(const Arguments &args)
         return 1;
 
     Problems problems(iniName);
-    if (!ApplyText(iniName, text, settings, problems)) {
-        std::cerr << "mvtool: " << iniName << " cannot be read as an INI text\n";
-        return 1;
-    }
+    ApplyText(text, settings, problems);
     if (!problems.empty())
         return Refuse(problems);
 
     return WriteMadeFile(outName, settings.bytes().data(), TSettings::Size);
-}
-
-} // namespace
-
-int RunSettings(const Arguments &args)
-{
-    return RunShowOrMake(args, Show, Make);
 }

@@ -3,91 +3,106 @@
 
 #include "tools/Commands.h"
 
-#include "common/AtomicFile.h"
-#include "common/ResultCodes.h"
+#include <CLI/CLI.hpp>
 
-#include <cstdio>
+#include <initializer_list>
 #include <iostream>
-#include <memory>
-#include <utility>
-
-int UsageError()
-{
-    std::cerr << "usage:\n"
-                 "  mvtool dump FILE\n"
-                 "  mvtool convert SRC DST\n"
-                 "  mvtool settings show FILE\n"
-                 "  mvtool settings make INI OUT [--base FILE]\n"
-                 "  mvtool boards show FILE\n"
-                 "  mvtool boards make CSV OUT\n";
-    return 2;
-}
-
-int RunShowOrMake(const Arguments &args, int (*show)(const Arguments &), int (*make)(const Arguments &))
-{
-    if (args.empty())
-        return UsageError();
-    const Arguments rest(args.begin() + 1, args.end());
-    if (args[0] == "show")
-        return show(rest);
-    if (args[0] == "make")
-        return make(rest);
-    return UsageError();
-}
-
-bool ReadTextFile(const std::string &name, std::string &text)
-{
-    // stdio rather than a stream: a read error (a directory gives one) is a
-    // flag to test here, where the stream library would throw.
-    const std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(name.c_str(), "rb"), &std::fclose);
-    std::string bytes;
-    if (file) {
-        char block[65536];
-        std::size_t n;
-        while ((n = std::fread(block, 1, sizeof block, file.get())) > 0)
-            bytes.append(block, n);
-    }
-    if (!file || std::ferror(file.get())) {
-        std::cerr << "mvtool: cannot read " << name << "\n";
-        return false;
-    }
-    text = std::move(bytes);
-    return true;
-}
-
-int WriteMadeFile(const std::string &name, const void *data, std::size_t size)
-{
-    const int rc = WriteFileAtomically(name, data, size);
-    if (rc == rcOK)
-        return 0;
-    std::cerr << "mvtool: cannot write " << name << ": " << ResultText(rc) << "\n";
-    return 1;
-}
+#include <string>
 
 namespace {
 
-int RunCommand(int argc, char **argv)
+// Every command with every option, one a line.
+constexpr const char *kUsage = "usage:\n"
+                               "  mvtool dump FILE\n"
+                               "  mvtool convert SRC DST\n"
+                               "  mvtool settings show FILE\n"
+                               "  mvtool settings make INI OUT [--base FILE]\n"
+                               "  mvtool boards show FILE\n"
+                               "  mvtool boards make CSV OUT\n";
+
+int UsageError()
 {
-    if (argc < 2)
+    std::cerr << kUsage;
+    return 2;
+}
+
+// A file name a command cannot do without.
+struct FileArgument {
+    const char *Name;
+    std::string &Into;
+    const char *Meaning;
+};
+
+CLI::App &AddCommand(CLI::App &parent, const char *name, const char *meaning,
+                     std::initializer_list<FileArgument> files)
+{
+    CLI::App &command = *parent.add_subcommand(name, meaning);
+    for (const FileArgument &file : files)
+        command.add_option(file.Name, file.Into, file.Meaning)->required()->type_name("");
+    return command;
+}
+
+// Every failure of the command line, a wrong option as much as a missing
+// name, gives the one usage text and exit code 2; only the help is CLI11's.
+int RunCommandLine(int argc, char **argv)
+{
+    CLI::App app("The command-line companion of MvInput: its data files as text, and back.", "mvtool");
+    app.require_subcommand(1);
+    // The file names of whichever command is given, in their order.
+    std::string first, second, base;
+
+    CLI::App &dump = AddCommand(app, "dump", "a database file as JSON on standard output",
+                                {{"FILE", first, "the database file; exit 1 when it cannot be read"}});
+    CLI::App &convert =
+        AddCommand(app, "convert", "reads SRC, writes DST",
+                   {{"SRC", first, "the database file to read"},
+                    {"DST", second, "the database file to write (\".tun\" names are UNIDTA, others TABDTA)"}});
+
+    CLI::App &settings = AddCommand(app, "settings", "the settings record as INI text and back", {});
+    settings.require_subcommand(1);
+    CLI::App &settingsShow = AddCommand(settings, "show", "the settings record as INI text on standard output",
+                                        {{"FILE", first, "the settings record (Setup.Dat)"}});
+    CLI::App &settingsMake = AddCommand(settings, "make", "the settings record built from an INI text",
+                                        {{"INI", first, "the INI text, as settings show prints it"},
+                                         {"OUT", second, "the settings record to write"}});
+    settingsMake.add_option("--base", base, "the record whose values the keys left out keep (zero without one)")
+        ->type_name("FILE")
+        ->take_last();
+
+    CLI::App &boards = AddCommand(app, "boards", "the board table as CSV and back", {});
+    boards.require_subcommand(1);
+    CLI::App &boardsShow = AddCommand(boards, "show", "the board table as CSV on standard output",
+                                      {{"FILE", first, "the board table (Table.T01)"}});
+    AddCommand(boards, "make", "the board table built from a CSV",
+               {{"CSV", first, "the CSV, as boards show prints it"}, {"OUT", second, "the board table to write"}});
+    // Set last, so that the commands do not take it over.
+    app.footer(kUsage);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::Success &help) {
+        return app.exit(help);
+    } catch (const CLI::ParseError &) {
         return UsageError();
-    const Arguments args(argv + 2, argv + argc);
-    const std::string command = argv[1];
-    if (command == "dump")
-        return RunDump(args);
-    if (command == "convert")
-        return RunConvert(args);
-    if (command == "settings")
-        return RunSettings(args);
-    if (command == "boards")
-        return RunBoards(args);
-    return UsageError();
+    }
+    if (dump)
+        return RunDump(first);
+    if (convert)
+        return RunConvert(first, second);
+    if (settingsShow)
+        return ShowSettings(first);
+    if (settingsMake)
+        return MakeSettings(first, second, base);
+    if (boardsShow)
+        return ShowBoards(first);
+    return MakeBoards(first, second); // the one command left
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const int exitCode = RunCommand(argc, argv);
+    const int exitCode = RunCommandLine(argc, argv);
     // Output that never arrived (a full disc) must not pass for a success.
     if (!(std::cout << std::flush)) {
         std::cerr << "mvtool: the output could not be written\n";

@@ -120,6 +120,32 @@ TEST_F(EntryRow, ZeroNegativeAndTooLargeEntriesAddNothing)
     EXPECT_EQ(+Last().Count, 65535);
 }
 
+TEST_F(EntryRow, ALetterTypedOverASelectionIsRefusedLikeAnyOther)
+{
+    for (QLineEdit *edit : {form->Edit1, form->Edit5, form->Edit6}) {
+        edit->setText(QStringLiteral("000"));
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("q"));
+        EXPECT_EQ(edit->text(), QStringLiteral("000")) << edit->toolTip().toStdString();
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("7"));
+        EXPECT_EQ(edit->text(), QStringLiteral("7"));
+    }
+}
+
+TEST_F(EntryRow, SizesAboveTheProgramsLimitAreRefusedLikeZero)
+{
+    Enter(QStringLiteral("100000"), QStringLiteral("400"), QStringLiteral("1"));
+    Enter(QStringLiteral("600"), QStringLiteral("12345678901"), QStringLiteral("1"));
+    SetUnit(UnitM);
+    Enter(QStringLiteral("100.0004"), QStringLiteral("0.4"), QStringLiteral("1"));
+    EXPECT_EQ(Count(), 0);
+    Enter(QStringLiteral("99.999"), QStringLiteral("0.4"), QStringLiteral("1"));
+    ASSERT_EQ(Count(), 1);
+    EXPECT_EQ(+Last().Length, kMaxDimensionMm);
+}
+
 TEST_F(EntryRow, TextLeftFromAnotherUnitIsNeverMisread)
 {
     SetUnit(UnitCm);

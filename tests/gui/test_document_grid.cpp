@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTableView>
@@ -24,6 +25,30 @@ protected:
     TestDocumentHost host;
     TForm16 *form = host.NewDocument();
 };
+
+TEST_F(DocumentGrid, TheCurrentRowShowsAFocusFrameOnlyWhileTheGridHasTheFocus)
+{
+    SetElements(*form, {MakeElement(600, 400), MakeElement(500, 300), MakeElement(400, 200)});
+    form->SetCurrentRow(3);
+    host.area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host.area));
+    form->Edit1->setFocus();
+    const QImage unfocused = form->SG1->viewport()->grab().toImage();
+    form->SG1->setFocus();
+    ASSERT_TRUE(form->SG1->hasFocus());
+    const QRect frame = DifferingPixels(unfocused, form->SG1->viewport()->grab().toImage());
+    const QAbstractItemModel *model = form->SG1->model();
+    const QRect row = form->SG1->visualRect(model->index(3, 0)).united(form->SG1->visualRect(model->index(3, 7)));
+    EXPECT_FALSE(frame.isEmpty());
+    EXPECT_TRUE(row.contains(frame)) << "the frame stays on the current row";
+}
+
+TEST_F(DocumentGrid, TheWidestTextsFitTheColumnsTheFormMadeForThem)
+{
+    const QFontMetrics metrics(form->SG1->font());
+    EXPECT_LT(metrics.horizontalAdvance(QStringLiteral("240.0 *A")), form->SG1->columnWidth(1) - 2);
+    EXPECT_LT(metrics.horizontalAdvance(QString::fromUtf8("12.34 m\u00B2")), form->SG1->columnWidth(4) - 2);
+}
 
 TEST_F(DocumentGrid, EmptyListShowsHeadingsAndOneBlankRow)
 {
@@ -206,7 +231,7 @@ TEST_F(DeleteElements, DeleteKeyRemovesTheSelectedRangeThroughTheMainWindow)
 TEST_F(DeleteElements, RangeStartingAtTheBlankRowDeletesFromElementOne)
 {
     SelectRows(*form, 1, 3);
-    form->DeleteSelectedElements();
+    host.DeleteSelected();
     ASSERT_EQ(ElementCount(form->Elements), 3);
     EXPECT_EQ(+form->Elements[0].Length, 300);
 }
@@ -216,14 +241,14 @@ TEST_F(DeleteElements, SelectAllDeletesEveryElementAndNothingBeyond)
     form->SG1->setFocus();
     QTest::keyClick(form->SG1, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(form->SelectedElementRange(), std::make_pair(0, 5));
-    form->DeleteSelectedElements();
+    host.DeleteSelected();
     EXPECT_EQ(ElementCount(form->Elements), 0);
 }
 
 TEST_F(DeleteElements, BlankRowAloneDeletesNothing)
 {
     SelectRows(*form, 1, 1);
-    form->DeleteSelectedElements();
+    host.DeleteSelected();
     EXPECT_EQ(ElementCount(form->Elements), 5);
 }
 

@@ -1,12 +1,16 @@
 #include "test_document_host.h"
 
 #include "common/Conversions.h"
+#include "main/ListCommands.h"
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>
+#include <QImage>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QTableView>
+
+#include <algorithm>
 
 TestDocumentHost::TestDocumentHost()
 {
@@ -31,30 +35,19 @@ TestDocumentHost::~TestDocumentHost()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void TestDocumentHost::Obrisielemente1Click()
+void TestDocumentHost::DeleteSelected()
 {
-    ++deleteCalls;
-    if (active)
-        active->DeleteSelectedElements();
-}
-
-void TestDocumentHost::RefreshDocuments()
-{
-    ++refreshCalls;
-    for (const QPointer<TForm16> &form : documents) {
-        if (form)
-            form->ShowElements();
-    }
+    DeleteSelectedElements(context);
 }
 
 TForm16 *TestDocumentHost::NewDocument()
 {
-    auto *form = new TForm16(*this);
-    area.addSubWindow(form);
-    form->show();
-    area.setActiveSubWindow(form);
-    documents.emplace_back(form);
-    active = form;
+    TForm16 *form = manager.CreateDocument(QStringLiteral("Untitled"));
+    QObject::connect(form, &TForm16::DeleteSelectionRequested, form, [this] {
+        ++deleteCalls;
+        DeleteSelected();
+    });
+    QObject::connect(form, &TForm16::UnitSwitched, form, [this] { ++refreshCalls; });
     return form;
 }
 
@@ -78,6 +71,18 @@ QString CellText(const TForm16 &form, int row, int column)
 {
     const QAbstractItemModel *model = form.SG1->model();
     return model->data(model->index(row, column)).toString();
+}
+
+QRect DifferingPixels(const QImage &a, const QImage &b)
+{
+    QRect differing;
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y) {
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y))
+                differing |= QRect(x, y, 1, 1);
+        }
+    }
+    return differing;
 }
 
 void SelectRows(TForm16 &form, int top, int bottom)

@@ -1,45 +1,40 @@
 #pragma once
 // A stand-in main window for the document window tests: it owns the program
-// state, the scripted desktop, the shared grid menu and an MDI area, and records
-// what the document windows ask of it.
+// state, the scripted desktop, the shared grid menu, an MDI area with its
+// document manager, and counts what the document windows ask of it.
 
-#include "document/DocumentHost.h"
+#include "common/ProgramState.h"
 #include "document/Unit16.h"
+#include "main/CommandContext.h"
+#include "main/DocumentManager.h"
 #include "support/ScriptedPlatform.h"
 #include "support/Elements.h"
 
 #include <QMdiArea>
 #include <QMenu>
-#include <QPointer>
 
-#include <vector>
-
-class TestDocumentHost : public DocumentHost {
+class TestDocumentHost {
 public:
     TestDocumentHost();
-    ~TestDocumentHost() override;
+    ~TestDocumentHost();
 
-    ProgramState &State() override { return state; }
-    Platform &Desktop() override { return desktop; }
-    QMenu *ListBox1Popup() override { return &menu; }
-    // Deletes in the active window, as the main window's command does.
-    void Obrisielemente1Click() override;
-    void RefreshDocuments() override;
-
-    // A new document window in the MDI area, shown and made active.
+    // A new document window in the MDI area, shown and made active; its delete
+    // request runs the main window's delete command, as the frame connects it.
     TForm16 *NewDocument();
     // Closes the window and lets its deferred deletion run; true when it closed.
     bool Close(TForm16 *form);
+    // The main window's "Obrisi element(e)" on the active window.
+    void DeleteSelected();
 
     ProgramState state;
     ScriptedPlatform desktop;
     QMenu menu;
+    // Last: its windows go first, while the state they point to still exists.
+    QMdiArea area;
+    DocumentManager manager{area, state, desktop, &menu, nullptr};
+    CommandContext context{manager, state, desktop};
     int deleteCalls = 0;
     int refreshCalls = 0;
-    QPointer<TForm16> active;
-    std::vector<QPointer<TForm16>> documents;
-    // Last member: its windows go first, while the state they point to still exists.
-    QMdiArea area;
 };
 
 // Colours the tests can tell apart (Windows values: red in the low byte).
@@ -53,5 +48,7 @@ void SetElements(TForm16 &form, std::initializer_list<TElement> elements);
 QString CellText(const TForm16 &form, int row, int column);
 // Types text of any alphabet character by character (QTest only knows ASCII keys).
 void TypeText(QWidget *widget, const QString &text);
+// The smallest rectangle holding every pixel in which two pictures differ.
+QRect DifferingPixels(const QImage &a, const QImage &b);
 // Selects grid rows top..bottom, the current row being bottom.
 void SelectRows(TForm16 &form, int top, int bottom);

@@ -53,6 +53,22 @@ protected:
     TestDocumentHost host;
 };
 
+TEST_F(Materials, TheOpenListFramesTheItemUnderTheKeyboardCursor)
+{
+    TForm16 *form = NewDocument();
+    form->ComboBox1->showPopup();
+    QAbstractItemView *view = form->ComboBox1->view();
+    view->setCurrentIndex(view->model()->index(0, 0));
+    const QImage before = view->viewport()->grab().toImage();
+    QTest::keyClick(view, Qt::Key_Down);
+    const QRect moved = DifferingPixels(before, view->viewport()->grab().toImage());
+    form->ComboBox1->hidePopup();
+    const QRect first = view->visualRect(view->model()->index(0, 0));
+    const QRect second = view->visualRect(view->model()->index(1, 0));
+    EXPECT_TRUE(moved.intersects(first) && moved.intersects(second)) << "the frame left item 1 for item 2";
+    EXPECT_TRUE(first.united(second).contains(moved));
+}
+
 TEST_F(Materials, ItemTextsFollowTheListLayout)
 {
     TForm16 *form = NewDocument();

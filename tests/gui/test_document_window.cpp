@@ -334,7 +334,7 @@ TEST_F(DocumentWindow, PanelStaysWithItsGroupsWhenTheListIsTooFull)
 
 TEST_F(DocumentWindow, GroupsFromAFileSurviveTheFirstShow)
 {
-    auto *form = new TForm16(host);
+    auto *form = new TForm16(host.state, host.desktop, &host.menu);
     form->Groups[0].Pieces[0] = MakeElement(600, 400);
     host.area.addSubWindow(form);
     form->show();

@@ -3,7 +3,9 @@
 
 #include "test_main_fixture.h"
 
+#include "common/ProgramState.h"
 #include "document/Unit16.h"
+#include "document/UnitLabel.h"
 #include "platform/Colours.h"
 #include "support/Elements.h"
 
@@ -181,6 +183,51 @@ TEST_F(DocumentCommands, ExitAsksTopmostFirstAndStopsAtTheFirstRefusal)
     EXPECT_TRUE(desktop.Boxes()[2].text.contains(QStringLiteral("\"Untitled 3\"")));
 }
 
+TEST_F(DocumentCommands, ARefusedExitClosesNoDocumentEvenThoseAlreadyAnswered)
+{
+    TForm16 *first = window->NewDocument();
+    Fill(*first, 2);
+    TForm16 *empty = window->NewDocument();
+    TForm16 *third = window->NewDocument();
+    Fill(*third, 1);
+
+    desktop.AnswerBox(Platform::Answer::Yes); // "Untitled 3", on top
+    desktop.AnswerBox(Platform::Answer::No);  // "Untitled 1"; the empty one is not asked
+    window->FileExitItem->trigger();
+
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->Documents(), QList<TForm16 *>({first, empty, third}));
+    ASSERT_EQ(desktop.Boxes().size(), 2u);
+    for (const ScriptedPlatform::ShownBox &box : desktop.Boxes())
+        EXPECT_EQ(box.defaultButton, Platform::Answer::No) << "Enter must not drop a list";
+}
+
+TEST_F(DocumentCommands, CtrlF4ClosesTheActiveDocumentWithItsQuestion)
+{
+    window->NewDocument();
+    Fill(*window->NewDocument(), 1);
+    desktop.AnswerBox(Platform::Answer::No);
+    QTest::keyClick(window.get(), Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_EQ(window->Documents().size(), 2);
+    desktop.AnswerBox(Platform::Answer::Yes);
+    QTest::keyClick(window.get(), Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_EQ(Titles(*window), QStringList({QStringLiteral("Untitled 1")}));
+}
+
+TEST_F(DocumentCommands, AMaximisedDocumentShowsInTheFramesCaptionAlone)
+{
+    window->NewDocument()->showMaximized();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Morvena - [Untitled 1]"));
+}
+
+TEST_F(DocumentCommands, TheFrameGoesWithItsDocumentsWhileTheStateLivesOn)
+{
+    Fill(*window->NewDocument(), 3);
+    window->NewDocument()->showMaximized();
+    window.reset(); // the sanitized build reports any use of freed memory here
+    EXPECT_EQ(state.Settings.Unit(), TestSettings().Unit());
+}
+
 TEST_F(DocumentCommands, ExitWithoutDocumentsClosesAtOnce)
 {
     window->FileExitItem->trigger();
@@ -249,26 +296,31 @@ void PrintTo(const ColourCase &colourCase, std::ostream *out)
     *out << colourCase.name;
 }
 
-class ColourCommand : public DocumentCommands, public ::testing::WithParamInterface<ColourCase> {};
+class ColourCommandTest : public DocumentCommands, public ::testing::WithParamInterface<ColourCase> {};
 
 } // namespace
 
-TEST_P(ColourCommand, StoresTheChosenColourAndRepaints)
+TEST_P(ColourCommandTest, StoresTheChosenColourAndRepaints)
 {
     TForm16 *first = window->NewDocument();
     TForm16 *second = window->NewDocument();
     const QList<TForm16 *> documents{first, second};
     std::map<TForm16 *, PaintCounter *> grids;
-    for (TForm16 *document : documents)
+    std::map<TForm16 *, PaintCounter *> unitLabels; // they draw in the selection's colour
+    for (TForm16 *document : documents) {
         grids[document] = new PaintCounter(document->SG1->viewport()); // owned by the viewport
+        unitLabels[document] = new PaintCounter(document->PaintBox1);
+    }
     // Side by side, both grids can be seen. Once they have painted, a synchronous
     // repaint of the frame flushes whatever was still due, so that later paints
     // come from the command.
     window->ClientArea()->tileSubWindows();
     ASSERT_TRUE(QTest::qWaitFor([&] { return grids[first]->count > 0 && grids[second]->count > 0; }));
     window->repaint();
-    for (auto &[document, counter] : grids)
-        counter->count = 0;
+    for (auto *counters : {&grids, &unitLabels}) {
+        for (auto &[document, counter] : *counters)
+            counter->count = 0;
+    }
 
     const std::uint32_t before = window->State().Settings.get<std::uint32_t>(GetParam().offset);
     const QColor chosen(0x12, 0x34, 0x56);
@@ -280,6 +332,7 @@ TEST_P(ColourCommand, StoresTheChosenColourAndRepaints)
     EXPECT_EQ(window->State().Settings.get<std::uint32_t>(GetParam().offset), 0x00563412u);
     if (GetParam().refresh == Refresh::Documents) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return grids[first]->count > 0 && grids[second]->count > 0; }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return unitLabels[first]->count > 0 && unitLabels[second]->count > 0; }));
     } else {
         EXPECT_EQ(window->ClientArea()->background().color(), chosen);
     }
@@ -289,7 +342,7 @@ TEST_P(ColourCommand, StoresTheChosenColourAndRepaints)
     }
 }
 
-TEST_P(ColourCommand, CancelChangesNothing)
+TEST_P(ColourCommandTest, CancelChangesNothing)
 {
     window->NewDocument();
     const TSettings before = window->State().Settings;
@@ -304,7 +357,7 @@ TEST_P(ColourCommand, CancelChangesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Commands, ColourCommand,
+    Commands, ColourCommandTest,
     ::testing::Values(
         ColourCase{"SelectedText", &TForm1::Selektovanitekst1, SettingsOffset::SelectedTextColour, Refresh::Documents},
         ColourCase{"SelectedBack", &TForm1::Pozadinaselteksta1, SettingsOffset::SelectedBackColour, Refresh::Documents},

@@ -22,7 +22,7 @@ std::string Bytes(const TSettings &settings)
 
 TForm1 &MainWindowTest::StartWindow()
 {
-    window = TForm1::Start(desktop, dir.path());
+    window = TForm1::Start(desktop, state, dir.path());
     if (!window)
         throw std::runtime_error("the main window refused to start");
     return *window;

@@ -1,8 +1,9 @@
 #pragma once
-// A program directory in a temporary folder, the scripted desktop, and the main
-// window started from that directory. The window goes before the desktop, so
-// every box it shows on the way out is still answered.
+// A program directory in a temporary folder, the scripted desktop, the program
+// state, and the main window started from that directory. The window goes
+// first, so every box it shows on the way out is still answered.
 
+#include "common/ProgramState.h"
 #include "common/Settings.h"
 #include "main/MAIN.h"
 #include "support/ScriptedPlatform.h"
@@ -28,5 +29,6 @@ protected:
 
     TempDir dir;
     ScriptedPlatform desktop;
+    ProgramState state;
     std::unique_ptr<TForm1> window;
 };

@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, RefusesToStartWithoutAnySettingsFile)
 {
     desktop.AnswerBox(Platform::Answer::Ok);
 
-    EXPECT_EQ(TForm1::Start(desktop, dir.path()), nullptr);
+    EXPECT_EQ(TForm1::Start(desktop, state, dir.path()), nullptr);
 
     ASSERT_EQ(desktop.Boxes().size(), 1u);
     EXPECT_EQ(desktop.Boxes()[0].icon, Platform::Icon::Error);
@@ -115,7 +115,7 @@ TEST_F(MainWindowTest, RefusesToStartWhenTheBackupIsShortToo)
     WriteAll(Path(kSettingsBackupName), Bytes(TestSettings()).substr(0, 100));
     desktop.AnswerBox(Platform::Answer::Ok);
 
-    EXPECT_EQ(TForm1::Start(desktop, dir.path()), nullptr);
+    EXPECT_EQ(TForm1::Start(desktop, state, dir.path()), nullptr);
 
     ASSERT_EQ(desktop.Boxes().size(), 1u);
     EXPECT_EQ(desktop.Boxes()[0].text.toStdString(),

@@ -39,9 +39,10 @@ void ScriptedPlatform::Forget()
     m_processEventsCalls = 0;
 }
 
-Platform::Answer ScriptedPlatform::MessageBox(Icon icon, Buttons buttons, const QString &text)
+Platform::Answer ScriptedPlatform::ShowMessageBox(Icon icon, Buttons buttons, const QString &text,
+                                                  Answer defaultButton)
 {
-    m_boxes.push_back({icon, buttons, text});
+    m_boxes.push_back({icon, buttons, text, defaultButton});
     return TakeOr(m_boxAnswers, Answer::Closed, "message box", text);
 }
 

@@ -15,6 +15,7 @@ public:
         Icon icon;
         Buttons buttons;
         QString text;
+        Answer defaultButton;
     };
     struct ShownInput {
         QString title;
@@ -39,12 +40,14 @@ public:
     int ProcessEventsCalls() const { return m_processEventsCalls; }
     void Forget(); // clears what was recorded
 
-    Answer MessageBox(Icon icon, Buttons buttons, const QString &text) override;
     QString InputBox(const QString &title, const QString &prompt, const QString &text) override;
     FileChoice OpenDialog(const FileDialog &dialog) override;
     FileChoice SaveDialog(const FileDialog &dialog) override;
     std::optional<QColor> ColourDialog(const QColor &initial) override;
     void ProcessEvents() override;
+
+protected:
+    Answer ShowMessageBox(Icon icon, Buttons buttons, const QString &text, Answer defaultButton) override;
 
 private:
     std::deque<Answer> m_boxAnswers;

@@ -322,6 +322,27 @@ TEST(BoardsMake, HeaderMustComeFirst)
     }
 }
 
+TEST(BoardsMake, BlanksStayInPlainFieldsAndLinesCountInsideQuotes)
+{
+    TempDir dir;
+    const std::string rows = "1,1,0,0,0, a\rb ,\tc\t,0,\r\n"
+                             "1,1,0,0,0,\"x\r\n\r\ny\",s,0,\n"
+                             "   \n"
+                             "# 1,1\n";
+    WriteAll(dir.file("t.csv"), kHeader + rows);
+    const ToolRun bad = Mvtool({"boards", "make", dir.file("t.csv"), dir.file("t.T01")});
+    EXPECT_NE(bad.err.find("line 6 (board 3): 9 fields expected, found 1"), std::string::npos) << bad.err;
+
+    WriteAll(dir.file("t.csv"), kHeader + rows.substr(0, rows.find("   ")));
+    const ToolRun run = Mvtool({"boards", "make", dir.file("t.csv"), dir.file("t.T01")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::vector<TBoardType> boards = ReadBoards(dir.file("t.T01"));
+    ASSERT_EQ(boards.size(), 2u);
+    EXPECT_EQ(boards[0].Name.str(), " a\rb ");
+    EXPECT_EQ(boards[0].ShortText.str(), "\tc\t");
+    EXPECT_EQ(boards[1].Name.str(), "x\r\n\r\ny");
+}
+
 TEST(BoardsShow, FileLongerThanTheTableIsRefused)
 {
     TempDir dir;

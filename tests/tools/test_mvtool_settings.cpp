@@ -370,6 +370,22 @@ TEST(SettingsMake, EveryBadLineIsReported)
     EXPECT_FALSE(std::filesystem::exists(dir.file("out.dat")));
 }
 
+TEST(SettingsMake, EscapesAreDecodedAndThoseThatMeanNothingRefused)
+{
+    TempDir dir;
+    WriteAll(dir.file("s.ini"), "[material]\nmaterial_name = \"a\\tb\"\\x160\\101\n[banding]\nmark_1 = @@\\\"\n");
+    const ToolRun run = Mvtool({"settings", "make", dir.file("s.ini"), dir.file("s.dat")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadRecord(dir.file("s.dat")).MaterialName(), "a\tb\x8A" "A");
+    EXPECT_EQ(ReadRecord(dir.file("s.dat")).BandingMarkText(1), "@\"");
+    for (const char *value : {"C:\\data", "@x", "\"\\\xC5\xA1\""}) {
+        WriteAll(dir.file("bad.ini"), std::string("[material]\nmaterial_name = ") + value + "\n");
+        const ToolRun bad = Mvtool({"settings", "make", dir.file("bad.ini"), dir.file("bad.dat")});
+        EXPECT_EQ(bad.exitCode, 1) << value;
+        EXPECT_NE(bad.err.find("line 2: "), std::string::npos) << bad.err;
+    }
+}
+
 TEST(SettingsMake, UnreadableBaseWritesNothing)
 {
     TempDir dir;

@@ -1,0 +1,86 @@
+#include "main/DocumentManager.h"
+
+#include "document/DocumentTitle.h"
+#include "document/Unit16.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <algorithm>
+
+DocumentManager::DocumentManager(QMdiArea &area, ProgramState &state, Platform &desktop, QMenu *gridMenu,
+                                 QObject *parent)
+    : QObject(parent), m_area(area), m_state(state), m_desktop(desktop), m_gridMenu(gridMenu)
+{
+}
+
+TForm16 *DocumentManager::ActiveDocument() const
+{
+    return qobject_cast<TForm16 *>(m_area.currentSubWindow());
+}
+
+namespace {
+
+QList<TForm16 *> DocumentsIn(const QList<QMdiSubWindow *> &windows)
+{
+    QList<TForm16 *> documents;
+    for (QMdiSubWindow *window : windows) {
+        if (auto *document = qobject_cast<TForm16 *>(window))
+            documents.append(document);
+    }
+    return documents;
+}
+
+} // namespace
+
+QList<TForm16 *> DocumentManager::Documents() const
+{
+    return DocumentsIn(m_area.subWindowList(QMdiArea::CreationOrder));
+}
+
+QList<TForm16 *> DocumentManager::TopmostFirst() const
+{
+    QList<TForm16 *> documents = DocumentsIn(m_area.subWindowList(QMdiArea::StackingOrder));
+    std::reverse(documents.begin(), documents.end());
+    return documents;
+}
+
+bool DocumentManager::HasChildWindows() const
+{
+    return !m_area.subWindowList().isEmpty();
+}
+
+QString DocumentManager::NextUntitledTitle() const
+{
+    const QList<QMdiSubWindow *> windows = m_area.subWindowList();
+    const auto untitled = std::count_if(windows.cbegin(), windows.cend(), [](const QMdiSubWindow *window) {
+        return IsUntitledTitle(window->windowTitle());
+    });
+    return UntitledTitle(static_cast<int>(untitled) + 1);
+}
+
+TForm16 *DocumentManager::CreateDocument(const QString &title)
+{
+    auto *document = new TForm16(m_state, m_desktop, m_gridMenu);
+    m_area.addSubWindow(document); // the MDI area owns it from here
+    document->SetTitle(title);
+    connect(document, &TForm16::UnitSwitched, this, &DocumentManager::RefreshDocuments);
+    emit DocumentCreated(document);
+    document->show();
+    m_area.setActiveSubWindow(document);
+    return document;
+}
+
+void DocumentManager::RefreshDocuments()
+{
+    for (TForm16 *document : Documents())
+        document->ShowElements();
+}
+
+void DocumentManager::RepaintDocuments()
+{
+    for (TForm16 *document : Documents()) {
+        document->ApplyColours();
+        document->Repaint();
+    }
+}

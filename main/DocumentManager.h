@@ -1,0 +1,51 @@
+#pragma once
+// Knows the document windows of the frame's MDI area: which exist, which is
+// active, how new ones are titled, and what all of them redraw together. The
+// windows are owned by the MDI area; the area, the state, the desktop and the
+// grid menu must outlive the manager.
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class Platform;
+class QMdiArea;
+class QMenu;
+class TForm16;
+struct ProgramState;
+
+class DocumentManager : public QObject {
+    Q_OBJECT
+public:
+    DocumentManager(QMdiArea &area, ProgramState &state, Platform &desktop, QMenu *gridMenu, QObject *parent);
+
+    // The current child when it is a document window, else null. It stays
+    // current while a menu or a dialog has the focus.
+    TForm16 *ActiveDocument() const;
+    // Every document window, in the order they were created.
+    QList<TForm16 *> Documents() const;
+    // Every document window, the topmost first.
+    QList<TForm16 *> TopmostFirst() const;
+    bool HasChildWindows() const;
+
+    // "Untitled n", n counting the untitled windows now open plus one: numbers
+    // are counts, not a sequence, and can repeat.
+    QString NextUntitledTitle() const;
+    // A new document window with that title, shown and made active.
+    TForm16 *CreateDocument(const QString &title);
+
+    // Every document refills its grid (after a unit switch), in creation order.
+    void RefreshDocuments();
+    // Every document repaints what it draws in the settings' colours.
+    void RepaintDocuments();
+
+signals:
+    // A document window was created; the frame connects what it asks for.
+    void DocumentCreated(TForm16 *document);
+
+private:
+    QMdiArea &m_area;
+    ProgramState &m_state;
+    Platform &m_desktop;
+    QMenu *m_gridMenu;
+};

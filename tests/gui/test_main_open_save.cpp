@@ -1,0 +1,257 @@
+// Opening, merging and saving databases through the File menu, with every
+// dialog answered by the scripted desktop and every file real.
+
+#include "test_main_fixture.h"
+
+#include "common/DatabaseFile.h"
+#include "common/ResultCodes.h"
+#include "document/Unit16.h"
+#include "support/Elements.h"
+
+#include "common/FileTestHelpers.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QTableView>
+
+#include <cstring>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+template <typename T>
+std::string BytesOf(const T &record)
+{
+    return std::string(reinterpret_cast<const char *>(&record), sizeof record);
+}
+
+TElement Banded(std::int32_t length, std::int32_t width, std::uint16_t count, const char *label)
+{
+    TElement e = MakeElement(length, width, count, label);
+    e.WidthBanding = 2;
+    return e;
+}
+
+TElementGroups OneGroup(std::int32_t width)
+{
+    TElementGroups groups = NoGroups();
+    groups[0].Pieces[0] = MakeElement(700, width);
+    groups[0].Pieces[1] = MakeElement(650, width);
+    return groups;
+}
+
+class OpenSave : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        WriteSettings(TestSettings());
+        ShowWindow();
+    }
+    void TearDown() override { QApplication::setQuitOnLastWindowClosed(true); }
+
+    void Open(const std::string &name)
+    {
+        desktop.AnswerOpen({QString::fromStdString(name), 0});
+        window->FileOpenItem->trigger();
+    }
+    void Save(const std::string &name, int filterIndex)
+    {
+        desktop.AnswerSave({QString::fromStdString(name), filterIndex});
+        window->FileSaveItem->trigger();
+    }
+    void WriteDatabase(const std::string &name, const TElementList &elements, const TElementGroups &groups)
+    {
+        ASSERT_EQ(WriteDatabaseFile(name, elements, groups, "Petar \x8A" "aric", "Ulica 5", "011 22"), rcOK);
+    }
+    TForm16 *Last() const { return window->Documents().last(); }
+};
+
+struct LayoutCase {
+    const char *name;
+    const char *file;
+    const char *version; // empty: written by the program itself
+};
+
+class OpenLayout : public OpenSave, public ::testing::WithParamInterface<LayoutCase> {};
+
+TEST_P(OpenLayout, OpensIntoANewWindowWithItsTitleCustomerAndBanding)
+{
+    const std::string name = Path(GetParam().file);
+    const std::string version = GetParam().version;
+    if (version.empty()) {
+        WriteDatabase(name, ListOf({Banded(900, 500, 2, "Vrata"), MakeElement(400, 300)}), NoGroups());
+    } else {
+        TDatabaseHeader header{};
+        header.Version.assign(version);
+        header.FileType.assign("TABDTA");
+        header.Customer.assign("Petar \x8A" "aric");
+        TLegacyElement legacy{};
+        const TElement e = Banded(900, 500, 2, "Vrata");
+        std::memcpy(legacy.Fields, &e, sizeof legacy.Fields);
+        legacy.Label.assign("Vrata");
+        WriteAll(name, BytesOf(header) + (version == "DAT3.0" ? BytesOf(legacy) : BytesOf(e)));
+    }
+    const std::string before = std::filesystem::current_path();
+    Open(name);
+
+    ASSERT_EQ(window->Documents().size(), 1);
+    EXPECT_TRUE(desktop.Boxes().empty());
+    EXPECT_EQ(Last()->Title(), QStringLiteral("kuhinja"));
+    EXPECT_EQ(Last()->Edit2->text(), QString::fromUtf8("Petar Šaric"));
+    EXPECT_EQ(+Last()->Elements[0].Length, 900);
+    EXPECT_EQ(Last()->Elements[0].Label.str(), "Vrata");
+    EXPECT_TRUE(state.Settings.BandingInUse()) << "a banded element switches banding on";
+    EXPECT_EQ(std::string(std::filesystem::current_path()), before);
+    EXPECT_TRUE(std::filesystem::is_directory(Path("DATA/SWORK")));
+    EXPECT_EQ(desktop.OpenDialogs()[0].initialDirectory, QString::fromStdString(Path("DATA")));
+    EXPECT_TRUE(Last()->close()) << "a document just opened closes without a question";
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, OpenLayout, ::testing::Values(
+    LayoutCase{"Dat30", "kuhinja.tab", "DAT3.0"}, LayoutCase{"Dat40", "kuhinja.TAB", "DAT4.0"},
+    LayoutCase{"Dat50", "kuhinja.tab", ""}, LayoutCase{"Universal", "kuhinja.tun", ""}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct MergeCase {
+    Platform::Answer answer;
+    int windows;        // afterwards
+    int activeElements; // in the window that was active
+    int activeGroups;
+};
+
+class MergeQuestion : public OpenSave, public ::testing::WithParamInterface<MergeCase> {};
+
+TEST_P(MergeQuestion, YesOpensAWindowNoMergesAndClosingTheBoxStops)
+{
+    WriteDatabase(Path("b.tab"), ListOf({MakeElement(800, 200), MakeElement(700, 200)}), OneGroup(300));
+    TForm16 *active = window->NewDocument();
+    active->ReplaceLists(ListOf({MakeElement(100, 50)}), OneGroup(400));
+    desktop.AnswerBox(GetParam().answer);
+    Open(Path("b.tab"));
+
+    ASSERT_EQ(desktop.Boxes().size(), 1u);
+    EXPECT_EQ(desktop.Boxes()[0].text, QStringLiteral("Zelite li da kreirate novi prozor za ovo bazu podataka?"));
+    EXPECT_EQ(window->Documents().size(), GetParam().windows);
+    EXPECT_EQ(ElementCount(active->Elements), GetParam().activeElements);
+    EXPECT_EQ(GroupCount(active->Groups), GetParam().activeGroups);
+    EXPECT_EQ(active->Title(), QStringLiteral("Untitled 1"));
+    if (GetParam().answer == Platform::Answer::No) {
+        EXPECT_EQ(+active->Elements[2].Length, 700) << "the merged elements follow the old ones";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, MergeQuestion, ::testing::Values(
+    MergeCase{Platform::Answer::Yes, 2, 1, 1}, MergeCase{Platform::Answer::No, 1, 3, 2},
+    MergeCase{Platform::Answer::Closed, 1, 1, 1}));
+
+TEST_F(OpenSave, MergeIsNotOfferedBeyond800ElementsOr10Groups)
+{
+    TElementGroups many = NoGroups();
+    for (int g = 0; g < 6; ++g)
+        many[g].Pieces[0] = MakeElement(500, 100 + g);
+    WriteDatabase(Path("many.tab"), ListOf(std::vector<TElement>(401, MakeElement(300, 200))), many);
+    WriteDatabase(Path("groups.tab"), ListOf({MakeElement(300, 200)}), many);
+    TForm16 *active = window->NewDocument();
+    active->ReplaceLists(ListOf(std::vector<TElement>(400, MakeElement(300, 200))), NoGroups());
+    Open(Path("many.tab"));
+    active->ReplaceLists(ListOf({MakeElement(300, 200)}), many);
+    window->ClientArea()->setActiveSubWindow(active);
+    Open(Path("groups.tab"));
+    EXPECT_EQ(window->Documents().size(), 3);
+    EXPECT_TRUE(desktop.Boxes().empty());
+}
+
+TEST_F(OpenSave, AFileOfAForeignTypeShowsTheReadersErrorAndChangesNothing)
+{
+    WriteAll(Path("photo.tab"), std::string("\xFF\xD8\xFF\xE0", 4) + std::string(400, 'x'));
+    desktop.AnswerBox(Platform::Answer::Ok);
+    Open(Path("photo.tab"));
+    ASSERT_EQ(desktop.Boxes().size(), 1u);
+    EXPECT_EQ(desktop.Boxes()[0].icon, Platform::Icon::Error);
+    EXPECT_EQ(desktop.Boxes()[0].text, QStringLiteral("Error loading database!\nError: -146 [")
+                                           + QString::fromStdString(ResultText(rcHeaderCorrupted))
+                                           + QStringLiteral("]"));
+    EXPECT_TRUE(window->Documents().isEmpty());
+    EXPECT_FALSE(state.Settings.BandingInUse());
+}
+
+struct SaveCase {
+    const char *chosen;
+    int filterIndex;
+    const char *written;
+    bool asksOnClose; // a ".tun" keeps no groups
+};
+
+class SaveAs : public OpenSave, public ::testing::WithParamInterface<SaveCase> {};
+
+TEST_P(SaveAs, WritesTheChosenKindRetitlesAndRemembersWhatTheFileHolds)
+{
+    TForm16 *document = window->NewDocument();
+    document->ReplaceLists(ListOf({Banded(900, 500, 2, "Vrata"), MakeElement(400, 300)}), OneGroup(300));
+    document->Edit2->setText(QString::fromUtf8("Petar Šaric"));
+    Save(Path(GetParam().chosen), GetParam().filterIndex);
+
+    TElementList elements;
+    TElementGroups groups;
+    TDatabaseHeader header;
+    ASSERT_EQ(ReadDatabaseFile(Path(GetParam().written), elements, groups, header), rcOK);
+    EXPECT_EQ(std::memcmp(&elements, &document->Elements, sizeof elements), 0);
+    EXPECT_EQ(header.Customer.str(), "Petar \x8A" "aric");
+    EXPECT_EQ(document->Title(), QString::fromStdString(GetParam().written).chopped(4));
+    EXPECT_EQ(desktop.SaveDialogs()[0].title, QStringLiteral("Snimanje baze podataka"));
+    if (GetParam().asksOnClose)
+        desktop.AnswerBox(Platform::Answer::No);
+    EXPECT_EQ(document->close(), !GetParam().asksOnClose);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, SaveAs, ::testing::Values(
+    SaveCase{"ormar.tab", 0, "ormar.tab", false}, SaveCase{"ormar", 0, "ormar.tab", false},
+    SaveCase{"ormar", 1, "ormar.tun", true}, SaveCase{"ormar.tun", 0, "ormar.tun", true}));
+
+TEST_F(OpenSave, AFailedSaveKeepsTheOldFileAndTheTitle)
+{
+    WriteAll(Path("old.tab"), "old bytes");
+    TForm16 *document = window->NewDocument();
+    document->ReplaceLists(ListOf(std::vector<TElement>(100, MakeElement(300, 200))), NoGroups());
+    // The child inherits the window and the script; its writes stop at 2 KB.
+    const int failures = ExitCodeUnderFileSizeLimit(2048, [&] {
+        desktop.AnswerSave({QString::fromStdString(Path("old.tab")), 0});
+        desktop.AnswerBox(Platform::Answer::Ok);
+        window->FileSaveItem->trigger();
+        const bool shown = desktop.Boxes().size() == 1
+            && desktop.Boxes()[0].text.startsWith(QStringLiteral("Greska prilikom snimanja baze podataka!\nError: "));
+        const bool titled = document->Title() == QStringLiteral("Untitled 1");
+        _exit((shown ? 0 : 1) + (titled ? 0 : 2));
+        return 0;
+    });
+    EXPECT_EQ(failures, 0);
+    EXPECT_EQ(ReadAll(Path("old.tab")), "old bytes");
+}
+
+TEST_F(OpenSave, ASavedDatabaseOpensAgainAsItWas)
+{
+    TForm16 *document = window->NewDocument();
+    document->ReplaceLists(ListOf({Banded(900, 500, 2, "Vrata"), MakeElement(400, 300, 3, "Polica")}),
+                           OneGroup(300));
+    document->Edit3->setText(QStringLiteral("Ulica 5"));
+    Save(Path("DATA/kuhinja.tab"), 0);
+    const TElementList elements = document->Elements;
+    const TElementGroups groups = document->Groups;
+    ASSERT_TRUE(document->close());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    Open(Path("DATA/kuhinja.tab"));
+    ASSERT_EQ(window->Documents().size(), 1);
+    EXPECT_EQ(std::memcmp(&Last()->Elements, &elements, sizeof elements), 0);
+    EXPECT_EQ(std::memcmp(&Last()->Groups, &groups, sizeof groups), 0);
+    EXPECT_EQ(Last()->Edit3->text(), QStringLiteral("Ulica 5"));
+    EXPECT_EQ(Last()->ListBox1->count(), 1);
+    EXPECT_EQ(Last()->SG1->model()->rowCount(), 4);
+}
+
+} // namespace

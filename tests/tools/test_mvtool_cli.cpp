@@ -1,0 +1,65 @@
+// mvtool's command line, run as the real program.
+
+#include "support/TempDir.h"
+#include "support/ToolProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kUsage = "usage:\n"
+                           "  mvtool dump FILE\n"
+                           "  mvtool convert SRC DST\n"
+                           "  mvtool settings show FILE\n"
+                           "  mvtool settings make INI OUT [--base FILE]\n"
+                           "  mvtool boards show FILE\n"
+                           "  mvtool boards make CSV OUT\n";
+
+TEST(CommandLine, HelpOfEveryCommandListsItsCommandsAndOptions)
+{
+    const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> cases = {
+        {{"--help"}, {"dump", "convert", "settings", "boards", kUsage}},
+        {{"-h"}, {"dump", "convert", "settings", "boards"}},
+        {{"dump", "--help"}, {"FILE"}},
+        {{"convert", "--help"}, {"SRC", "DST"}},
+        {{"settings", "--help"}, {"show", "make"}},
+        {{"settings", "show", "--help"}, {"FILE"}},
+        {{"settings", "make", "--help"}, {"INI", "OUT", "--base FILE"}},
+        {{"boards", "--help"}, {"show", "make"}},
+        {{"boards", "show", "--help"}, {"FILE"}},
+        {{"boards", "make", "x.csv", "--help"}, {"CSV", "OUT"}},
+    };
+    for (const auto &[args, listed] : cases) {
+        const ToolRun run = RunTool(MVTOOL_PATH, args);
+        EXPECT_EQ(run.exitCode, 0) << args[0];
+        EXPECT_EQ(run.err, "");
+        for (const std::string &text : listed)
+            EXPECT_NE(run.out.find(text), std::string::npos) << text << "\n" << run.out;
+    }
+}
+
+TEST(CommandLine, WrongOptionsAndMissingValuesGiveTheUsage)
+{
+    for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
+             {"--frob"}, {"dump", "-x", "a.mvd"}, {"convert", "a", "b", "--force"}, {"settings", "--base", "x"},
+             {"settings", "make", "a.ini", "b.dat", "--base"}, {"boards", "make", "a.csv", "b", "c"}, {"Dump", "a"}}) {
+        const ToolRun run = RunTool(MVTOOL_PATH, args);
+        EXPECT_EQ(run.exitCode, 2) << args[0];
+        EXPECT_EQ(run.err, kUsage);
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST(CommandLine, LastBaseCounts)
+{
+    TempDir dir;
+    WriteAll(dir.file("s.ini"), "[entry]\nunit = 2\n");
+    const ToolRun run = RunTool(MVTOOL_PATH, {"settings", "make", dir.file("s.ini"), dir.file("out.dat"), "--base",
+                                              dir.file("missing"), "--base=" + std::string(MVDATA_DIR) + "/Setup.Dat"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+}
+
+} // namespace

@@ -1,0 +1,11 @@
+#pragma once
+// The files the commands read whole and write made.
+
+#include <cstddef>
+#include <string>
+
+// Reads a whole text file; false, after saying so on standard error, when it
+// cannot be read (also a directory).
+bool ReadTextFile(const std::string &name, std::string &text);
+// Writes a made file atomically; on failure says why on standard error. Exit code 0 or 1.
+int WriteMadeFile(const std::string &name, const void *data, std::size_t size);
