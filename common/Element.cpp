@@ -68,9 +68,6 @@ double TotalArea(const TElementList &list)
     return area;
 }
 
-namespace {
-
-// Edges of one tape kind that a banding code puts on one side: 0, 1 or 2.
 int PvcEdges(std::uint8_t code)
 {
     switch (code) {
@@ -90,6 +87,8 @@ int AbsEdges(std::uint8_t code)
     default: return 0;
     }
 }
+
+namespace {
 
 std::int32_t TapeLength(const TElementList &list, std::uint8_t surplusPercent, std::int32_t allowance,
                         int (*edges)(std::uint8_t))

@@ -84,6 +84,9 @@ enum BandingCode : std::uint8_t {
 };
 constexpr int kBandingCodeCount = 6;
 extern const char *const kBandingNames[kBandingCodeCount];
+// Edges of one tape kind that a banding code puts on one side: 0, 1 or 2.
+int PvcEdges(std::uint8_t code);
+int AbsEdges(std::uint8_t code);
 
 // An all-zero element, list or groups: the state of every new record.
 TElement ZeroElement();

@@ -1,0 +1,60 @@
+#include "dialogs/DialogWidgets.h"
+
+#include "common/Element.h"
+#include "dialogs/SelectingLineEdit.h"
+
+#include <QColor>
+#include <QComboBox>
+#include <QLabel>
+#include <QPalette>
+
+namespace {
+
+constexpr int kBandingBoxHeight = 21;
+
+} // namespace
+
+QFont DialogFont(int pixelHeight)
+{
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelHeight);
+    return font;
+}
+
+QLabel *LabelAt(const QString &caption, int left, int top, QWidget *parent)
+{
+    auto *label = new QLabel(caption, parent);
+    label->adjustSize();
+    label->move(left, top);
+    return label;
+}
+
+QLineEdit *EditAt(const QRect &geometry, QWidget *parent)
+{
+    auto *edit = new SelectingLineEdit(parent);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+QComboBox *NewBandingBox(int left, int top, int width, QWidget *parent)
+{
+    auto *box = new QComboBox(parent);
+    for (const char *name : kBandingNames)
+        box->addItem(QString::fromUtf8(name));
+    box->setGeometry(left, top, width, kBandingBoxHeight);
+    return box;
+}
+
+void SetBaseColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+}
+
+void NameComponents(std::initializer_list<std::pair<QObject *, const char *>> components)
+{
+    for (const auto &[component, name] : components)
+        component->setObjectName(QString::fromLatin1(name));
+}

@@ -1,0 +1,210 @@
+// The new-elements dialog's list of entered elements: its context menu and the
+// statistics panel.
+
+#include "dialogs/Unit2.h"
+
+#include "common/ProgramState.h"
+#include "dialogs/DialogHints.h"
+#include "dialogs/DialogWidgets.h"
+#include "dialogs/EntryStatistics.h"
+#include "dialogs/KeyboardButton.h"
+#include "dialogs/TScrtext.h"
+#include "dialogs/Unit12.h"
+#include "platform/Platform.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kListWidth = 219;
+constexpr int kPanelWidth = 266;
+constexpr int kPanelHeight = 213;
+
+QAction *MenuItem(QMenu *menu, const QString &caption, const QString &hint)
+{
+    QAction *action = menu->addAction(caption);
+    if (!hint.isEmpty())
+        action->setStatusTip(hint);
+    return action;
+}
+
+} // namespace
+
+void TForm2::BuildList()
+{
+    ListBox1 = new QListWidget(this);
+    ListBox1->setGeometry(width() - kListWidth, 0, kListWidth, height());
+    ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListBox1->setUniformItemSizes(true);
+    SetDialogHint(ListBox1, QStringLiteral("Spisak unetih elemenata"));
+
+    PopupMenu1 = new QMenu(this);
+    POPMEdit3 = MenuItem(PopupMenu1, QStringLiteral("Izmena"), QString());
+    Delete1 = MenuItem(PopupMenu1, QStringLiteral("Brisanje"), QStringLiteral("Brisanje selektovanog elementa"));
+    Duplicate1 = MenuItem(PopupMenu1, QStringLiteral("Dupliranje"),
+                          QStringLiteral("Dodavanje jos jednog selektovanog elementa u bazu"));
+    Databaseproperties1 = MenuItem(PopupMenu1, QStringLiteral("Informacije o elementima"),
+                                   QStringLiteral("Statistika unetih elemenata"));
+    Clearallelements1 = MenuItem(PopupMenu1, QStringLiteral("Brisanje svih elemenata"),
+                                 QStringLiteral("Brisanje svih elemenata"));
+    Printdatabase1 = MenuItem(PopupMenu1, QStringLiteral("Stampanje baze podataka"), QString());
+    // Printing is wired by the main window; until it is, the item stays off.
+    Printdatabase1->setEnabled(false);
+
+    connect(POPMEdit3, &QAction::triggered, this, &TForm2::POPMEdit3Click);
+    connect(Delete1, &QAction::triggered, this, &TForm2::Delete1Click);
+    connect(Duplicate1, &QAction::triggered, this, &TForm2::Duplicate1Click);
+    connect(Databaseproperties1, &QAction::triggered, this, &TForm2::Databaseproperties1Click);
+    connect(Clearallelements1, &QAction::triggered, this, &TForm2::Clearallelements1Click);
+    connect(Printdatabase1, &QAction::triggered, this, &TForm2::PrintRequested);
+
+    ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ListBox1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &position) { PopupMenu1->popup(ListBox1->viewport()->mapToGlobal(position)); });
+}
+
+void TForm2::BuildStatisticsPanel()
+{
+    Panel1 = new QFrame(GroupBox1);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setAutoFillBackground(true);
+    Panel1->setGeometry(0, GroupBox1->height(), kPanelWidth, kPanelHeight);
+    Panel1->hide();
+
+    SText1 = new TScrollingText(Panel1);
+    SText1->setGeometry(3, 8, 256, 25);
+    SText1->Text = QStringLiteral("Statistika baze podataka");
+    SText1->Timer = 200;
+    QFont headerFont = DialogFont(11);
+    headerFont.setBold(true);
+    SText1->setFont(headerFont);
+
+    struct Row {
+        const char *caption;
+        QLabel **value;
+    };
+    const Row rows[] = {
+        {"Ukupan broj elemenata:", &Label12},     {"Ukupna povrsina elemenata:", &Label13},
+        {"Oznaka osnovne table:", &Label21},      {"Dimenzija osnovne table:", &Label14},
+        {"Povrsina osnovne table:", &Label15},    {"Minimalan broj potrebnih tabli:", &Label16},
+        {"Cena 1m\u00b2 materijala:", &Label17}, {"Ukupna cena elemenata:", &Label18},
+    };
+    int top = 40;
+    for (const Row &row : rows) {
+        LabelAt(QString::fromUtf8(row.caption), 4, top, Panel1);
+        *row.value = LabelAt(QStringLiteral("xxx"), 175, top, Panel1);
+        top += 16;
+    }
+
+    Button3 = new KeyboardButton(QStringLiteral("Button3"), Panel1);
+    Button3->setGeometry(88, 176, 75, 25);
+    connect(Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
+}
+
+QList<int> TForm2::SelectedRows() const
+{
+    QList<int> rows;
+    const QModelIndexList selected = ListBox1->selectionModel()->selectedRows();
+    for (const QModelIndex &index : selected)
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void TForm2::POPMEdit3Click()
+{
+    const int k = ListBox1->currentRow() + 1;
+    if (k < 1 || ElementCount(Elements) == 0)
+        return;
+    TElement &element = Elements[static_cast<std::size_t>(k - 1)];
+    TForm12 edit(m_state, this);
+    edit.UnitFactor = m_state.UnitFactor;
+    edit.OldElement = element;
+    if (edit.exec() == QDialog::Accepted) {
+        element = edit.NewElement;
+        ShowList();
+    }
+    // Back from the window above it, the dialog starts its entry afresh.
+    FormActivate();
+}
+
+void TForm2::Delete1Click()
+{
+    const QList<int> selected = SelectedRows();
+    const int n = ElementCount(Elements);
+    if (selected.isEmpty() || n == 0)
+        return;
+    TElementList kept;
+    ClearList(kept);
+    int moved = 0;
+    for (int i = 1; i <= n; ++i) {
+        if (selected.contains(i - 1))
+            continue;
+        MoveElement(Elements, kept, i - moved);
+        ++moved;
+    }
+    Elements = kept;
+    ShowList();
+}
+
+void TForm2::Duplicate1Click()
+{
+    const QList<int> selected = SelectedRows();
+    const int n = ElementCount(Elements);
+    if (selected.isEmpty() || n == 0)
+        return;
+    for (const int row : selected) {
+        // A full list takes no more copies, without a word.
+        if (row < n)
+            AppendElement(Elements, Elements[static_cast<std::size_t>(row)]);
+    }
+    ShowList();
+}
+
+void TForm2::Databaseproperties1Click()
+{
+    const EntryStatistics statistics = ComputeEntryStatistics(Elements, m_state.Settings);
+    Panel1->move(0, 0);
+    Panel1->show();
+    Panel1->raise();
+    SText1->StartScrolling();
+    ListBox1->setEnabled(false);
+
+    const std::pair<QLabel *, const std::string *> values[] = {
+        {Label12, &statistics.pieces},    {Label13, &statistics.area},   {Label21, &statistics.material},
+        {Label14, &statistics.board},     {Label15, &statistics.boardArea}, {Label16, &statistics.boards},
+        {Label17, &statistics.price},     {Label18, &statistics.totalPrice},
+    };
+    for (const auto &[label, text] : values) {
+        label->setText(QString::fromStdString(*text));
+        label->adjustSize();
+    }
+}
+
+void TForm2::Button3Click()
+{
+    Panel1->lower();
+    Panel1->hide();
+    SText1->StopScrolling();
+    ListBox1->setEnabled(true);
+}
+
+void TForm2::Clearallelements1Click()
+{
+    if (ElementCount(Elements) == 0)
+        return;
+    const Platform::Answer answer = m_desktop.MessageBox(
+        Platform::Icon::Warning, Platform::Buttons::YesNo,
+        QStringLiteral("Da li ste sigurni da zelite da obrisete sve elemente sa spiska?\n\n"));
+    if (answer == Platform::Answer::Yes) {
+        ClearList(Elements);
+        ShowList();
+        emit ElementsCleared();
+    }
+    FormActivate();
+}
