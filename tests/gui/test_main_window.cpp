@@ -40,6 +40,7 @@ TEST_F(MainWindowTest, FileMenuHoldsItsItemsWithHintsAndShortCuts)
         {"&Open", "Open", "Open a file", QKeySequence(Qt::CTRL | Qt::Key_O), true},
         {"&Close", "Close", "Close current file", QKeySequence(), true},
         {"&Save", "Save", "Save current file", QKeySequence(Qt::CTRL | Qt::Key_S), true},
+        {"&Export...", "Export", "Export the list for a cutting optimiser or a spreadsheet", QKeySequence(), true},
         {"", "", "", QKeySequence(), true},
         {"E&xit", "Exit", "Exit application", QKeySequence(), true},
     };
