@@ -198,9 +198,10 @@ void TForm2::Clearallelements1Click()
 {
     if (ElementCount(Elements) == 0)
         return;
+    // Emptying the list must be chosen: Enter picks No.
     const Platform::Answer answer = m_desktop.MessageBox(
         Platform::Icon::Warning, Platform::Buttons::YesNo,
-        QStringLiteral("Da li ste sigurni da zelite da obrisete sve elemente sa spiska?\n\n"));
+        QStringLiteral("Da li ste sigurni da zelite da obrisete sve elemente sa spiska?\n\n"), Platform::Answer::No);
     if (answer == Platform::Answer::Yes) {
         ClearList(Elements);
         ShowList();

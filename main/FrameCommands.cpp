@@ -41,6 +41,8 @@ void SaveCommand(TForm1 &frame) { frame.SaveDatabase(); }
 void ExportCommand(TForm1 &frame) { frame.FileExportItemClick(); }
 void CloseCommand(TForm1 &frame) { frame.FileCloseItemClick(); }
 void PrintCommand(TForm1 &frame) { frame.ToolButton2Click(); }
+void AddElementsCommand(TForm1 &frame) { frame.ToolButton10Click(); }
+void AboutCommand(TForm1 &frame) { frame.ToolButton1Click(); }
 void ExitCommand(TForm1 &frame) { frame.FileExitItemClick(); }
 
 const std::array<FrameCommand, 12> kFrameCommands = {{
@@ -63,9 +65,9 @@ const std::array<FrameCommand, 12> kFrameCommands = {{
     {Place::ToolBar3, "ToolButton15", nullptr, ToolPicture::SaveFile, "Snimanje podataka|Snimanje podataka u fajl",
      kNoKey, nullptr, &TForm1::ToolButton15, &SaveCommand, false},
     {Place::ToolBar3, "ToolButton1", nullptr, ToolPicture::About, "Informacije o programu", kNoKey, nullptr,
-     &TForm1::ToolButton1, nullptr, false},
+     &TForm1::ToolButton1, &AboutCommand, false},
     {Place::ToolBar1, "ToolButton10", nullptr, ToolPicture::AddElements,
-     "Dodavanje|Dodavanje podataka u aktivni prozor", kNoKey, nullptr, &TForm1::ToolButton10, nullptr, false},
+     "Dodavanje|Dodavanje podataka u aktivni prozor", kNoKey, nullptr, &TForm1::ToolButton10, &AddElementsCommand, false},
     {Place::ToolBar1, "ToolButton2", nullptr, ToolPicture::Print, "Stampanje|Stampanje spiska elemenata", kNoKey,
      nullptr, &TForm1::ToolButton2, &PrintCommand, false},
 }};
@@ -87,7 +89,7 @@ void PlaceToolBar(QToolBar *bar, int left)
     bar->move(left, (bar->parentWidget()->height() - bar->height()) / 2);
 }
 
-void AddCommand(TForm1 &frame, const FrameCommand &command)
+void AddFrameCommand(TForm1 &frame, const FrameCommand &command)
 {
     const QString hint = QString::fromLatin1(command.hint);
     QAction *action = nullptr;
@@ -124,7 +126,7 @@ void BuildFrameCommands(TForm1 &frame, QWidget *band)
     frame.ToolBar3 = CreateToolBar(band, QStringLiteral("ToolBar3"));
     frame.ToolBar1 = CreateToolBar(band, QStringLiteral("ToolBar1"));
     for (const FrameCommand &command : kFrameCommands)
-        AddCommand(frame, command);
+        AddFrameCommand(frame, command);
     PlaceToolBar(frame.ToolBar3, 11);
     PlaceToolBar(frame.ToolBar1, 174);
 }

@@ -32,7 +32,7 @@ void BuildGridMenu(TForm1 &frame, QMenu *menu)
     // "Postavi prioritet" is offered but sets nothing: priority only ever comes from files.
     const std::array<GridMenuItem, 8> list = {{
         {&TForm1::MenuItem1, "Obrisi element(e)", &TForm1::Obrisielemente1Click},
-        {&TForm1::MenuItem2, "Izmena podataka", nullptr},
+        {&TForm1::MenuItem2, "Izmena podataka", &TForm1::IzmenaPodataka1Click},
         {&TForm1::Pomnozispisakelemenatasa1, "Pomnozi spisak elemenata sa...", &TForm1::Pomnozispisakelemenatasa1Click},
         {&TForm1::Pomnoziselektovaneelementesa1, "Pomnozi selektovane elemente sa...",
          &TForm1::Pomnoziselektovaneelementesa1Click},
@@ -43,7 +43,6 @@ void BuildGridMenu(TForm1 &frame, QMenu *menu)
     }};
     for (const GridMenuItem &entry : list)
         AddItem(frame, menu, entry);
-    frame.MenuItem2->setEnabled(false); // the edit dialog is not there yet
 
     frame.EXTURA1 = menu->addMenu(QStringLiteral("TEXTURA"));
     const std::array<GridMenuItem, 3> grain = {{

@@ -165,9 +165,18 @@ std::optional<QString> PrintActiveDocument(const CommandContext &context, QWidge
     const TForm16 *document = context.documents.ActiveDocument();
     if (document == nullptr)
         return std::nullopt;
+    return PrintListOfActiveDocument(context, document->Elements, parent);
+}
+
+std::optional<QString> PrintListOfActiveDocument(const CommandContext &context, const TElementList &elements,
+                                                 QWidget *parent)
+{
+    const TForm16 *document = context.documents.ActiveDocument();
+    if (document == nullptr)
+        return std::nullopt;
     MakeDirectory(QFile::encodeName(DataDirectory(context)).toStdString()); // a failure shows as the write's
     const QString pdf = DataDirectory(context) + QLatin1Char('/') + document->Title() + QStringLiteral(".pdf");
-    const PrintResult result = PrintElementListJob(document->Elements, context.state.Settings, pdf, parent);
+    const PrintResult result = PrintElementListJob(elements, context.state.Settings, pdf, parent);
     switch (result.outcome) {
     case PrintResult::Outcome::WrittenToPdf:
         context.desktop.OpenWithDesktop(result.pdfPath);

@@ -3,6 +3,8 @@
 // nothing and shows nothing when what it needs is missing (no document, an
 // empty list or selection); every change goes through the document's one door.
 
+#include "common/Element.h"
+
 #include <QString>
 
 #include <optional>
@@ -26,3 +28,6 @@ void CounterGrainOnAll(const CommandContext &context);
 // into "DATA/<title>.pdf" when none is installed, opened with the desktop's
 // viewer. Returns the line for the status bar, if any.
 std::optional<QString> PrintActiveDocument(const CommandContext &context, QWidget *parent);
+// The same for a list of the active document's (the new-elements dialog's copy).
+std::optional<QString> PrintListOfActiveDocument(const CommandContext &context, const TElementList &elements,
+                                                 QWidget *parent);

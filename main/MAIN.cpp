@@ -5,6 +5,7 @@
 #include "document/Unit16.h"
 #include "main/ColourCommands.h"
 #include "main/ControlBar.h"
+#include "main/DialogCommands.h"
 #include "main/DocumentCommands.h"
 #include "main/DocumentManager.h"
 #include "main/ExchangeCommands.h"
@@ -108,6 +109,7 @@ void TForm1::CreateStatusBar()
 void TForm1::ConnectDocument(TForm16 *document)
 {
     connect(document, &TForm16::DeleteSelectionRequested, this, &TForm1::Obrisielemente1Click);
+    connect(document, &TForm16::EditCurrentRequested, this, &TForm1::IzmenaPodataka1Click);
 }
 
 void TForm1::LoadBoardTypes()
@@ -177,6 +179,21 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::Obrisielemente1Click()
 {
     DeleteSelectedElements(m_context);
+}
+
+void TForm1::IzmenaPodataka1Click()
+{
+    EditCurrentElement(m_context, this);
+}
+
+void TForm1::ToolButton10Click()
+{
+    AddElementsThroughDialog(m_context, this, [this](const QString &where) { StatusBar->showMessage(where); });
+}
+
+void TForm1::ToolButton1Click()
+{
+    ShowAboutBox(this);
 }
 
 void TForm1::Pomnozispisakelemenatasa1Click()

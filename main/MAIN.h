@@ -60,6 +60,9 @@ public:
     void FileCloseItemClick();
     void FileExitItemClick();
     void Obrisielemente1Click();
+    void IzmenaPodataka1Click();
+    void ToolButton10Click();
+    void ToolButton1Click();
     void Pomnozispisakelemenatasa1Click();
     void Pomnoziselektovaneelementesa1Click();
     void Spajanjeistihelemenata1Click();

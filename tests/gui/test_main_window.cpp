@@ -68,10 +68,10 @@ TEST_F(MainWindowTest, ToolBarsHoldTheirButtonsInOrder)
         {"ToolButton13", "Nova baza", "Kreiranje nove baze podataka", true},
         {"ToolButton14", "Ucitavanje podataka", "Ucitavanje podataka uz fajla", true},
         {"ToolButton15", "Snimanje podataka", "Snimanje podataka u fajl", true},
-        {"ToolButton1", "Informacije o programu", "Informacije o programu", false},
+        {"ToolButton1", "Informacije o programu", "Informacije o programu", true},
     };
     const ButtonCase toolBar1[] = {
-        {"ToolButton10", "Dodavanje", "Dodavanje podataka u aktivni prozor", false},
+        {"ToolButton10", "Dodavanje", "Dodavanje podataka u aktivni prozor", true},
         {"ToolButton2", "Stampanje", "Stampanje spiska elemenata", true},
     };
     auto check = [](QToolBar *bar, const auto &cases) {

@@ -1,0 +1,63 @@
+#include "main/DialogCommands.h"
+
+#include "common/ProgramState.h"
+#include "dialogs/Unit12.h"
+#include "dialogs/Unit2.h"
+#include "dialogs/Unit6.h"
+#include "document/Unit16.h"
+#include "main/CommandContext.h"
+#include "main/DocumentManager.h"
+#include "main/ListCommands.h"
+
+#include <QAction>
+#include <QPointer>
+
+void AddElementsThroughDialog(const CommandContext &context, QWidget *parent, const StatusReport &report)
+{
+    const QPointer<TForm16> document = context.documents.ActiveDocument();
+    if (document == nullptr)
+        return;
+    TForm2 form(context.state, context.desktop, parent);
+    form.Elements = document->Elements;
+    QObject::connect(&form, &TForm2::BandingSwitched, &form, [&context] { context.documents.RefreshDocuments(); });
+    QObject::connect(&form, &TForm2::ElementsCleared, &form, [&form, document] {
+        if (document)
+            document->ReplaceElements(form.Elements);
+    });
+    QObject::connect(&form, &TForm2::PrintRequested, &form, [&] {
+        if (const std::optional<QString> where = PrintListOfActiveDocument(context, form.Elements, &form))
+            report(*where);
+        form.FormActivate();
+    });
+    form.Printdatabase1->setEnabled(true);
+    form.exec();
+    if (document == nullptr)
+        return;
+    document->ReplaceElements(form.Elements);
+    if (context.state.Settings.AutoSort())
+        document->SortElements();
+}
+
+void EditCurrentElement(const CommandContext &context, QWidget *parent)
+{
+    TForm16 *document = context.documents.ActiveDocument();
+    if (document == nullptr)
+        return;
+    const int e = document->CurrentElement();
+    if (e < 1 || e > ElementCount(document->Elements))
+        return;
+    TForm12 form(context.state, parent);
+    form.UnitFactor = context.state.UnitFactor;
+    form.OldElement = document->Elements[static_cast<std::size_t>(e - 1)];
+    if (form.exec() != QDialog::Accepted)
+        return;
+    TElementList edited = document->Elements;
+    edited[static_cast<std::size_t>(e - 1)] = form.NewElement;
+    document->ReplaceElements(edited);
+}
+
+void ShowAboutBox(QWidget *parent)
+{
+    TForm7 about(true, parent); // the frame always shows its hints
+    about.exec();
+}
