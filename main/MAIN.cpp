@@ -21,10 +21,14 @@
 #include <QAction>
 #include <QBrush>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMimeData>
 #include <QPixmap>
 #include <QStatusBar>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -60,6 +64,7 @@ TForm1::TForm1(Platform &desktop, ProgramState &state)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Morvena"));
+    setAcceptDrops(true);
     resize(kDesignWidth, kDesignHeight);
 
     auto *client = new QWidget(this);
@@ -145,6 +150,39 @@ TForm16 *TForm1::NewDocument()
 void TForm1::OpenDatabase(const QString &fileName, bool AskNewWindow)
 {
     ::OpenDatabase(m_context, fileName, AskNewWindow);
+}
+
+void TForm1::OpenFiles(const QStringList &fileNames)
+{
+    OpenNamedFiles(m_context, fileNames);
+}
+
+namespace {
+
+QStringList LocalFilesOf(const QMimeData *data)
+{
+    QStringList files;
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    }
+    return files;
+}
+
+} // namespace
+
+void TForm1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!LocalFilesOf(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent *event)
+{
+    const QStringList files = LocalFilesOf(event->mimeData());
+    event->acceptProposedAction();
+    for (const QString &file : files)
+        OpenDatabase(file, true);
 }
 
 void TForm1::SaveDatabase()

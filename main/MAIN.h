@@ -55,6 +55,8 @@ public:
 
     TForm16 *NewDocument();
     void OpenDatabase(const QString &fileName, bool AskNewWindow);
+    // Database files named when the program starts, each in a window of its own.
+    void OpenFiles(const QStringList &fileNames);
     void SaveDatabase();
     void FileExportItemClick();
     void FileCloseItemClick();
@@ -116,6 +118,9 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    // Files dropped on the frame open as Open opens them.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     // The program stays open when a document refuses to close.
     void closeEvent(QCloseEvent *event) override;
 

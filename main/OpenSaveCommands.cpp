@@ -185,6 +185,16 @@ void OpenDatabase(const CommandContext &context, const QString &fileName, bool a
     }
 }
 
+void OpenNamedFiles(const CommandContext &context, const QStringList &fileNames)
+{
+    for (const QString &name : fileNames) {
+        if (FileExists(LocalName(name)))
+            OpenDatabase(context, name, false);
+        else
+            ShowError("Error loading database!", rcFileNotFound);
+    }
+}
+
 void SaveDatabase(const CommandContext &context)
 {
     if (!context.documents.HasChildWindows())

@@ -4,12 +4,16 @@
 // leaves the process's current directory as it found it.
 
 #include <QString>
+#include <QStringList>
 
 struct CommandContext;
 
 // An empty or missing name asks with the open dialog; `askNewWindow` allows
 // the question whether to merge into the active document.
 void OpenDatabase(const CommandContext &context, const QString &fileName, bool askNewWindow);
+// Files named on the command line: each into a window of its own; a name that
+// is no file is the reader's "not found", never the open dialog.
+void OpenNamedFiles(const CommandContext &context, const QStringList &fileNames);
 // Asks for a file name and writes the active document there, retitling it.
 void SaveDatabase(const CommandContext &context);
 

@@ -15,6 +15,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMimeData>
+#include <QDropEvent>
+#include <QUrl>
 #include <QTableView>
 
 #include <cstring>
@@ -252,6 +255,60 @@ TEST_F(OpenSave, ASavedDatabaseOpensAgainAsItWas)
     EXPECT_EQ(Last()->Edit3->text(), QStringLiteral("Ulica 5"));
     EXPECT_EQ(Last()->ListBox1->count(), 1);
     EXPECT_EQ(Last()->SG1->model()->rowCount(), 4);
+}
+
+TEST_F(OpenSave, ASpreadsheetsCuttingListOpensIntoANewDocument)
+{
+    WriteAll(Path("narudzba.csv"), "\xEF\xBB\xBFRB;Duzina;Sirina;Komada;Tekstura;Kant duzine;Kant sirine;Oznaka\r\n"
+                                   "1;59,5 cm;300;2;1;2;0;Vrata \xC5\xA1" "ank\r\n2;400;250,4;1;0;0;1;Polica\r\n");
+    Open(Path("narudzba.csv"));
+    ASSERT_EQ(window->Documents().size(), 1);
+    EXPECT_EQ(Last()->Title(), QStringLiteral("narudzba"));
+    EXPECT_EQ(ElementCount(Last()->Elements), 2);
+    EXPECT_EQ(+Last()->Elements[0].Length, 595);
+    EXPECT_EQ(+Last()->Elements[1].Width, 250);
+    EXPECT_EQ(+Last()->Elements[0].LengthBanding, 2);
+    EXPECT_EQ(Last()->SG1->model()->index(2, 3).data().toString(), QString::fromUtf8("Vrata šank"));
+    EXPECT_TRUE(desktop.OpenDialogs()[0].filters.contains(QStringLiteral("Cutting lists (*.csv *.CSV)")));
+}
+
+TEST_F(OpenSave, ACuttingListWithBadRowsListsTheFirstTwentyAndOpensNothing)
+{
+    std::string csv = "Duzina,Sirina,Komada\n";
+    for (int row = 0; row < 25; ++row)
+        csv += "x,300,1\n";
+    WriteAll(Path("lose.csv"), csv);
+    desktop.AnswerBox(Platform::Answer::Ok);
+    Open(Path("lose.csv"));
+    EXPECT_TRUE(window->Documents().isEmpty());
+    ASSERT_EQ(desktop.Boxes().size(), 1u);
+    const QStringList lines = desktop.Boxes()[0].text.split(QLatin1Char('\r'));
+    ASSERT_EQ(lines.size(), 22);
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("red 2: ")));
+    EXPECT_EQ(lines.last(), QStringLiteral("... i jos 5"));
+}
+
+TEST_F(OpenSave, NamedAndDroppedFilesOpenAsOpenDoes)
+{
+    WriteDatabase(Path("a.tab"), ListOf({MakeElement(500, 300)}), NoGroups());
+    WriteDatabase(Path("b.tab"), ListOf({MakeElement(600, 300)}), NoGroups());
+    desktop.AnswerBox(Platform::Answer::Ok);
+    window->OpenFiles({QString::fromStdString(Path("a.tab")), QString::fromStdString(Path("b.tab")),
+                       QString::fromStdString(Path("none.tab"))});
+    EXPECT_EQ(window->Documents().size(), 2) << "each named file in a window of its own, no question";
+    ASSERT_EQ(desktop.Boxes().size(), 1u);
+    EXPECT_TRUE(desktop.Boxes()[0].text.startsWith(QStringLiteral("Error loading database!\nError: -149")));
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(Path("a.tab")))});
+    // A drag enters before it drops, as the desktop delivers it.
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    desktop.AnswerBox(Platform::Answer::No); // merge into the active document, as Open asks
+    QApplication::sendEvent(window.get(), &drop);
+    EXPECT_EQ(ElementCount(Last()->Elements), 2);
 }
 
 } // namespace
