@@ -49,7 +49,9 @@ int UnitLabel::FittedPointSize() const
     int size = kSmallestPointSize;
     for (;;) {
         const QFontMetrics metrics(LabelFont(size));
-        if (!(metrics.horizontalAdvance(text) < width() && metrics.height() < height() && size < kLargestPointSize))
+        // The right margin counts: a text as wide as the box would start left of it, cut off.
+        if (!(metrics.horizontalAdvance(text) + kRightMargin < width() && metrics.height() < height()
+              && size < kLargestPointSize))
             break;
         ++size;
     }

@@ -253,12 +253,16 @@ TEST_F(UnitSwitch, LabelIsRightAlignedInTheSelectedBackgroundColour)
     QImage image(label->size(), QImage::Format_RGB32);
     label->render(&image);
     const QColor ink = ColourFromWindows(kSelectedBackColour);
+    int leftmost = image.width();
     int rightmost = -1;
     for (int x = 0; x < image.width(); ++x)
         for (int y = 0; y < image.height(); ++y)
-            if (image.pixelColor(x, y) == ink)
+            if (image.pixelColor(x, y) == ink) {
+                leftmost = std::min(leftmost, x);
                 rightmost = std::max(rightmost, x);
+            }
     ASSERT_GE(rightmost, 0) << "the unit is drawn";
+    EXPECT_GT(leftmost, 0) << "the whole unit shows, none of it cut off on the left";
     EXPECT_LE(rightmost, label->width() - 5);
     EXPECT_GE(rightmost, label->width() - 9);
     EXPECT_GT(label->FittedPointSize(), 5);
