@@ -22,14 +22,6 @@ QFont DialogFont(int pixelHeight)
     return font;
 }
 
-QLabel *LabelAt(const QString &caption, int left, int top, QWidget *parent)
-{
-    auto *label = new QLabel(caption, parent);
-    label->adjustSize();
-    label->move(left, top);
-    return label;
-}
-
 QLineEdit *EditAt(const QRect &geometry, QWidget *parent)
 {
     auto *edit = new SelectingLineEdit(parent);
@@ -44,13 +36,6 @@ QComboBox *NewBandingBox(int left, int top, int width, QWidget *parent)
         box->addItem(QString::fromUtf8(name));
     box->setGeometry(left, top, width, kBandingBoxHeight);
     return box;
-}
-
-void SetBaseColour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, colour);
-    widget->setPalette(palette);
 }
 
 void NameComponents(std::initializer_list<std::pair<QObject *, const char *>> components)

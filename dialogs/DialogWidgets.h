@@ -2,6 +2,8 @@
 // Building blocks shared by the dialogs' forms: placed labels and edits, the
 // banding pick lists, the design font, the control colour and the form names.
 
+#include "platform/FormWidgets.h"
+
 #include <QFont>
 #include <QString>
 
@@ -18,11 +20,9 @@ class QWidget;
 
 // The forms' "MS Sans Serif" of the given pixel height.
 QFont DialogFont(int pixelHeight);
-QLabel *LabelAt(const QString &caption, int left, int top, QWidget *parent);
 // An edit that selects its text when the keyboard brings the focus to it.
 QLineEdit *EditAt(const QRect &geometry, QWidget *parent);
 // A pick-only list of the six banding codes; the item index is the code.
 QComboBox *NewBandingBox(int left, int top, int width, QWidget *parent);
-void SetBaseColour(QWidget *widget, const QColor &colour);
 // Gives each component the name it has on the form, so it can be found by name.
 void NameComponents(std::initializer_list<std::pair<QObject *, const char *>> components);

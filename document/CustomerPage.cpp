@@ -2,20 +2,13 @@
 
 #include "common/Encoding.h"
 #include "document/Win1250Validator.h"
+#include "platform/FormWidgets.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace {
-
-QLabel *Caption(QWidget *page, const QString &text, int top)
-{
-    auto *label = new QLabel(text, page);
-    label->adjustSize();
-    label->move(8, top);
-    return label;
-}
 
 QLineEdit *Field(QWidget *page, int row, int maxLength)
 {
@@ -30,9 +23,9 @@ QLineEdit *Field(QWidget *page, int row, int maxLength)
 
 CustomerPage::CustomerPage(QWidget *page)
     : QObject(page),
-      Label1(Caption(page, QStringLiteral("Kupac:"), 16)),
-      Label2(Caption(page, QStringLiteral("Adresa:"), 40)),
-      Label3(Caption(page, QStringLiteral("Telefon:"), 64)),
+      Label1(LabelAt(QStringLiteral("Kupac:"), 8, 16, page)),
+      Label2(LabelAt(QStringLiteral("Adresa:"), 8, 40, page)),
+      Label3(LabelAt(QStringLiteral("Telefon:"), 8, 64, page)),
       Edit2(Field(page, 0, 50)),
       Edit3(Field(page, 1, 50)),
       Edit4(Field(page, 2, 20)),

@@ -5,6 +5,7 @@
 #include "document/EntryFieldValidator.h"
 #include "document/EntryValues.h"
 #include "document/UnitLabel.h"
+#include "platform/FormWidgets.h"
 #include "platform/Hint.h"
 
 #include <QCheckBox>
@@ -23,23 +24,15 @@ QLineEdit *Field(QFrame *panel, const QRect &geometry, const QString &hint)
     return edit;
 }
 
-QLabel *Caption(QFrame *panel, const QString &text, int left, int top)
-{
-    auto *label = new QLabel(text, panel);
-    label->adjustSize();
-    label->move(left, top);
-    return label;
-}
-
 } // namespace
 
 EntryRow::EntryRow(const TSettings &settings, const double &unitFactor, QFrame *panel)
     : QObject(panel),
       Edit1(Field(panel, QRect(4, 4, 41, 21), QStringLiteral("Duzina|Duzina (dimenzija koja prati teksturu) elementa"))),
-      Label4(Caption(panel, QStringLiteral("x"), 52, 8)),
+      Label4(LabelAt(QStringLiteral("x"), 52, 8, panel)),
       Edit5(Field(panel, QRect(64, 4, 45, 21), QStringLiteral("Sirina|Sirina elementa"))),
       Edit6(Field(panel, QRect(116, 4, 33, 21), QStringLiteral("Komada|Broj ovakvih elemenata"))),
-      Label5(Caption(panel, QStringLiteral("kom"), 156, 12)),
+      Label5(LabelAt(QStringLiteral("kom"), 156, 12, panel)),
       CheckBox1(new QCheckBox(QStringLiteral("Prati teksturu"), panel)),
       PaintBox1(new UnitLabel(settings, panel)),
       m_settings(settings), m_unitFactor(unitFactor), m_panel(panel)

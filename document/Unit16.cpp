@@ -16,6 +16,7 @@
 #include "document/MaterialComboBox.h"
 #include "document/UnitLabel.h"
 #include "platform/Colours.h"
+#include "platform/FormWidgets.h"
 #include "platform/Hint.h"
 #include "platform/Platform.h"
 
@@ -53,13 +54,6 @@ QFrame *LoweredPanel(QWidget *parent)
     // A panel has its own face colour; the unit label paints itself in it.
     panel->setAutoFillBackground(true);
     return panel;
-}
-
-void SetBaseColour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, colour);
-    widget->setPalette(palette);
 }
 
 } // namespace
