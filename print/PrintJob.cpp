@@ -18,11 +18,6 @@
 
 namespace {
 
-bool PrinterInstalled()
-{
-    return !QPrinterInfo::defaultPrinter().isNull();
-}
-
 std::string PdfName(const QString &path)
 {
     return QFile::encodeName(path).toStdString();
@@ -50,6 +45,11 @@ PrintResult RunJob(PrintCanvas &canvas, bool toPrinter, const QString &pdfPath, 
 
 } // namespace
 
+bool DefaultPrinterInstalled()
+{
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
+
 PrintResult PrintElementListJob(const TElementList &elements, const TSettings &settings,
                                 const QString &pdfFallbackPath, QWidget *parent)
 {
@@ -57,7 +57,7 @@ PrintResult PrintElementListJob(const TElementList &elements, const TSettings &s
     const auto list = std::make_unique<TElementList>(elements);
     const TSettings ownSettings = settings;
 
-    const bool toPrinter = PrinterInstalled();
+    const bool toPrinter = DefaultPrinterInstalled();
     std::unique_ptr<PrintCanvas> canvas;
     if (toPrinter)
         canvas = std::make_unique<PrinterCanvas>();
@@ -76,7 +76,7 @@ PrintResult PrintLabelsJob(const LabelDocument &document, const TSettings &setti
     const TSettings ownSettings = settings;
     const LabelPrintOptions printOptions{options.layout, options.firstPosition};
 
-    const bool toPrinter = !options.toPdf && PrinterInstalled();
+    const bool toPrinter = !options.toPdf && DefaultPrinterInstalled();
     const QPageSize page = LabelPageSize(options.layout);
     std::unique_ptr<PrintCanvas> canvas;
     if (toPrinter)

@@ -27,6 +27,9 @@ struct LabelJobOptions {
     bool toPdf = false;    // into the PDF even when a printer is installed
 };
 
+// A default printer to print on; without one the jobs write their PDF.
+bool DefaultPrinterInstalled();
+
 // parent: the window the progress dialog is centred over (may be null).
 PrintResult PrintElementListJob(const TElementList &elements, const TSettings &settings,
                                 const QString &pdfFallbackPath, QWidget *parent);
