@@ -16,15 +16,6 @@
 
 namespace {
 
-std::vector<std::string> Lines(const std::string &text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 // The barcodes zbarimg finds on every page, the pages rendered at 600 dpi.
 std::vector<std::string> ScannedCodes(const TempDir &dir, const std::string &pdf)
 {
@@ -37,7 +28,8 @@ std::vector<std::string> ScannedCodes(const TempDir &dir, const std::string &pdf
         const ToolRun scan = RunTool("/usr/bin/zbarimg",
                                      {"-q", "--raw", "-Sdisable", "-Scode128.enable", entry.path().string()});
         EXPECT_EQ(scan.exitCode, 0) << entry.path() << scan.err;
-        for (const std::string &code : Lines(scan.out))
+        std::istringstream lines(scan.out);
+        for (std::string code; std::getline(lines, code);)
             codes.push_back(code);
     }
     std::sort(codes.begin(), codes.end());
