@@ -51,13 +51,16 @@ void FittedText(PrintCanvas &canvas, const QRect &box, const QString &text, Alig
 }
 
 // Bars of whole dots, centred in box: every module the same width on paper.
+// rcUnexpectedError, nothing drawn, when a module would be narrower than a dot.
 int DrawBarcode(PrintCanvas &canvas, const QRect &box, const QString &code)
 {
     Code128Symbol symbol;
     const int encoded = EncodeCode128(code.toLatin1(), symbol);
     if (encoded != rcOK)
         return encoded;
-    const int moduleDots = std::max(1, box.width() / symbol.modules);
+    const int moduleDots = box.width() / symbol.modules;
+    if (moduleDots < 1)
+        return rcUnexpectedError;
     const int left = box.x() + (box.width() - symbol.modules * moduleDots) / 2;
     canvas.SetPen(Qt::black, 1);
     canvas.SetBrush(Qt::black, BrushStyle::Solid);

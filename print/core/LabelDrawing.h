@@ -20,5 +20,6 @@ struct LabelCommonTexts {
 // Blank margin inside every label, millimetres.
 constexpr double kLabelPaddingMm = 4.0;
 
-// rcOK, or the code of the barcode when it cannot be made (the rest is drawn).
+// rcOK, or rcUnexpectedError when the barcode cannot be made or does not fit
+// the label at the canvas's resolution (the rest is drawn).
 int DrawPartLabel(PrintCanvas &canvas, const QRect &label, const PartLabel &part, const LabelCommonTexts &common);

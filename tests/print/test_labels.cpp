@@ -216,7 +216,7 @@ TEST(LabelPrintout, TheSketchDrawsPvcThickAbsDoubleAndTheGrainArrow)
     }
 }
 
-TEST(LabelPrintout, BarsAreWholeModulesOfTheSymbol)
+TEST(LabelPrintout, BarsAreWholeModulesOfTheSymbolOrNotDrawnAtAll)
 {
     RecordingCanvas canvas = CanvasFor(LabelLayout::A4By3x8);
     const LabelDocument document = DocumentOf({MakeElement(900, 400)});
@@ -232,6 +232,11 @@ TEST(LabelPrintout, BarsAreWholeModulesOfTheSymbol)
     EXPECT_GE(module, 2) << "two dots a module at 300 dpi";
     for (std::size_t i = 0; i < widths.size(); ++i)
         EXPECT_EQ(widths[i], symbol.bars[i].width * module) << i;
+
+    RecordingCanvas coarse(496, 702, 60); // A4 at 60 dpi: a module would be less than a dot
+    EXPECT_EQ(PrintPartLabels(coarse, document, TSettings(), {}, nullptr), rcUnexpectedError);
+    EXPECT_EQ(CountOf(coarse, CanvasCall::Kind::Rectangle), 0);
+    EXPECT_EQ(CountOf(coarse, CanvasCall::Kind::End), 1);
 }
 
 } // namespace
