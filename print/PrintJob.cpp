@@ -3,6 +3,8 @@
 #include "print/PrintProgressDialog.h"
 #include "print/PrinterCanvas.h"
 #include "print/core/ElementListPrintout.h"
+#include "print/core/LabelPdfExport.h"
+#include "print/core/LabelPrintout.h"
 #include "print/core/PdfCanvas.h"
 
 #include "common/ResultCodes.h"
@@ -11,7 +13,42 @@
 #include <QPrinterInfo>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+
+namespace {
+
+std::string PdfName(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+// Runs print under the progress dialog; the caller's copies are all it reads.
+PrintResult RunJob(PrintCanvas &canvas, bool toPrinter, const QString &pdfPath, QWidget *parent, PrintedItems items,
+                   const std::function<int(PrintCanvas &, PrintProgress &)> &print)
+{
+    // Without a Qt parent: a window closed meanwhile cannot take the dialog with it.
+    PrintProgressDialog progress(canvas, nullptr, items);
+    progress.adjustSize();
+    if (parent)
+        progress.move(parent->window()->geometry().center() - progress.rect().center());
+    const int code = print(canvas, progress);
+
+    if (canvas.Aborted())
+        return {PrintResult::Outcome::Cancelled, QString(), code};
+    if (code != rcOK)
+        return {PrintResult::Outcome::Failed, QString(), code};
+    if (toPrinter)
+        return {PrintResult::Outcome::Printed, QString(), code};
+    return {PrintResult::Outcome::WrittenToPdf, pdfPath, code};
+}
+
+} // namespace
+
+bool DefaultPrinterInstalled()
+{
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
 
 PrintResult PrintElementListJob(const TElementList &elements, const TSettings &settings,
                                 const QString &pdfFallbackPath, QWidget *parent)
@@ -20,25 +57,34 @@ PrintResult PrintElementListJob(const TElementList &elements, const TSettings &s
     const auto list = std::make_unique<TElementList>(elements);
     const TSettings ownSettings = settings;
 
-    const bool toPrinter = !QPrinterInfo::defaultPrinter().isNull();
+    const bool toPrinter = DefaultPrinterInstalled();
     std::unique_ptr<PrintCanvas> canvas;
     if (toPrinter)
         canvas = std::make_unique<PrinterCanvas>();
     else
-        canvas = std::make_unique<PdfCanvas>(QFile::encodeName(pdfFallbackPath).toStdString());
+        canvas = std::make_unique<PdfCanvas>(PdfName(pdfFallbackPath));
+    return RunJob(*canvas, toPrinter, pdfFallbackPath, parent, PrintedItems::Elements,
+                  [&](PrintCanvas &on, PrintProgress &progress) {
+                      return PrintElementList(on, *list, ownSettings, &progress);
+                  });
+}
 
-    // Without a Qt parent: a window closed meanwhile cannot take the dialog with it.
-    PrintProgressDialog progress(*canvas);
-    progress.adjustSize();
-    if (parent)
-        progress.move(parent->window()->geometry().center() - progress.rect().center());
-    const int code = PrintElementList(*canvas, *list, ownSettings, &progress);
+PrintResult PrintLabelsJob(const LabelDocument &document, const TSettings &settings, const LabelJobOptions &options,
+                           const QString &pdfPath, QWidget *parent)
+{
+    const auto ownDocument = std::make_unique<LabelDocument>(document);
+    const TSettings ownSettings = settings;
+    const LabelPrintOptions printOptions{options.layout, options.firstPosition};
 
-    if (canvas->Aborted())
-        return {PrintResult::Outcome::Cancelled, QString(), code};
-    if (code != rcOK)
-        return {PrintResult::Outcome::Failed, QString(), code};
+    const bool toPrinter = !options.toPdf && DefaultPrinterInstalled();
+    const QPageSize page = LabelPageSize(options.layout);
+    std::unique_ptr<PrintCanvas> canvas;
     if (toPrinter)
-        return {PrintResult::Outcome::Printed, QString(), code};
-    return {PrintResult::Outcome::WrittenToPdf, pdfFallbackPath, code};
+        canvas = std::make_unique<PrinterCanvas>(page);
+    else
+        canvas = std::make_unique<PdfCanvas>(PdfName(pdfPath), kLabelPdfDpi, page);
+    return RunJob(*canvas, toPrinter, pdfPath, parent, PrintedItems::Labels,
+                  [&](PrintCanvas &on, PrintProgress &progress) {
+                      return PrintPartLabels(on, *ownDocument, ownSettings, printOptions, &progress);
+                  });
 }

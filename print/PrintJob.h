@@ -3,6 +3,9 @@
 // installed, else into a PDF file, with the progress dialog. Works on copies of
 // the list and the settings, so a document closed meanwhile is never read.
 
+#include "print/core/LabelLayout.h"
+#include "print/core/PartLabels.h"
+
 #include "common/Element.h"
 #include "common/Settings.h"
 
@@ -17,6 +20,20 @@ struct PrintResult {
     int code;        // the program's result code; Failed: what went wrong
 };
 
+// What the labels dialog asks.
+struct LabelJobOptions {
+    LabelLayout layout = LabelLayout::A4By3x8;
+    int firstPosition = 1; // 1-based on the first sheet; refused (Failed) when not on it
+    bool toPdf = false;    // into the PDF even when a printer is installed
+};
+
+// A default printer to print on; without one the jobs write their PDF.
+bool DefaultPrinterInstalled();
+
 // parent: the window the progress dialog is centred over (may be null).
 PrintResult PrintElementListJob(const TElementList &elements, const TSettings &settings,
                                 const QString &pdfFallbackPath, QWidget *parent);
+// One label per piece of the document's elements and groups; pdfPath is written
+// when options.toPdf is set or no printer is installed.
+PrintResult PrintLabelsJob(const LabelDocument &document, const TSettings &settings, const LabelJobOptions &options,
+                           const QString &pdfPath, QWidget *parent);

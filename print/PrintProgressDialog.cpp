@@ -33,10 +33,13 @@ bool IsUserInput(QEvent::Type type)
 
 } // namespace
 
-PrintProgressDialog::PrintProgressDialog(PrintCanvas &canvas, QWidget *parent)
-    : QProgressDialog(parent)
+PrintProgressDialog::PrintProgressDialog(PrintCanvas &canvas, QWidget *parent, PrintedItems items)
+    : QProgressDialog(parent),
+      m_progressText(items == PrintedItems::Labels ? QStringLiteral("Odstampano %1 od %2 nalepnica")
+                                                   : QStringLiteral("Odstampano %1 od %2 elemenata"))
 {
-    setWindowTitle(QStringLiteral("Stampanje spiska elemenata"));
+    setWindowTitle(items == PrintedItems::Labels ? QStringLiteral("Stampanje nalepnica")
+                                                 : QStringLiteral("Stampanje spiska elemenata"));
     setCancelButtonText(QStringLiteral("Prekini"));
     setWindowModality(Qt::ApplicationModal);
     setMinimumDuration(0);
@@ -50,7 +53,7 @@ void PrintProgressDialog::Step(int printed, int total)
 {
     if (!isVisible())
         show();
-    setLabelText(QStringLiteral("Odstampano %1 od %2 elemenata").arg(printed).arg(total));
+    setLabelText(m_progressText.arg(printed).arg(total));
     setMaximum(total);
     setValue(printed);
     QCoreApplication::processEvents();

@@ -9,11 +9,15 @@
 
 #include <QProgressDialog>
 
+// What the printout counts, for the dialog's texts.
+enum class PrintedItems { Elements, Labels };
+
 class PrintProgressDialog : public QProgressDialog, public PrintProgress {
     Q_OBJECT
 public:
     // canvas must outlive the dialog.
-    explicit PrintProgressDialog(PrintCanvas &canvas, QWidget *parent = nullptr);
+    explicit PrintProgressDialog(PrintCanvas &canvas, QWidget *parent = nullptr,
+                                 PrintedItems items = PrintedItems::Elements);
 
     // Shows the count and lets pending events run, this dialog's input included.
     void Step(int printed, int total) override;
@@ -22,5 +26,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QString m_progressText; // %1 printed of %2
     bool IsOwnTarget(QObject *watched) const;
 };

@@ -1,6 +1,16 @@
 #include "print/PrinterCanvas.h"
 
+#include <QMarginsF>
+
 PrinterCanvas::PrinterCanvas() : PainterCanvas(m_printer) {}
+
+PrinterCanvas::PrinterCanvas(const QPageSize &page) : PainterCanvas(m_printer)
+{
+    m_printer.setFullPage(true);
+    m_printer.setPageSize(page);
+    m_printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    m_printer.setPageOrientation(QPageLayout::Portrait);
+}
 
 void PrinterCanvas::SetTitle(const QString &title)
 {

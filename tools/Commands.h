@@ -3,6 +3,7 @@
 // returning the process exit code.
 
 #include "common/exchange/Exchange.h"
+#include "print/core/LabelLayout.h"
 
 #include <string>
 
@@ -15,5 +16,8 @@ int ShowBoards(const std::string &tableName);                            // boar
 int MakeBoards(const std::string &csvName, const std::string &outName);  // boards make CSV OUT
 // print FILE --pdf OUT [--settings SETUP.DAT]; an empty settings name takes the one beside the program.
 int PrintList(const std::string &databaseName, const std::string &pdfName, const std::string &settingsName);
+// labels FILE --pdf OUT --layout L [--start N] [--settings SETUP.DAT]; firstPosition lies on the sheet.
+int PrintLabels(const std::string &databaseName, const std::string &pdfName, LabelLayout layout, int firstPosition,
+                const std::string &settingsName);
 int ExportList(const std::string &databaseName, const std::string &outName, ExchangeFormat format); // export
 int ImportList(const std::string &csvName, const std::string &databaseName, ExchangeFormat format); // import

@@ -3,9 +3,9 @@
 
 #include "tools/Commands.h"
 #include "tools/ToolFiles.h"
+#include "tools/ToolInputs.h"
 
 #include "common/DatabaseFile.h"
-#include "common/FileUtils.h"
 #include "common/ResultCodes.h"
 #include "common/Settings.h"
 #include "common/exchange/Exchange.h"
@@ -13,36 +13,12 @@
 
 #include <iostream>
 
-namespace {
-
-struct Database {
-    TElementList Elements{};
-    TElementGroups Groups{};
-    TDatabaseHeader Header{};
-};
-
-// Reads the database; says why on standard error, as the program's box does, when it cannot.
-bool ReadDatabase(const std::string &name, Database &database)
-{
-    const int code = ReadDatabaseFile(name, database.Elements, database.Groups, database.Header);
-    if (code == rcOK)
-        return true;
-    ShowError("Error loading database!", code);
-    return false;
-}
-
-} // namespace
-
 int PrintList(const std::string &databaseName, const std::string &pdfName, const std::string &settingsName)
 {
     // The unit and the banding marks come from the settings beside the program unless named.
-    const std::string name = settingsName.empty() ? JoinPath(GetProgramDir(), kSettingsFileName) : settingsName;
     TSettings settings;
-    const int read = ReadSettingsRecord(name, settings.data());
-    if (read != rcOK) {
-        ShowError("Error loading file [" + name + "]", read);
+    if (!ReadToolSettings(settingsName, settings))
         return 1;
-    }
     Database database;
     if (!ReadDatabase(databaseName, database))
         return 1;

@@ -21,6 +21,8 @@ constexpr const char *kUsage = "usage:\n"
                                "  mvtool boards show FILE\n"
                                "  mvtool boards make CSV OUT\n"
                                "  mvtool print FILE --pdf OUT [--settings SETUP.DAT]\n"
+                               "  mvtool labels FILE --pdf OUT --layout a4-3x8|a4-2x7|roll-100x50 [--start N] "
+                               "[--settings SETUP.DAT]\n"
                                "  mvtool export FILE OUT --format mvinput|cutlist-optimizer|smart2d|spreadsheet\n"
                                "  mvtool import IN OUT --format mvinput|smart2d|spreadsheet\n";
 
@@ -86,6 +88,17 @@ int RunCommandLine(int argc, char **argv)
     print.add_option("--settings", settingsRecord, "the settings record whose unit and banding marks print "
                                                    "(the one beside mvtool when not given)")
         ->type_name("SETUP.DAT");
+    std::string layoutName;
+    int firstPosition = 1;
+    CLI::App &labels = AddCommand(app, "labels", "the part labels of a database file as a PDF of label sheets",
+                                  {{"FILE", first, "the database file"}});
+    labels.add_option("--pdf", pdf, "the PDF to write")->required()->type_name("OUT");
+    labels.add_option("--layout", layoutName, "a4-3x8, a4-2x7 or roll-100x50")->required()->type_name("L");
+    labels.add_option("--start", firstPosition, "the position of the first label on the first sheet (1 when not given)")
+        ->type_name("N");
+    labels.add_option("--settings", settingsRecord, "the settings record whose material and banding marks print "
+                                                    "(the one beside mvtool when not given)")
+        ->type_name("SETUP.DAT");
     CLI::App &exportList = AddCommand(app, "export", "a database file as the CSV of a cutting optimiser or spreadsheet",
                                       {{"FILE", first, "the database file"}, {"OUT", second, "the CSV to write"}});
     CLI::App &importList = AddCommand(app, "import", "a CSV part list as a database file",
@@ -117,6 +130,12 @@ int RunCommandLine(int argc, char **argv)
         return ShowBoards(first);
     if (print)
         return PrintList(first, pdf, settingsRecord);
+    if (labels) {
+        const std::optional<LabelLayout> layout = LabelLayoutFromName(layoutName);
+        if (!layout || !IsLabelPosition(*layout, firstPosition))
+            return UsageError();
+        return PrintLabels(first, pdf, *layout, firstPosition, settingsRecord);
+    }
     if (exportList || importList) {
         const std::optional<ExchangeFormat> format = ExchangeFormatFromName(formatName);
         if (!format || (importList && !IsReadableExchangeFormat(*format)))

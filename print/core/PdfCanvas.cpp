@@ -4,15 +4,14 @@
 #include "common/ResultCodes.h"
 
 #include <QMarginsF>
-#include <QPageSize>
 
 #include <utility>
 
-PdfCanvas::PdfCanvas(std::string fileName, int dotsPerInch)
+PdfCanvas::PdfCanvas(std::string fileName, int dotsPerInch, const QPageSize &pageSize)
     : PainterCanvas(m_writer), m_fileName(std::move(fileName))
 {
     m_buffer.open(QIODevice::WriteOnly);
-    m_writer.setPageSize(QPageSize(QPageSize::A4));
+    m_writer.setPageSize(pageSize);
     m_writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     m_writer.setPageOrientation(QPageLayout::Portrait);
     m_writer.setResolution(dotsPerInch);

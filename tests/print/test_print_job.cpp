@@ -2,6 +2,7 @@
 
 #include "print/PrintJob.h"
 #include "print/PrintProgressDialog.h"
+#include "print/core/PartLabels.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -73,4 +74,43 @@ TEST(PrintJob, WithoutAPrinterWritesThePdfOrIsCancelled)
                                                    QString::fromStdString(dir.file("no/such.pdf")), nullptr);
     EXPECT_EQ(failed.outcome, PrintResult::Outcome::Failed);
     EXPECT_EQ(failed.code, rcFileAccessError);
+}
+
+TEST(PrintJob, LabelsGoIntoThePdfWhenAskedAndCancelOnTheirOwnDialog)
+{
+    TempDir dir;
+    LabelDocument document;
+    document.Elements = NumberedList(4);
+    document.Title = QStringLiteral("Kuhinja");
+    const QString written = QString::fromStdString(dir.file("nalepnice.pdf"));
+    const LabelJobOptions roll{LabelLayout::Roll100x50, 1, true};
+    const PrintResult done = PrintLabelsJob(document, TSettings(), roll, written, nullptr);
+    EXPECT_EQ(done.outcome, PrintResult::Outcome::WrittenToPdf);
+    EXPECT_EQ(done.pdfPath, written);
+    EXPECT_EQ(ReadAll(dir.file("nalepnice.pdf")).substr(0, 4), "%PDF");
+
+    QString title, progressText;
+    QTimer::singleShot(0, [&] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            auto *dialog = qobject_cast<PrintProgressDialog *>(window);
+            if (dialog && dialog->isVisible()) {
+                title = dialog->windowTitle();
+                progressText = dialog->labelText();
+            }
+        }
+    });
+    CancelFromTheEventLoop();
+    const QString cancelled = QString::fromStdString(dir.file("prekid.pdf"));
+    const PrintResult stopped =
+        PrintLabelsJob(document, TSettings(), {LabelLayout::A4By3x8, 24, true}, cancelled, nullptr);
+    EXPECT_EQ(stopped.outcome, PrintResult::Outcome::Cancelled);
+    EXPECT_FALSE(std::ifstream(dir.file("prekid.pdf")).good());
+    EXPECT_EQ(title, QStringLiteral("Stampanje nalepnica"));
+    EXPECT_EQ(progressText, QStringLiteral("Odstampano 0 od 10 nalepnica"));
+
+    const PrintResult refused = PrintLabelsJob(document, TSettings(), {LabelLayout::A4By2x7, 15, true},
+                                               QString::fromStdString(dir.file("ne.pdf")), nullptr);
+    EXPECT_EQ(refused.outcome, PrintResult::Outcome::Failed);
+    EXPECT_EQ(refused.code, rcUnexpectedError);
+    EXPECT_FALSE(std::ifstream(dir.file("ne.pdf")).good());
 }

@@ -18,6 +18,8 @@ const std::string kUsage = "usage:\n"
                            "  mvtool boards show FILE\n"
                            "  mvtool boards make CSV OUT\n"
                            "  mvtool print FILE --pdf OUT [--settings SETUP.DAT]\n"
+                           "  mvtool labels FILE --pdf OUT --layout a4-3x8|a4-2x7|roll-100x50 [--start N] "
+                           "[--settings SETUP.DAT]\n"
                            "  mvtool export FILE OUT --format mvinput|cutlist-optimizer|smart2d|spreadsheet\n"
                            "  mvtool import IN OUT --format mvinput|smart2d|spreadsheet\n";
 
@@ -35,6 +37,7 @@ TEST(CommandLine, HelpOfEveryCommandListsItsCommandsAndOptions)
         {{"boards", "show", "--help"}, {"FILE"}},
         {{"boards", "make", "x.csv", "--help"}, {"CSV", "OUT"}},
         {{"print", "--help"}, {"FILE", "--pdf", "--settings"}},
+        {{"labels", "--help"}, {"FILE", "--pdf", "--layout", "a4-2x7", "--start", "--settings"}},
         {{"export", "--help"}, {"FILE", "OUT", "--format"}},
         {{"import", "--help"}, {"IN", "OUT", "--format"}},
     };
@@ -51,7 +54,12 @@ TEST(CommandLine, WrongOptionsAndMissingValuesGiveTheUsage)
 {
     for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
              {"--frob"}, {"dump", "-x", "a.mvd"}, {"convert", "a", "b", "--force"}, {"settings", "--base", "x"},
-             {"settings", "make", "a.ini", "b.dat", "--base"}, {"boards", "make", "a.csv", "b", "c"}, {"Dump", "a"}}) {
+             {"settings", "make", "a.ini", "b.dat", "--base"}, {"boards", "make", "a.csv", "b", "c"}, {"Dump", "a"},
+             {"labels", "a.tab", "--pdf", "a.pdf", "--layout", "a4-4x10"},
+             {"labels", "a.tab", "--pdf", "a.pdf", "--layout", "a4-3x8", "--start", "0"},
+             {"labels", "a.tab", "--pdf", "a.pdf", "--layout", "a4-2x7", "--start", "15"},
+             {"labels", "a.tab", "--pdf", "a.pdf", "--layout", "roll-100x50", "--start", "2"},
+             {"labels", "a.tab", "--pdf", "a.pdf"}}) {
         const ToolRun run = RunTool(MVTOOL_PATH, args);
         EXPECT_EQ(run.exitCode, 2) << args[0];
         EXPECT_EQ(run.err, kUsage);
