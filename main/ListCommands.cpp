@@ -13,6 +13,7 @@
 #include "print/PrintJob.h"
 
 #include <QFile>
+#include <QLineEdit>
 #include <QPointer>
 
 #include <cstddef>
@@ -168,25 +169,60 @@ std::optional<QString> PrintActiveDocument(const CommandContext &context, QWidge
     return PrintListOfActiveDocument(context, document->Elements, parent);
 }
 
-std::optional<QString> PrintListOfActiveDocument(const CommandContext &context, const TElementList &elements,
-                                                 QWidget *parent)
+namespace {
+
+// What a finished job tells the user: a PDF opens in the desktop's viewer and
+// the status bar says where it went; a failure is a box.
+std::optional<QString> ReportPrintResult(const CommandContext &context, const PrintResult &result,
+                                         const QString &what)
 {
-    const TForm16 *document = context.documents.ActiveDocument();
-    if (document == nullptr)
-        return std::nullopt;
-    MakeDirectory(QFile::encodeName(DataDirectory(context)).toStdString()); // a failure shows as the write's
-    const QString pdf = DataDirectory(context) + QLatin1Char('/') + document->Title() + QStringLiteral(".pdf");
-    const PrintResult result = PrintElementListJob(elements, context.state.Settings, pdf, parent);
     switch (result.outcome) {
     case PrintResult::Outcome::WrittenToPdf:
         context.desktop.OpenWithDesktop(result.pdfPath);
-        return QStringLiteral("Nema stampaca: spisak elemenata je snimljen u ") + result.pdfPath;
+        return what + QStringLiteral(" je snimljen u ") + result.pdfPath;
     case PrintResult::Outcome::Failed:
-        ShowError("Greska prilikom stampanja spiska elemenata!", result.code);
+        ShowError("Greska prilikom stampanja!", result.code);
         return std::nullopt;
     case PrintResult::Outcome::Printed:
     case PrintResult::Outcome::Cancelled:
         break;
     }
     return std::nullopt;
+}
+
+QString PdfPathOf(const CommandContext &context, const TForm16 &document, const QString &suffix)
+{
+    MakeDirectory(QFile::encodeName(DataDirectory(context)).toStdString()); // a failure shows as the write's
+    return DataDirectory(context) + QLatin1Char('/') + document.Title() + suffix + QStringLiteral(".pdf");
+}
+
+} // namespace
+
+std::optional<QString> PrintLabelsOfActiveDocument(const CommandContext &context, QWidget *parent)
+{
+    const TForm16 *document = context.documents.ActiveDocument();
+    if (document == nullptr || ElementCount(document->Elements) + GroupCount(document->Groups) == 0)
+        return std::nullopt;
+    const std::optional<LabelJobOptions> options = context.desktop.LabelOptionsDialog(DefaultPrinterInstalled());
+    if (!options)
+        return std::nullopt;
+    LabelDocument labels;
+    labels.Elements = document->Elements;
+    labels.Groups = document->Groups;
+    labels.Customer = document->Edit2->text();
+    labels.Title = document->Title();
+    const QString pdf = PdfPathOf(context, *document, QStringLiteral("-nalepnice"));
+    return ReportPrintResult(context, PrintLabelsJob(labels, context.state.Settings, *options, pdf, parent),
+                             QStringLiteral("PDF sa nalepnicama"));
+}
+
+std::optional<QString> PrintListOfActiveDocument(const CommandContext &context, const TElementList &elements,
+                                                 QWidget *parent)
+{
+    const TForm16 *document = context.documents.ActiveDocument();
+    if (document == nullptr)
+        return std::nullopt;
+    const QString pdf = PdfPathOf(context, *document, QString());
+    return ReportPrintResult(context, PrintElementListJob(elements, context.state.Settings, pdf, parent),
+                             QStringLiteral("Nema stampaca: spisak elemenata"));
 }

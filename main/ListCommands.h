@@ -28,6 +28,10 @@ void CounterGrainOnAll(const CommandContext &context);
 // into "DATA/<title>.pdf" when none is installed, opened with the desktop's
 // viewer. Returns the line for the status bar, if any.
 std::optional<QString> PrintActiveDocument(const CommandContext &context, QWidget *parent);
+// One label per piece of the active document, with the options the labels
+// dialog asks for; into "DATA/<title>-nalepnice.pdf" when no printer is installed
+// or the PDF was chosen. Returns the line for the status bar, if any.
+std::optional<QString> PrintLabelsOfActiveDocument(const CommandContext &context, QWidget *parent);
 // The same for a list of the active document's (the new-elements dialog's copy).
 std::optional<QString> PrintListOfActiveDocument(const CommandContext &context, const TElementList &elements,
                                                  QWidget *parent);

@@ -255,6 +255,12 @@ void TForm1::Stampanjespiskaelemenata1Click()
         StatusBar->showMessage(*where);
 }
 
+void TForm1::Stampanjenalepnica1Click()
+{
+    if (const std::optional<QString> where = PrintLabelsOfActiveDocument(m_context, this))
+        StatusBar->showMessage(*where);
+}
+
 void TForm1::ToolButton2Click()
 {
     Stampanjespiskaelemenata1Click();

@@ -69,6 +69,7 @@ public:
     void Pomnoziselektovaneelementesa1Click();
     void Spajanjeistihelemenata1Click();
     void Stampanjespiskaelemenata1Click();
+    void Stampanjenalepnica1Click();
     void ToolButton2Click();
     void Sortiranjespiskapoduzini1Click();
     void Postavinasveelemente1Click();
@@ -105,6 +106,7 @@ public:
     QAction *Postaviprioritet1 = nullptr;
     QAction *Spajanjeistihelemenata1 = nullptr;
     QAction *Stampanjespiskaelemenata1 = nullptr;
+    QAction *Stampanjenalepnica1 = nullptr;
     QAction *Sortiranjespiskapoduzini1 = nullptr;
     QMenu *EXTURA1 = nullptr;
     QAction *Postavinasveelemente1 = nullptr;

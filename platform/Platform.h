@@ -3,6 +3,8 @@
 // file and colour dialogs, and letting pending events run. The program uses the
 // Qt implementation; tests answer from a script.
 
+#include "print/core/LabelLayout.h"
+
 #include <QColor>
 #include <QString>
 #include <QStringList>
@@ -48,6 +50,8 @@ public:
     // Lets pending events run, but no user input: a long command can be
     // neither changed nor started again midway.
     virtual void ProcessEvents() = 0;
+    // The label stock, the first position and printer or PDF; nothing when cancelled.
+    virtual std::optional<LabelJobOptions> LabelOptionsDialog(bool printerInstalled) = 0;
     // Opens a file (a PDF written instead of printing) in the desktop's viewer.
     virtual void OpenWithDesktop(const QString &fileName) = 0;
 

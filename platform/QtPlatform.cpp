@@ -1,5 +1,7 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/LabelOptionsDialog.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -168,6 +170,11 @@ std::optional<QColor> QtPlatform::ColourDialog(const QColor &initial)
 void QtPlatform::ProcessEvents()
 {
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+std::optional<LabelJobOptions> QtPlatform::LabelOptionsDialog(bool printerInstalled)
+{
+    return LabelOptionsDialog::Ask(printerInstalled, QApplication::activeWindow());
 }
 
 void QtPlatform::OpenWithDesktop(const QString &fileName)

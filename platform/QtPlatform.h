@@ -11,6 +11,7 @@ public:
     FileChoice SaveDialog(const FileDialog &dialog) override;
     std::optional<QColor> ColourDialog(const QColor &initial) override;
     void ProcessEvents() override;
+    std::optional<LabelJobOptions> LabelOptionsDialog(bool printerInstalled) override;
     void OpenWithDesktop(const QString &fileName) override;
 
 protected:

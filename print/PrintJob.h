@@ -20,13 +20,6 @@ struct PrintResult {
     int code;        // the program's result code; Failed: what went wrong
 };
 
-// What the labels dialog asks.
-struct LabelJobOptions {
-    LabelLayout layout = LabelLayout::A4By3x8;
-    int firstPosition = 1; // 1-based on the first sheet; refused (Failed) when not on it
-    bool toPdf = false;    // into the PDF even when a printer is installed
-};
-
 // A default printer to print on; without one the jobs write their PDF.
 bool DefaultPrinterInstalled();
 

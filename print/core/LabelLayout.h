@@ -11,6 +11,13 @@
 
 enum class LabelLayout { A4By3x8, A4By2x7, Roll100x50 };
 
+// What the labels dialog asks before a job.
+struct LabelJobOptions {
+    LabelLayout layout = LabelLayout::A4By3x8;
+    int firstPosition = 1; // 1-based on the first sheet; refused (Failed) when not on it
+    bool toPdf = false;    // into the PDF even when a printer is installed
+};
+
 // Measures in millimetres from the page's top left edge.
 struct LabelSheet {
     QSizeF page;

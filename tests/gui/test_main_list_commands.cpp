@@ -172,4 +172,18 @@ TEST_F(ListCommands, PrintingWithoutAPrinterWritesThePdfAndSaysWhere)
     EXPECT_EQ(ReadAll(pdf.toStdString()).substr(0, 4), "%PDF");
 }
 
+TEST_F(ListCommands, LabelsGoIntoAPdfWhenTheDialogChoosesIt)
+{
+    desktop.AnswerLabelOptions(std::nullopt);
+    Choose(QStringLiteral("Stampanje nalepnica..."));
+    EXPECT_TRUE(desktop.OpenedWithDesktop().isEmpty()) << "a cancelled dialog prints nothing";
+
+    desktop.AnswerLabelOptions(LabelJobOptions{LabelLayout::A4By2x7, 3, true});
+    Choose(QStringLiteral("Stampanje nalepnica..."));
+    const QString pdf = QString::fromStdString(Path("DATA/Untitled 1-nalepnice.pdf"));
+    EXPECT_EQ(desktop.OpenedWithDesktop(), QStringList({pdf}));
+    EXPECT_TRUE(window->StatusBar->currentMessage().endsWith(pdf));
+    EXPECT_EQ(ReadAll(pdf.toStdString()).substr(0, 4), "%PDF");
+}
+
 } // namespace

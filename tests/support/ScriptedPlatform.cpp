@@ -27,6 +27,7 @@ ScriptedPlatform::~ScriptedPlatform()
     EXPECT_TRUE(m_openAnswers.empty()) << "scripted open-dialog answers were not used";
     EXPECT_TRUE(m_saveAnswers.empty()) << "scripted save-dialog answers were not used";
     EXPECT_TRUE(m_colourAnswers.empty()) << "scripted colour answers were not used";
+    EXPECT_TRUE(m_labelAnswers.empty()) << "scripted label answers were not used";
 }
 
 void ScriptedPlatform::Forget()
@@ -69,6 +70,11 @@ std::optional<QColor> ScriptedPlatform::ColourDialog(const QColor &initial)
 {
     m_colourDialogs.push_back(initial);
     return TakeOr(m_colourAnswers, std::optional<QColor>{}, "colour dialog", initial.name());
+}
+
+std::optional<LabelJobOptions> ScriptedPlatform::LabelOptionsDialog(bool)
+{
+    return TakeOr(m_labelAnswers, std::optional<LabelJobOptions>{}, "label dialog", QString());
 }
 
 void ScriptedPlatform::ProcessEvents()

@@ -33,6 +33,7 @@ public:
     void AnswerOpen(const FileChoice &choice) { m_openAnswers.push_back(choice); }
     void AnswerSave(const FileChoice &choice) { m_saveAnswers.push_back(choice); }
     void AnswerColour(std::optional<QColor> colour) { m_colourAnswers.push_back(colour); }
+    void AnswerLabelOptions(std::optional<LabelJobOptions> options) { m_labelAnswers.push_back(options); }
 
     const std::vector<ShownBox> &Boxes() const { return m_boxes; }
     const std::vector<ShownInput> &Inputs() const { return m_inputs; }
@@ -49,6 +50,7 @@ public:
     std::optional<QColor> ColourDialog(const QColor &initial) override;
     void ProcessEvents() override;
     void OpenWithDesktop(const QString &fileName) override { m_openedWithDesktop << fileName; }
+    std::optional<LabelJobOptions> LabelOptionsDialog(bool printerInstalled) override;
 
 protected:
     Answer ShowMessageBox(Icon icon, Buttons buttons, const QString &text, Answer defaultButton) override;
@@ -59,6 +61,7 @@ private:
     std::deque<FileChoice> m_openAnswers;
     std::deque<FileChoice> m_saveAnswers;
     std::deque<std::optional<QColor>> m_colourAnswers;
+    std::deque<std::optional<LabelJobOptions>> m_labelAnswers;
 
     std::vector<ShownBox> m_boxes;
     std::vector<ShownInput> m_inputs;

@@ -3,7 +3,7 @@
 // first label on a half-used sheet, and printer or PDF. Created, shown and read
 // by its caller; the widgets belong to the dialog.
 
-#include "print/PrintJob.h"
+#include "print/core/LabelLayout.h"
 
 #include <QDialog>
 
@@ -22,7 +22,7 @@ public:
     LabelJobOptions Options() const;
 
     // Shows the dialog modally over parent; nothing when it is cancelled.
-    static std::optional<LabelJobOptions> Ask(QWidget *parent);
+    static std::optional<LabelJobOptions> Ask(bool printerInstalled, QWidget *parent);
 
 private:
     void LayoutChosen();

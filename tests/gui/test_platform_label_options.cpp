@@ -1,6 +1,6 @@
 // The labels dialog, driven by the keys a user presses in it.
 
-#include "dialogs/LabelOptionsDialog.h"
+#include "platform/LabelOptionsDialog.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "dialogs/LabelOptionsDialog.h"
+#include "platform/LabelOptionsDialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -68,9 +68,9 @@ LabelJobOptions LabelOptionsDialog::Options() const
                            m_toPdf->isChecked()};
 }
 
-std::optional<LabelJobOptions> LabelOptionsDialog::Ask(QWidget *parent)
+std::optional<LabelJobOptions> LabelOptionsDialog::Ask(bool printerInstalled, QWidget *parent)
 {
-    LabelOptionsDialog dialog(DefaultPrinterInstalled(), parent);
+    LabelOptionsDialog dialog(printerInstalled, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.Options();
