@@ -13,6 +13,7 @@
 #include "document/EntryRow.h"
 #include "document/GridCellDelegate.h"
 #include "document/GridHeader.h"
+#include "document/ListStepCommand.h"
 #include "document/MaterialComboBox.h"
 #include "document/UnitLabel.h"
 #include "platform/Colours.h"
@@ -32,6 +33,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -40,6 +42,7 @@
 
 namespace {
 
+constexpr int kUndoSteps = 100;
 constexpr int kFormWidth = 629;
 constexpr int kFormHeight = 319;
 constexpr int kGroupPanelWidth = 209;
@@ -60,8 +63,7 @@ QFrame *LoweredPanel(QWidget *parent)
 
 // What the document held when it was last created, opened or saved.
 struct TForm16::Snapshot {
-    TElementList elements{};
-    TElementGroups groups{};
+    ListSnapshot lists;
     std::array<QString, 3> customer;
 };
 
@@ -70,7 +72,9 @@ TForm16::TForm16(ProgramState &state, Platform &desktop, QMenu *gridMenu, QWidge
       m_saved(std::make_unique<Snapshot>())
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Untitled"));
+    SetTitle(QStringLiteral("Untitled"));
+    m_undoStack = new QUndoStack(this);
+    m_undoStack->setUndoLimit(kUndoSteps);
 
     auto *client = new QWidget;
     // A face with the widths the form's columns were made for (the desktop's
@@ -212,6 +216,8 @@ void TForm16::BuildCustomerPage()
     Edit2 = m_customerPage->Edit2;
     Edit3 = m_customerPage->Edit3;
     Edit4 = m_customerPage->Edit4;
+    for (QLineEdit *edit : {Edit2, Edit3, Edit4})
+        connect(edit, &QLineEdit::textChanged, this, &TForm16::ShowModified);
 }
 
 void TForm16::FormCreate()
@@ -332,14 +338,24 @@ bool TForm16::eventFilter(QObject *watched, QEvent *event)
     return QMdiSubWindow::eventFilter(watched, event);
 }
 
+namespace {
+
+// Where Qt shows the "*" of a changed document.
+const QString kModifiedPlaceholder = QStringLiteral("[*]");
+
+} // namespace
+
 QString TForm16::Title() const
 {
-    return windowTitle();
+    QString title = windowTitle();
+    if (title.endsWith(kModifiedPlaceholder))
+        title.chop(kModifiedPlaceholder.size());
+    return title;
 }
 
 void TForm16::SetTitle(const QString &title)
 {
-    setWindowTitle(title);
+    setWindowTitle(title + kModifiedPlaceholder);
 }
 
 std::string TForm16::CustomerBytes(const QLineEdit *edit)
@@ -358,6 +374,37 @@ void TForm16::ReplaceLists(const TElementList &elements, const TElementGroups &g
     Groups = groups;
     ShowElements();
     ShowGroups();
+    ShowModified();
+}
+
+void TForm16::ReplaceLists(const TElementList &elements, const TElementGroups &groups, const QString &step)
+{
+    auto after = std::make_unique<ListSnapshot>();
+    after->elements = elements;
+    after->groups = groups;
+    std::unique_ptr<ListSnapshot> before = Lists();
+    // Nothing changed, nothing to undo; the lists are still shown again.
+    if (*after == *before) {
+        ReplaceLists(elements, groups);
+        return;
+    }
+    m_undoStack->push(new ListStepCommand(*this, std::move(before), std::move(after), step)); // the stack owns it
+}
+
+void TForm16::RecordStep(const ListSnapshot &before, const QString &step)
+{
+    std::unique_ptr<ListSnapshot> after = Lists();
+    if (*after == before)
+        return;
+    m_undoStack->push(new ListStepCommand(*this, std::make_unique<ListSnapshot>(before), std::move(after), step));
+}
+
+std::unique_ptr<ListSnapshot> TForm16::Lists() const
+{
+    auto lists = std::make_unique<ListSnapshot>();
+    lists->elements = Elements;
+    lists->groups = Groups;
+    return lists;
 }
 
 void TForm16::MarkSaved()
@@ -368,16 +415,22 @@ void TForm16::MarkSaved()
 void TForm16::MarkSavedAs(const TElementList &elements, const TElementGroups &groups,
                           const std::array<QString, 3> &customer)
 {
-    m_saved->elements = elements;
-    m_saved->groups = groups;
+    m_saved->lists.elements = elements;
+    m_saved->lists.groups = groups;
     m_saved->customer = customer;
+    ShowModified();
 }
 
 bool TForm16::DiffersFromSaved() const
 {
-    return std::memcmp(&m_saved->elements, &Elements, sizeof Elements) != 0
-        || std::memcmp(&m_saved->groups, &Groups, sizeof Groups) != 0
+    return std::memcmp(&m_saved->lists.elements, &Elements, sizeof Elements) != 0
+        || std::memcmp(&m_saved->lists.groups, &Groups, sizeof Groups) != 0
         || m_saved->customer != m_customerPage->Texts();
+}
+
+void TForm16::ShowModified()
+{
+    setWindowModified(DiffersFromSaved());
 }
 
 bool TForm16::FormCloseQuery()

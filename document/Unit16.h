@@ -5,6 +5,7 @@
 // it. What it needs of the frame it asks for with a signal.
 
 #include "common/Element.h"
+#include "document/ListSnapshot.h"
 
 #include <QMdiSubWindow>
 
@@ -28,6 +29,7 @@ class QPushButton;
 class QTabWidget;
 class QTableView;
 class QTableWidget;
+class QUndoStack;
 class UnitLabel;
 struct ProgramState;
 
@@ -73,11 +75,22 @@ public:
 
     // The one door for changing the lists, for the window itself and for every
     // command: both lists are replaced whole, the grid and the group list redrawn.
+    // With a step name the change is one undo step named so (none when nothing
+    // changed); without one it is a fill, as when a file is opened into the window.
+    void ReplaceLists(const TElementList &elements, const TElementGroups &groups, const QString &step);
+    void ReplaceElements(const TElementList &elements, const QString &step) { ReplaceLists(elements, Groups, step); }
     void ReplaceLists(const TElementList &elements, const TElementGroups &groups);
     void ReplaceElements(const TElementList &elements) { ReplaceLists(elements, Groups); }
+    // A change made by fills, such as a dialog's session, recorded as one step
+    // from `before` to the lists now.
+    void RecordStep(const ListSnapshot &before, const QString &step);
+    std::unique_ptr<ListSnapshot> Lists() const;
+    // At most 100 steps; owned by the window.
+    QUndoStack *UndoStack() const { return m_undoStack; }
 
     void ShowElements();
     void SortElements();
+    void SortElements(const QString &step);
     void ShowGroups();
     // Moves one piece of element e (1-based) into group g (1-based), or into a
     // new group when g is 0; refusals are told in a plain box.
@@ -113,6 +126,8 @@ public:
     // First and last element of the selected rows T..B, as T - 1 and B - 1.
     std::pair<int, int> SelectedElementRange() const;
     void SetCurrentRow(int row);
+    // Selects elements first..last (1-based), the cursor on the first.
+    void SelectElements(int first, int last);
 
     // Remembers the document as saved; closing asks when it differs from this.
     void MarkSaved();
@@ -145,6 +160,8 @@ private:
     void FormCreate();
     void FormClose();
     bool DiffersFromSaved() const;
+    // The "*" after the title.
+    void ShowModified();
 
     void TabSheet1Resize();
     void Pages1Change(int index);
@@ -167,6 +184,7 @@ private:
     EntryRow *m_entryRow = nullptr;
     CustomerPage *m_customerPage = nullptr;
     std::unique_ptr<Snapshot> m_saved;
+    QUndoStack *m_undoStack = nullptr;
     bool m_layoutRestored = false;
     bool m_closeQueried = false;
 };

@@ -41,13 +41,26 @@ void TForm16::ShowElements()
     PaintBox1->update();
 }
 
+namespace {
+
+TElementList SortedByLength(TElementList list)
+{
+    SortByLength(list);
+    return list;
+}
+
+} // namespace
+
 void TForm16::SortElements()
 {
-    if (ElementCount(Elements) == 0)
-        return;
-    TElementList sorted = Elements;
-    SortByLength(sorted);
-    ReplaceElements(sorted);
+    if (ElementCount(Elements) > 0)
+        ReplaceElements(SortedByLength(Elements));
+}
+
+void TForm16::SortElements(const QString &step)
+{
+    if (ElementCount(Elements) > 0)
+        ReplaceElements(SortedByLength(Elements), step);
 }
 
 void TForm16::SetCurrentRow(int row)
@@ -56,6 +69,16 @@ void TForm16::SetCurrentRow(int row)
     const QModelIndex index = m_model->index(row, column);
     SG1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     SG1->scrollTo(index);
+}
+
+void TForm16::SelectElements(int first, int last)
+{
+    const QModelIndex current = m_model->index(first + 1, std::max(SG1->currentIndex().column(), 0));
+    QItemSelectionModel *selection = SG1->selectionModel();
+    selection->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    selection->select(QItemSelection(m_model->index(first + 1, 0), m_model->index(last + 1, kElementGridColumns - 1)),
+                      QItemSelectionModel::ClearAndSelect);
+    SG1->scrollTo(current);
 }
 
 int TForm16::CurrentElement() const
@@ -92,7 +115,7 @@ void TForm16::SG1KeyUp(const QKeyEvent &event)
         element.WidthBanding = code;
     else
         element.LengthBanding = code;
-    ReplaceElements(banded);
+    ReplaceElements(banded, QStringLiteral("Kantovanje"));
 }
 
 void TForm16::SG1ContextMenu(const QPoint &position)
@@ -109,7 +132,7 @@ void TForm16::AddFromEntryRow()
     TElementList appended = Elements;
     if (!AppendElement(appended, *typed))
         return; // a full list takes nothing and says nothing
-    ReplaceElements(appended);
+    ReplaceElements(appended, QStringLiteral("Unos elementa"));
     SetCurrentRow(m_model->rowCount() - 1);
     m_entryRow->ResetAfterAdd();
 }

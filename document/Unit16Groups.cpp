@@ -8,6 +8,7 @@
 
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -80,7 +81,7 @@ void TForm16::AddToGroup(int e, int g)
         ClearList(taken);
         MoveElement(elements, taken, e);
     }
-    ReplaceLists(elements, groups);
+    ReplaceLists(elements, groups, g == 0 ? Button2->text() : Button1->text());
 }
 
 void TForm16::ReturnGroup(int g)
@@ -101,7 +102,10 @@ void TForm16::ReturnGroup(int g)
     TElementGroups groups = Groups;
     std::copy(groups.begin() + g, groups.begin() + groupsInUse, groups.begin() + (g - 1));
     groups[static_cast<std::size_t>(groupsInUse - 1)] = TElementGroup{};
-    ReplaceLists(elements, groups);
+    // The step is named by the line the user deleted.
+    const QString step = QStringLiteral("Brisanje ")
+        + GroupLine(g, GroupPieceCount(Groups[static_cast<std::size_t>(g - 1)]));
+    ReplaceLists(elements, groups, step);
 }
 
 void TForm16::UngroupAll()
@@ -110,7 +114,7 @@ void TForm16::UngroupAll()
     TElementGroups groups = Groups;
     const bool dissolved = DissolveGroups(elements, groups);
     // Refused, nothing moved: the groups stay whole and are shown as they are.
-    ReplaceLists(elements, groups);
+    ReplaceLists(elements, groups, QStringLiteral("Vracanje grupa u spisak"));
     if (!dissolved)
         ShowGroupMessage(ListFullMessage());
 }

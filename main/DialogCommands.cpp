@@ -12,11 +12,14 @@
 #include <QAction>
 #include <QPointer>
 
+#include <memory>
+
 void AddElementsThroughDialog(const CommandContext &context, QWidget *parent, const StatusReport &report)
 {
     const QPointer<TForm16> document = context.documents.ActiveDocument();
     if (document == nullptr)
         return;
+    const std::unique_ptr<ListSnapshot> before = document->Lists();
     TForm2 form(context.state, context.desktop, parent);
     form.Elements = document->Elements;
     QObject::connect(&form, &TForm2::BandingSwitched, &form, [&context] { context.documents.RefreshDocuments(); });
@@ -36,9 +39,10 @@ void AddElementsThroughDialog(const CommandContext &context, QWidget *parent, co
     document->ReplaceElements(form.Elements);
     if (context.state.Settings.AutoSort())
         document->SortElements();
+    document->RecordStep(*before, form.windowTitle());
 }
 
-void EditCurrentElement(const CommandContext &context, QWidget *parent)
+void EditCurrentElement(const CommandContext &context, QWidget *parent, const QString &step)
 {
     TForm16 *document = context.documents.ActiveDocument();
     if (document == nullptr)
@@ -53,7 +57,7 @@ void EditCurrentElement(const CommandContext &context, QWidget *parent)
         return;
     TElementList edited = document->Elements;
     edited[static_cast<std::size_t>(e - 1)] = form.NewElement;
-    document->ReplaceElements(edited);
+    document->ReplaceElements(edited, step);
 }
 
 void ShowAboutBox(QWidget *parent)

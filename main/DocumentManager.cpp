@@ -5,13 +5,22 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 #include <algorithm>
 
 DocumentManager::DocumentManager(QMdiArea &area, ProgramState &state, Platform &desktop, QMenu *gridMenu,
                                  QObject *parent)
-    : QObject(parent), m_area(area), m_state(state), m_desktop(desktop), m_gridMenu(gridMenu)
+    : QObject(parent), m_area(area), m_state(state), m_desktop(desktop), m_gridMenu(gridMenu),
+      m_undoGroup(new QUndoGroup(this))
 {
+    // The area reports no active window while the program is in the background;
+    // the current one stays the one Undo acts on.
+    connect(&m_area, &QMdiArea::subWindowActivated, this, [this] {
+        TForm16 *document = ActiveDocument();
+        m_undoGroup->setActiveStack(document != nullptr ? document->UndoStack() : nullptr);
+    });
 }
 
 TForm16 *DocumentManager::ActiveDocument() const
@@ -65,6 +74,7 @@ TForm16 *DocumentManager::CreateDocument(const QString &title)
     m_area.addSubWindow(document); // the MDI area owns it from here
     document->SetTitle(title);
     connect(document, &TForm16::UnitSwitched, this, &DocumentManager::RefreshDocuments);
+    m_undoGroup->addStack(document->UndoStack()); // a stack leaves the group when its window goes
     emit DocumentCreated(document);
     document->show();
     m_area.setActiveSubWindow(document);

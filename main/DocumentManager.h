@@ -11,6 +11,7 @@
 class Platform;
 class QMdiArea;
 class QMenu;
+class QUndoGroup;
 class TForm16;
 struct ProgramState;
 
@@ -27,11 +28,13 @@ public:
     // Every document window, the topmost first.
     QList<TForm16 *> TopmostFirst() const;
     bool HasChildWindows() const;
+    // Every document's undo stack; the active one is the current document's.
+    QUndoGroup *UndoGroup() const { return m_undoGroup; }
 
     // "Untitled n", n counting the untitled windows now open plus one: numbers
     // are counts, not a sequence, and can repeat.
     QString NextUntitledTitle() const;
-    // A new document window with that title, shown and made active.
+    // A new document window with that title and an empty undo stack, shown and made active.
     TForm16 *CreateDocument(const QString &title);
 
     // Every document refills its grid (after a unit switch), in creation order.
@@ -48,4 +51,5 @@ private:
     ProgramState &m_state;
     Platform &m_desktop;
     QMenu *m_gridMenu;
+    QUndoGroup *m_undoGroup;
 };

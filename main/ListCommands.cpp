@@ -49,7 +49,7 @@ int AskFactor(const CommandContext &context)
     }
 }
 
-void MultiplyCounts(const CommandContext &context, TForm16 &document, int first, int last)
+void MultiplyCounts(const CommandContext &context, TForm16 &document, int first, int last, const QString &step)
 {
     const int factor = AskFactor(context);
     if (factor == 0)
@@ -64,12 +64,12 @@ void MultiplyCounts(const CommandContext &context, TForm16 &document, int first,
         }
         Slot(multiplied, i).Count = static_cast<std::uint16_t>(product);
     }
-    document.ReplaceElements(multiplied);
+    document.ReplaceElements(multiplied, step);
 }
 
 } // namespace
 
-void DeleteSelectedElements(const CommandContext &context)
+void DeleteSelectedElements(const CommandContext &context, const QString &step)
 {
     TForm16 *document = context.documents.ActiveDocument();
     if (!context.documents.HasChildWindows() || document == nullptr)
@@ -85,17 +85,17 @@ void DeleteSelectedElements(const CommandContext &context)
         if (j < first || j > last)
             kept[slot++] = document->Elements[static_cast<std::size_t>(j - 1)];
     }
-    document->ReplaceElements(kept);
+    document->ReplaceElements(kept, step);
     document->SetCurrentRow(1);
 }
 
-void MultiplyAllCounts(const CommandContext &context)
+void MultiplyAllCounts(const CommandContext &context, const QString &step)
 {
     if (TForm16 *document = context.documents.ActiveDocument())
-        MultiplyCounts(context, *document, 1, ElementCount(document->Elements));
+        MultiplyCounts(context, *document, 1, ElementCount(document->Elements), step);
 }
 
-void MultiplySelectedCounts(const CommandContext &context)
+void MultiplySelectedCounts(const CommandContext &context, const QString &step)
 {
     TForm16 *document = context.documents.ActiveDocument();
     if (document == nullptr)
@@ -104,26 +104,26 @@ void MultiplySelectedCounts(const CommandContext &context)
     if (last - first + 1 <= 0)
         return;
     // Select-all reaches the blank row; element 0 does not exist.
-    MultiplyCounts(context, *document, std::max(first, 1), std::min(last, ElementCount(document->Elements)));
+    MultiplyCounts(context, *document, std::max(first, 1), std::min(last, ElementCount(document->Elements)), step);
 }
 
-void MergeSameElementsOfActive(const CommandContext &context)
+void MergeSameElementsOfActive(const CommandContext &context, const QString &step)
 {
     TForm16 *document = context.documents.ActiveDocument();
     if (document == nullptr)
         return;
     TElementList merged = document->Elements;
     MergeSameElements(merged);
-    document->ReplaceElements(merged);
+    document->ReplaceElements(merged, step);
 }
 
-void SortActiveByLength(const CommandContext &context)
+void SortActiveByLength(const CommandContext &context, const QString &step)
 {
     if (TForm16 *document = context.documents.ActiveDocument())
-        document->SortElements();
+        document->SortElements(step);
 }
 
-void SetGrainOnAll(const CommandContext &context, bool grain)
+void SetGrainOnAll(const CommandContext &context, bool grain, const QString &step)
 {
     TForm16 *document = context.documents.ActiveDocument();
     if (document == nullptr)
@@ -132,10 +132,10 @@ void SetGrainOnAll(const CommandContext &context, bool grain)
     const int n = ElementCount(changed);
     for (int i = 1; i <= n; ++i)
         Slot(changed, i).Grain = grain ? 1 : 0;
-    document->ReplaceElements(changed);
+    document->ReplaceElements(changed, step);
 }
 
-void CounterGrainOnAll(const CommandContext &context)
+void CounterGrainOnAll(const CommandContext &context, const QString &step)
 {
     const QPointer<TForm16> document = context.documents.ActiveDocument();
     if (document == nullptr)
@@ -158,7 +158,7 @@ void CounterGrainOnAll(const CommandContext &context)
         e.LengthBanding = e.WidthBanding;
         e.WidthBanding = banding;
     }
-    document->ReplaceElements(turned);
+    document->ReplaceElements(turned, step);
 }
 
 std::optional<QString> PrintActiveDocument(const CommandContext &context, QWidget *parent)

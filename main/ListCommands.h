@@ -1,7 +1,8 @@
 #pragma once
 // The element grid's menu commands on the active document's list. Each does
 // nothing and shows nothing when what it needs is missing (no document, an
-// empty list or selection); every change goes through the document's one door.
+// empty list or selection); every change goes through the document's one door
+// as one undo step named `step`, the caption of the command's menu item.
 
 #include "common/Element.h"
 
@@ -13,17 +14,17 @@ struct CommandContext;
 class QWidget;
 
 // Obrisi element(e): the selected elements go, the rest close up, row 1 becomes current.
-void DeleteSelectedElements(const CommandContext &context);
+void DeleteSelectedElements(const CommandContext &context, const QString &step);
 // Asks for a factor until plain digits of 1..65535 are typed or the box is
 // emptied; a product above 65535 pieces multiplies nothing and says so.
-void MultiplyAllCounts(const CommandContext &context);
-void MultiplySelectedCounts(const CommandContext &context);
-void MergeSameElementsOfActive(const CommandContext &context);
-void SortActiveByLength(const CommandContext &context);
-void SetGrainOnAll(const CommandContext &context, bool grain);
+void MultiplyAllCounts(const CommandContext &context, const QString &step);
+void MultiplySelectedCounts(const CommandContext &context, const QString &step);
+void MergeSameElementsOfActive(const CommandContext &context, const QString &step);
+void SortActiveByLength(const CommandContext &context, const QString &step);
+void SetGrainOnAll(const CommandContext &context, bool grain, const QString &step);
 // Grain-bound elements turn across: length and width, and their banding,
 // change places. Pending events run every third element, user input excepted.
-void CounterGrainOnAll(const CommandContext &context);
+void CounterGrainOnAll(const CommandContext &context, const QString &step);
 // Prints the active document's list (a copy of it) on the default printer, or
 // into "DATA/<title>.pdf" when none is installed, opened with the desktop's
 // viewer. Returns the line for the status bar, if any.

@@ -8,6 +8,7 @@
 #include "main/DialogCommands.h"
 #include "main/DocumentCommands.h"
 #include "main/DocumentManager.h"
+#include "main/EditMenu.h"
 #include "main/ExchangeCommands.h"
 #include "main/FrameCommands.h"
 #include "main/GridMenu.h"
@@ -93,6 +94,7 @@ TForm1::TForm1(Platform &desktop, ProgramState &state)
 void TForm1::CreateCommands()
 {
     BuildFrameCommands(*this, ControlBar1);
+    BuildEditMenu(*this, *m_documents->UndoGroup());
     // Ctrl+F4 closes the active document, as in every MDI program of the desktop.
     auto *closeDocument = new QAction(this);
     closeDocument->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
@@ -216,12 +218,12 @@ void TForm1::closeEvent(QCloseEvent *event)
 
 void TForm1::Obrisielemente1Click()
 {
-    DeleteSelectedElements(m_context);
+    DeleteSelectedElements(m_context, MenuItem1->text());
 }
 
 void TForm1::IzmenaPodataka1Click()
 {
-    EditCurrentElement(m_context, this);
+    EditCurrentElement(m_context, this, MenuItem2->text());
 }
 
 void TForm1::ToolButton10Click()
@@ -236,17 +238,17 @@ void TForm1::ToolButton1Click()
 
 void TForm1::Pomnozispisakelemenatasa1Click()
 {
-    MultiplyAllCounts(m_context);
+    MultiplyAllCounts(m_context, Pomnozispisakelemenatasa1->text());
 }
 
 void TForm1::Pomnoziselektovaneelementesa1Click()
 {
-    MultiplySelectedCounts(m_context);
+    MultiplySelectedCounts(m_context, Pomnoziselektovaneelementesa1->text());
 }
 
 void TForm1::Spajanjeistihelemenata1Click()
 {
-    MergeSameElementsOfActive(m_context);
+    MergeSameElementsOfActive(m_context, Spajanjeistihelemenata1->text());
 }
 
 void TForm1::Stampanjespiskaelemenata1Click()
@@ -268,22 +270,22 @@ void TForm1::ToolButton2Click()
 
 void TForm1::Sortiranjespiskapoduzini1Click()
 {
-    SortActiveByLength(m_context);
+    SortActiveByLength(m_context, Sortiranjespiskapoduzini1->text());
 }
 
 void TForm1::Postavinasveelemente1Click()
 {
-    SetGrainOnAll(m_context, true);
+    SetGrainOnAll(m_context, true, Postavinasveelemente1->text());
 }
 
 void TForm1::Uklonisasvihelemenata1Click()
 {
-    SetGrainOnAll(m_context, false);
+    SetGrainOnAll(m_context, false, Uklonisasvihelemenata1->text());
 }
 
 void TForm1::Kontratexturanasvimelementima1Click()
 {
-    CounterGrainOnAll(m_context);
+    CounterGrainOnAll(m_context, Kontratexturanasvimelementima1->text());
 }
 
 void TForm1::ColourCommandClick(const ColourCommand &command)

@@ -88,6 +88,10 @@ public:
     QAction *FileExportItem = nullptr;
     QAction *FileExitItem = nullptr;
 
+    QMenu *Edit1 = nullptr;
+    QAction *EditUndoItem = nullptr;
+    QAction *EditRedoItem = nullptr;
+
     QWidget *ControlBar1 = nullptr;
     QToolBar *ToolBar3 = nullptr;
     QToolBar *ToolBar1 = nullptr;

@@ -128,7 +128,7 @@ void MergeIntoActive(const CommandContext &context, const DatabaseContents &read
     const int g = GroupCount(read.groups);
     for (int i = 0, slot = GroupCount(groups); i < g && slot < kGroupsPerDocument; ++i, ++slot)
         groups[static_cast<std::size_t>(slot)] = read.groups[static_cast<std::size_t>(i)];
-    document->ReplaceLists(elements, groups);
+    document->ReplaceLists(elements, groups, QStringLiteral("Spajanje baza"));
 }
 
 // The chosen name, with the extension of the chosen kind when none was typed.

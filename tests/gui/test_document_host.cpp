@@ -37,7 +37,7 @@ TestDocumentHost::~TestDocumentHost()
 
 void TestDocumentHost::DeleteSelected()
 {
-    DeleteSelectedElements(context);
+    DeleteSelectedElements(context, QStringLiteral("Obrisi element(e)"));
 }
 
 TForm16 *TestDocumentHost::NewDocument()

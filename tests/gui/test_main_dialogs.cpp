@@ -6,15 +6,9 @@
 #include "document/Unit16.h"
 #include "support/Elements.h"
 
-#include <QApplication>
-#include <QGuiApplication>
-#include <QWindow>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
-
-#include <functional>
 
 namespace {
 
@@ -27,24 +21,6 @@ protected:
         document = window->NewDocument();
         document->ReplaceElements(ListOf({MakeElement(100, 10, 1), MakeElement(200, 20, 2)}));
     }
-    // Runs `user` on the modal dialog as soon as it is open.
-    static void WhenTheDialogShows(std::function<void(QWidget &)> user)
-    {
-        QTimer::singleShot(0, [user] {
-            QWidget *dialog = QApplication::activeModalWidget();
-            ASSERT_NE(dialog, nullptr);
-            // The keys go to the dialog once the desktop has given it the focus.
-            dialog->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-            ASSERT_TRUE(QTest::qWaitFor([dialog] { return QGuiApplication::focusWindow() == dialog->windowHandle(); }));
-            user(*dialog);
-        });
-    }
-    static void Type(const QString &text)
-    {
-        QTest::keyClicks(QApplication::focusWidget(), text);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    }
 
     TForm16 *document = nullptr;
 };
@@ -52,10 +28,10 @@ protected:
 TEST_F(FrameDialogs, ClosingTheNewElementsDialogByItsCloseBoxKeepsEveryEntry)
 {
     WhenTheDialogShows([](QWidget &dialog) {
-        Type(QStringLiteral("500"));
-        Type(QStringLiteral("300"));
-        Type(QString());
-        Type(QString()); // "Dodaj elemente"
+        TypeAndEnter(QStringLiteral("500"));
+        TypeAndEnter(QStringLiteral("300"));
+        TypeAndEnter(QString());
+        TypeAndEnter(QString()); // "Dodaj elemente"
         dialog.close();
     });
     QTest::mouseClick(window->ToolButton10, Qt::LeftButton);
@@ -70,9 +46,9 @@ TEST_F(FrameDialogs, EnterOnAGridRowEditsItsElement)
     document->SetCurrentRow(3);
     document->SG1->setFocus();
     WhenTheDialogShows([](QWidget &dialog) {
-        Type(QStringLiteral("777"));
+        TypeAndEnter(QStringLiteral("777"));
         for (int i = 0; i < 10 && dialog.isVisible(); ++i)
-            Type(QString()); // on through the fields to "Izmena"
+            TypeAndEnter(QString()); // on through the fields to "Izmena"
     });
     QTest::keyClick(document->SG1, Qt::Key_Return);
     EXPECT_EQ(+document->Elements[1].Length, 777);

@@ -1,6 +1,10 @@
 #include "test_main_fixture.h"
 
+#include <QApplication>
+#include <QGuiApplication>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include <stdexcept>
 
@@ -18,6 +22,25 @@ TSettings TestSettings()
 std::string Bytes(const TSettings &settings)
 {
     return std::string(reinterpret_cast<const char *>(settings.bytes().data()), settings.bytes().size());
+}
+
+void WhenTheDialogShows(std::function<void(QWidget &)> user)
+{
+    QTimer::singleShot(0, [user] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        // The keys go to the dialog once the desktop has given it the focus.
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        ASSERT_TRUE(QTest::qWaitFor([dialog] { return QGuiApplication::focusWindow() == dialog->windowHandle(); }));
+        user(*dialog);
+    });
+}
+
+void TypeAndEnter(const QString &text)
+{
+    QTest::keyClicks(QApplication::focusWidget(), text);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 }
 
 TForm1 &MainWindowTest::StartWindow()

@@ -11,12 +11,20 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+
+class QString;
+class QWidget;
 
 // A settings record with the fields the main window reads set to plain values.
 TSettings TestSettings();
 std::string Bytes(const TSettings &settings);
+// Runs `user` on the modal dialog as soon as it is open and has the focus.
+void WhenTheDialogShows(std::function<void(QWidget &)> user);
+// Types into the focused field and presses Enter.
+void TypeAndEnter(const QString &text);
 
 class MainWindowTest : public ::testing::Test {
 protected:
