@@ -218,6 +218,8 @@ void TForm16::BuildCustomerPage()
     Edit2 = m_customerPage->Edit2;
     Edit3 = m_customerPage->Edit3;
     Edit4 = m_customerPage->Edit4;
+    for (QLineEdit *edit : {Edit2, Edit3, Edit4})
+        connect(edit, &QLineEdit::textChanged, this, &TForm16::Changed);
 }
 
 void TForm16::FormCreate()
@@ -346,6 +348,7 @@ QString TForm16::Title() const
 void TForm16::SetTitle(const QString &title)
 {
     setWindowTitle(title);
+    emit Changed();
 }
 
 std::string TForm16::CustomerBytes(const QLineEdit *edit)
@@ -364,6 +367,7 @@ void TForm16::ReplaceLists(const TElementList &elements, const TElementGroups &g
     Groups = groups;
     ShowElements();
     ShowGroups();
+    emit Changed();
 }
 
 void TForm16::MarkSaved()
@@ -377,6 +381,7 @@ void TForm16::MarkSavedAs(const TElementList &elements, const TElementGroups &gr
     m_saved->elements = elements;
     m_saved->groups = groups;
     m_saved->customer = customer;
+    emit Changed();
 }
 
 bool TForm16::DiffersFromSaved() const
@@ -386,9 +391,14 @@ bool TForm16::DiffersFromSaved() const
         || m_saved->customer != m_customerPage->Texts();
 }
 
+bool TForm16::IsModified() const
+{
+    return (IsUntitledTitle(Title()) && ElementCount(Elements) > 0) || DiffersFromSaved();
+}
+
 bool TForm16::FormCloseQuery()
 {
-    if (!(IsUntitledTitle(Title()) && ElementCount(Elements) > 0) && !DiffersFromSaved())
+    if (!IsModified())
         return true;
     const QString text = QStringLiteral("Baza podataka \"") + Title() + QStringLiteral("\" nije sacuvana.\r")
         + QStringLiteral("Ako je zatvorite podaci koje ste uneli ce biti trajno izbrisani.\r")

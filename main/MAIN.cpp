@@ -3,6 +3,7 @@
 #include "common/Conversions.h"
 #include "common/ProgramState.h"
 #include "document/Unit16.h"
+#include "main/Autosave.h"
 #include "main/ColourCommands.h"
 #include "main/ControlBar.h"
 #include "main/DialogCommands.h"
@@ -14,6 +15,7 @@
 #include "main/HintTiming.h"
 #include "main/ListCommands.h"
 #include "main/OpenSaveCommands.h"
+#include "main/Recovery.h"
 #include "main/StartupSettings.h"
 #include "main/WallPaper.h"
 #include "platform/Colours.h"
@@ -24,7 +26,9 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QPixmap>
+#include <QPointer>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -76,6 +80,12 @@ TForm1::TForm1(Platform &desktop, ProgramState &state)
 
     CreateCommands();
     CreateStatusBar();
+    m_autosave = new Autosave(*m_documents, WorkDirectoryOf(state.ProgramDir),
+                              [bar = QPointer<QStatusBar>(StatusBar)](const QString &line) {
+                                  if (bar)
+                                      bar->showMessage(line);
+                              },
+                              this);
     BuildGridMenu(*this, m_listBox1Popup);
     connect(m_documents, &DocumentManager::DocumentCreated, this, &TForm1::ConnectDocument);
 
@@ -250,6 +260,15 @@ void TForm1::ColourCommandClick(const ColourCommand &command)
         ApplyMainColour();
     else
         RepaintDocuments();
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_recoveryOffered)
+        return;
+    m_recoveryOffered = true;
+    QTimer::singleShot(0, this, [this] { OfferRecovery(m_context, *m_autosave); });
 }
 
 bool TForm1::event(QEvent *event)
