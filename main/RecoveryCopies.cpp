@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -85,7 +84,7 @@ std::vector<RecoveryCopy> ListCopies(const std::string &workDir)
 int RemoveCopy(const RecoveryCopy &copy)
 {
     for (const std::string &name : {copy.tabName, copy.titleName}) {
-        if (std::remove(name.c_str()) != 0 && errno != ENOENT)
+        if (FileExists(name) && std::remove(name.c_str()) != 0)
             return rcCantDelete;
     }
     return rcOK;
