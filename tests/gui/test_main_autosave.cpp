@@ -44,15 +44,11 @@ std::vector<std::string> Names(const std::string &dir)
     return Sorted(names);
 }
 
-std::string Own(const std::string &suffix)
-{
-    return std::to_string(getpid()) + suffix;
-}
+std::string Own(const std::string &suffix) { return std::to_string(getpid()) + suffix; }
 
-QString Question(int copies)
+QString Question(int n)
 {
-    return QStringLiteral("Pronadjene su nesacuvane baze iz prethodnog rada (%1). Da li zelite da ih otvorite?")
-        .arg(copies);
+    return QStringLiteral("Pronadjene su nesacuvane baze iz prethodnog rada (%1). Da li zelite da ih otvorite?").arg(n);
 }
 
 } // namespace
@@ -61,9 +57,11 @@ class AutosaveTest : public MainWindowTest {
 protected:
     void SetUp() override { WriteSettings(TestSettings()); }
     std::string Work() const { return Path("DATA/SWORK"); }
-    // Shown, with the start-up offer (posted at the first show) run.
+    // A new frame shown, with the start-up offer (posted at the first show) run.
+    // The old one goes first: a frame routes the reader's errors while it lives.
     void Restart(AutosaveIntervals intervals = {50ms, 1h})
     {
+        window.reset();
         ShowWindow();
         window->Autosaver().SetIntervals(intervals);
         QTest::qWait(20);
@@ -154,33 +152,37 @@ TEST_F(AutosaveTest, AFailedWriteIsOneLineInTheStatusBarAndTheLongestWaitHolds)
     Restart({1h, 50ms}); // only the longest wait can write it
     window->NewDocument()->ReplaceElements(ListOf({MakeElement(500, 300)}));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window->StatusBar->currentMessage().isEmpty(); }, 5000));
-    EXPECT_EQ(window->StatusBar->currentMessage(),
-              QStringLiteral("Rezervna kopija baze \"Untitled 1\" nije snimljena. Error: -141 [")
-                  + QString::fromLatin1(ResultText(rcFileCreateError)) + QStringLiteral("]"));
+    EXPECT_TRUE(window->StatusBar->currentMessage().startsWith(
+        QStringLiteral("Rezervna kopija baze \"Untitled 1\" nije snimljena. Error: -141 [")));
 }
 
-TEST_F(AutosaveTest, NoMovesTheCopiesToStare)
+TEST_F(AutosaveTest, NoMovesTheCopiesToStareAndYesOpensTheWholeOneShowingTheCutOneAsTheReadersError)
 {
-    PlantCopies();
-    desktop.AnswerBox(Platform::Answer::No);
-    Restart();
-    EXPECT_EQ(desktop.Boxes().at(0).text, Question(2));
-    EXPECT_TRUE(window->Documents().isEmpty());
-    EXPECT_EQ(Names(Work()), std::vector<std::string>{"stare"});
-    EXPECT_EQ(Names(Work() + "/stare"), Sorted({"999999-1.tab", "999999-1.title", Own("-1.tab"), Own("-1.title")}));
-}
-
-TEST_F(AutosaveTest, YesOpensTheWholeCopyAndShowsTheCutOneAsTheReadersErrorMovingItAside)
-{
-    PlantCopies();
-    desktop.AnswerBox(Platform::Answer::Yes);
-    desktop.AnswerBox(Platform::Answer::Ok);
-    Restart();
-    ASSERT_EQ(desktop.Boxes().size(), 2U);
-    EXPECT_TRUE(desktop.Boxes()[1].text.startsWith(QStringLiteral("Error loading database!\nError: -145")));
-    ASSERT_EQ(window->Documents().size(), 1);
-    EXPECT_EQ(window->Documents()[0]->Title(), QStringLiteral("Ponuda"));
-    EXPECT_EQ(window->Documents()[0]->Elements[0].Length, 700);
-    EXPECT_EQ(Names(Work() + "/stare"), (std::vector<std::string>{Own("-1.tab"), Own("-1.title")}));
-    EXPECT_FALSE(CopyExists(CopyIn(Work(), kDeadPid, 1)));
+    const std::string dead = "999999-1";
+    const struct {
+        Platform::Answer answer;
+        QStringList titles;
+        std::vector<std::string> aside;
+    } cases[] = {
+        {Platform::Answer::No, {}, Sorted({dead + ".tab", dead + ".title", Own("-1.tab"), Own("-1.title")})},
+        {Platform::Answer::Yes, {QStringLiteral("Ponuda")}, {Own("-1.tab"), Own("-1.title")}},
+    };
+    for (const auto &c : cases) {
+        std::filesystem::remove_all(Path("DATA"));
+        PlantCopies();
+        desktop.Forget();
+        desktop.AnswerBox(c.answer);
+        if (c.answer == Platform::Answer::Yes)
+            desktop.AnswerBox(Platform::Answer::Ok);
+        Restart();
+        EXPECT_EQ(desktop.Boxes().at(0).text, Question(2));
+        QStringList titles;
+        for (const TForm16 *document : window->Documents())
+            titles << document->Title();
+        EXPECT_EQ(titles, c.titles);
+        EXPECT_EQ(Names(Work() + "/stare"), c.aside);
+        EXPECT_FALSE(CopyExists(CopyIn(Work(), kDeadPid, 1)));
+    }
+    EXPECT_TRUE(desktop.Boxes().at(1).text.startsWith(QStringLiteral("Error loading database!\nError: -145")));
+    EXPECT_EQ(window->Documents().at(0)->Elements[0].Length, 700);
 }

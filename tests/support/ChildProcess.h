@@ -11,18 +11,17 @@
 
 class ChildProcess {
 public:
-    ChildProcess(const std::string &program, const std::vector<std::string> &args)
+    ChildProcess(std::string program, std::vector<std::string> args) : m_pid(fork())
     {
+        if (m_pid != 0)
+            return;
+        args.insert(args.begin(), program);
         std::vector<char *> argv;
-        argv.push_back(const_cast<char *>(program.c_str()));
-        for (const std::string &arg : args)
-            argv.push_back(const_cast<char *>(arg.c_str()));
+        for (std::string &arg : args)
+            argv.push_back(arg.data());
         argv.push_back(nullptr);
-        m_pid = fork();
-        if (m_pid == 0) {
-            execv(program.c_str(), argv.data());
-            _exit(127);
-        }
+        execv(program.c_str(), argv.data());
+        _exit(127);
     }
     ~ChildProcess() { Kill(); }
     ChildProcess(const ChildProcess &) = delete;
@@ -32,13 +31,11 @@ public:
     // SIGKILL: the program gets no chance to clean up, as in a crash.
     void Kill()
     {
-        if (m_pid <= 0)
-            return;
-        kill(m_pid, SIGKILL);
-        waitpid(m_pid, nullptr, 0);
+        if (m_pid > 0 && kill(m_pid, SIGKILL) == 0)
+            waitpid(m_pid, nullptr, 0);
         m_pid = -1;
     }
 
 private:
-    pid_t m_pid = -1;
+    pid_t m_pid;
 };
