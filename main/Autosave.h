@@ -3,7 +3,8 @@
 // changes, in the work folder "DATA/SWORK", and removes it as soon as the
 // document is saved, closed or the program ends normally. Copies are written on
 // the user-interface thread; a failed write is reported in one line through the
-// report given, never in a box. The manager must outlive this object.
+// report given, never in a box. It watches the manager's documents, present and
+// to come; the work folder and its lock are made with the first copy.
 
 #include "main/RecoveryCopies.h"
 

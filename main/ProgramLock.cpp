@@ -66,7 +66,8 @@ std::unique_ptr<ProgramLock> ProgramLock::Take(const std::string &workDir, int &
 
 bool IsProgramRunning(const std::string &workDir, pid_t pid)
 {
-    const FileDescriptor fd(::open(LockFileName(workDir, pid).c_str(), O_RDWR | O_CLOEXEC));
+    // Read-only is enough for flock, and lets us test a lock another user made.
+    const FileDescriptor fd(::open(LockFileName(workDir, pid).c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.isOpen())
         return errno != ENOENT; // a lock we may not open is assumed held
     return !TryLock(fd);        // closing the descriptor gives a lock we took back
@@ -75,7 +76,8 @@ bool IsProgramRunning(const std::string &workDir, pid_t pid)
 void RemoveStaleLock(const std::string &workDir, pid_t pid)
 {
     const std::string name = LockFileName(workDir, pid);
-    const FileDescriptor fd(::open(name.c_str(), O_RDWR | O_CLOEXEC));
+    const FileDescriptor fd(::open(name.c_str(), O_RDONLY | O_CLOEXEC));
+    // One that stays does no harm: nobody holds it, so it still reads as a dead program.
     if (fd.isOpen() && TryLock(fd))
         ::unlink(name.c_str());
 }
