@@ -218,6 +218,7 @@ void TForm16::BuildCustomerPage()
     Edit4 = m_customerPage->Edit4;
     for (QLineEdit *edit : {Edit2, Edit3, Edit4})
         connect(edit, &QLineEdit::textChanged, this, &TForm16::ShowModified);
+        connect(edit, &QLineEdit::textChanged, this, &TForm16::Changed);
 }
 
 void TForm16::FormCreate()
@@ -356,6 +357,7 @@ QString TForm16::Title() const
 void TForm16::SetTitle(const QString &title)
 {
     setWindowTitle(title + kModifiedPlaceholder);
+    emit Changed();
 }
 
 std::string TForm16::CustomerBytes(const QLineEdit *edit)
@@ -375,6 +377,7 @@ void TForm16::ReplaceLists(const TElementList &elements, const TElementGroups &g
     ShowElements();
     ShowGroups();
     ShowModified();
+    emit Changed();
 }
 
 void TForm16::ReplaceLists(const TElementList &elements, const TElementGroups &groups, const QString &step)
@@ -419,6 +422,7 @@ void TForm16::MarkSavedAs(const TElementList &elements, const TElementGroups &gr
     m_saved->lists.groups = groups;
     m_saved->customer = customer;
     ShowModified();
+    emit Changed();
 }
 
 bool TForm16::DiffersFromSaved() const
@@ -433,9 +437,14 @@ void TForm16::ShowModified()
     setWindowModified(DiffersFromSaved());
 }
 
+bool TForm16::IsModified() const
+{
+    return (IsUntitledTitle(Title()) && ElementCount(Elements) > 0) || DiffersFromSaved();
+}
+
 bool TForm16::FormCloseQuery()
 {
-    if (!(IsUntitledTitle(Title()) && ElementCount(Elements) > 0) && !DiffersFromSaved())
+    if (!IsModified())
         return true;
     const QString text = QStringLiteral("Baza podataka \"") + Title() + QStringLiteral("\" nije sacuvana.\r")
         + QStringLiteral("Ako je zatvorite podaci koje ste uneli ce biti trajno izbrisani.\r")

@@ -134,6 +134,9 @@ public:
     // Remembers what a file holds as the saved state (name, address, telephone).
     void MarkSavedAs(const TElementList &elements, const TElementGroups &groups,
                      const std::array<QString, 3> &customer);
+    // True when closing would ask: the lists or customer texts differ from the
+    // saved state, or an untitled document holds elements.
+    bool IsModified() const;
     // True when the document may close: asks when it holds unsaved data.
     bool FormCloseQuery();
     // Closes after a close query that the caller has already run.
@@ -144,6 +147,9 @@ signals:
     void DeleteSelectionRequested();
     void EditCurrentRequested();
     void UnitSwitched();
+    // The lists, the customer texts, the title or the saved state changed:
+    // IsModified may answer differently now.
+    void Changed();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -3,6 +3,7 @@
 #include "common/Conversions.h"
 #include "common/ProgramState.h"
 #include "document/Unit16.h"
+#include "main/Autosave.h"
 #include "main/ColourCommands.h"
 #include "main/ControlBar.h"
 #include "main/DialogCommands.h"
@@ -15,6 +16,7 @@
 #include "main/HintTiming.h"
 #include "main/ListCommands.h"
 #include "main/OpenSaveCommands.h"
+#include "main/Recovery.h"
 #include "main/StartupSettings.h"
 #include "main/WallPaper.h"
 #include "platform/Colours.h"
@@ -28,7 +30,9 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPixmap>
+#include <QPointer>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -82,6 +86,12 @@ TForm1::TForm1(Platform &desktop, ProgramState &state)
 
     CreateCommands();
     CreateStatusBar();
+    m_autosave = new Autosave(*m_documents, WorkDirectoryOf(state.ProgramDir),
+                              [bar = QPointer<QStatusBar>(StatusBar)](const QString &line) {
+                                  if (bar)
+                                      bar->showMessage(line);
+                              },
+                              this);
     BuildGridMenu(*this, m_listBox1Popup);
     connect(m_documents, &DocumentManager::DocumentCreated, this, &TForm1::ConnectDocument);
 
@@ -296,6 +306,15 @@ void TForm1::ColourCommandClick(const ColourCommand &command)
         ApplyMainColour();
     else
         RepaintDocuments();
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_recoveryOffered)
+        return;
+    m_recoveryOffered = true;
+    QTimer::singleShot(0, this, [this] { OfferRecovery(m_context, *m_autosave); });
 }
 
 bool TForm1::event(QEvent *event)

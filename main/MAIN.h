@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+class Autosave;
 class DocumentManager;
 class Platform;
 class QAction;
@@ -41,6 +42,7 @@ public:
     ProgramState &State() const { return m_context.state; }
     QMenu *ListBox1Popup() const { return m_listBox1Popup; }
     DocumentManager &Manager() const { return *m_documents; }
+    Autosave &Autosaver() const { return *m_autosave; }
     // The active document window, or null.
     TForm16 *ActiveDocument() const;
     // Every document window, in the order they were created.
@@ -127,6 +129,8 @@ protected:
     // Files dropped on the frame open as Open opens them.
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    // The first show offers the recovery copies of an earlier run, once the window is up.
+    void showEvent(QShowEvent *event) override;
     // The program stays open when a document refuses to close.
     void closeEvent(QCloseEvent *event) override;
 
@@ -144,5 +148,7 @@ private:
     QMenu *m_listBox1Popup = nullptr;
     DocumentManager *m_documents = nullptr;
     CommandContext m_context;
+    Autosave *m_autosave = nullptr;
+    bool m_recoveryOffered = false;
     QImage m_wallPaper;
 };

@@ -1,0 +1,151 @@
+#include "main/Autosave.h"
+
+#include "common/AtomicFile.h"
+#include "common/DatabaseFile.h"
+#include "common/FileUtils.h"
+#include "common/ResultCodes.h"
+#include "document/Unit16.h"
+#include "main/DocumentManager.h"
+#include "main/ProgramLock.h"
+
+#include <QByteArray>
+#include <QTimer>
+
+#include <utility>
+
+#include <unistd.h>
+
+struct Autosave::Watch {
+    int number = 0;
+    QTimer quiet;
+    QTimer longest;
+};
+
+Autosave::Autosave(DocumentManager &documents, std::string workDir, FailureReport report, QObject *parent)
+    : QObject(parent), m_workDir(std::move(workDir)), m_report(std::move(report))
+{
+    for (TForm16 *document : documents.Documents())
+        Track(document);
+    connect(&documents, &DocumentManager::DocumentCreated, this, &Autosave::Track);
+}
+
+Autosave::~Autosave()
+{
+    for (auto &[document, watch] : m_watches)
+        Discard(*watch);
+}
+
+void Autosave::Track(TForm16 *document)
+{
+    auto watch = std::make_unique<Watch>();
+    watch->number = NextFreeNumber();
+    for (QTimer *timer : {&watch->quiet, &watch->longest}) {
+        timer->setSingleShot(true);
+        connect(timer, &QTimer::timeout, this, [this, document] { TimerFired(document); });
+    }
+    m_watches[document] = std::move(watch);
+    connect(document, &TForm16::Changed, this, [this, document] { DocumentChanged(document); });
+    // Closing deletes the window: dropped or saved, its copy goes with it.
+    connect(document, &QObject::destroyed, this, [this, document] { Forget(document); });
+}
+
+void Autosave::Forget(TForm16 *document)
+{
+    const auto found = m_watches.find(document);
+    if (found == m_watches.end())
+        return;
+    Discard(*found->second);
+    m_watches.erase(found);
+}
+
+void Autosave::DocumentChanged(TForm16 *document)
+{
+    Watch &watch = *m_watches.at(document);
+    if (!document->IsModified()) {
+        Discard(watch);
+        return;
+    }
+    watch.quiet.start(m_intervals.quiet);
+    if (!watch.longest.isActive())
+        watch.longest.start(m_intervals.longest);
+}
+
+void Autosave::TimerFired(TForm16 *document)
+{
+    Watch &watch = *m_watches.at(document);
+    const int code = Write(document, watch);
+    if (code == rcOK)
+        return;
+    Report(QStringLiteral("Rezervna kopija baze \"") + document->Title() + QStringLiteral("\" nije snimljena"), code);
+    watch.longest.start(m_intervals.longest); // tried again, whether or not it changes
+}
+
+void Autosave::Report(const QString &what, int code) const
+{
+    m_report(what + QStringLiteral(". Error: ") + QString::number(code) + QStringLiteral(" [")
+             + QString::fromLatin1(ResultText(code)) + QStringLiteral("]"));
+}
+
+int Autosave::WriteNow(TForm16 *document)
+{
+    return Write(document, *m_watches.at(document));
+}
+
+int Autosave::Write(TForm16 *document, Watch &watch)
+{
+    watch.quiet.stop();
+    watch.longest.stop();
+    int code = LockWorkDir();
+    const RecoveryCopy copy = CopyIn(m_workDir, ::getpid(), watch.number);
+    // The title first: a copy found without its title would come back untitled.
+    if (code == rcOK) {
+        const QByteArray title = document->Title().toUtf8();
+        code = WriteFileAtomically(copy.titleName, title.constData(), static_cast<std::size_t>(title.size()));
+    }
+    if (code == rcOK)
+        code = WriteDatabaseFile(copy.tabName, document->Elements, document->Groups,
+                                 TForm16::CustomerBytes(document->Edit2), TForm16::CustomerBytes(document->Edit3),
+                                 TForm16::CustomerBytes(document->Edit4));
+    return code;
+}
+
+void Autosave::Discard(Watch &watch)
+{
+    watch.quiet.stop();
+    watch.longest.stop();
+    // The number was free when it was given, so whatever bears it is this document's.
+    const int code = RemoveCopy(CopyIn(m_workDir, ::getpid(), watch.number));
+    if (code != rcOK)
+        Report(QStringLiteral("Rezervna kopija nije obrisana"), code);
+}
+
+bool Autosave::Owns(const RecoveryCopy &copy) const
+{
+    if (copy.pid != ::getpid())
+        return false;
+    for (const auto &[document, watch] : m_watches) {
+        if (watch->number == copy.number)
+            return true;
+    }
+    return false;
+}
+
+int Autosave::LockWorkDir()
+{
+    if (m_lock)
+        return rcOK;
+    if (!MakeDirectory(DirectoryOf(m_workDir)) || !MakeDirectory(m_workDir))
+        return rcFileCreateError;
+    int code = rcOK;
+    m_lock = ProgramLock::Take(m_workDir, code);
+    return code;
+}
+
+int Autosave::NextFreeNumber()
+{
+    // Files of an earlier program with our process id are left for the recovery.
+    do
+        ++m_lastNumber;
+    while (CopyExists(CopyIn(m_workDir, ::getpid(), m_lastNumber)));
+    return m_lastNumber;
+}

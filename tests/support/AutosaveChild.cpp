@@ -1,0 +1,36 @@
+// The program the crash test kills: the frame started from the directory given,
+// with one unsaved document, writing its recovery copy within a blink.
+
+#include "common/ProgramState.h"
+#include "document/Unit16.h"
+#include "main/Autosave.h"
+#include "main/MAIN.h"
+#include "platform/QtPlatform.h"
+#include "support/RecoveryDocument.h"
+
+#include <QApplication>
+
+#include <chrono>
+#include <cstdlib>
+
+int main(int argc, char **argv)
+{
+    if (argc != 2)
+        return EXIT_FAILURE;
+    QApplication app(argc, argv);
+    QtPlatform desktop;
+    ProgramState state;
+    std::unique_ptr<TForm1> window = TForm1::Start(desktop, state, argv[1]);
+    if (!window)
+        return EXIT_FAILURE;
+    using namespace std::chrono_literals;
+    window->Autosaver().SetIntervals({50ms, 1h});
+    window->show();
+    TForm16 *document = window->NewDocument();
+    const RecoveryDocument sample = SampleRecoveryDocument();
+    TForm16::SetCustomerBytes(document->Edit2, sample.customer[0]);
+    TForm16::SetCustomerBytes(document->Edit3, sample.customer[1]);
+    TForm16::SetCustomerBytes(document->Edit4, sample.customer[2]);
+    document->ReplaceLists(sample.elements, sample.groups);
+    return app.exec(); // until the test kills it
+}
