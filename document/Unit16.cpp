@@ -216,9 +216,10 @@ void TForm16::BuildCustomerPage()
     Edit2 = m_customerPage->Edit2;
     Edit3 = m_customerPage->Edit3;
     Edit4 = m_customerPage->Edit4;
-    for (QLineEdit *edit : {Edit2, Edit3, Edit4})
+    for (QLineEdit *edit : {Edit2, Edit3, Edit4}) {
         connect(edit, &QLineEdit::textChanged, this, &TForm16::ShowModified);
         connect(edit, &QLineEdit::textChanged, this, &TForm16::Changed);
+    }
 }
 
 void TForm16::FormCreate()
