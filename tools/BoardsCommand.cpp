@@ -15,7 +15,6 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
-#include <optional>
 #include <string>
 #include <vector>
 

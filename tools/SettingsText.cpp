@@ -159,10 +159,6 @@ void ApplyValue(TSettings &settings, const TSettingsField &field, const IniValue
 
 } // namespace
 
-// One reading of the text, line by line, applying every key to the record.
-// Besides the values it refuses what an INI reader would quietly pass over:
-// lines it cannot read, keys it does not know, repeated keys (of which it
-// would take the last) and values continued on the next line.
 void ApplySettingsText(const std::string &text, TSettings &settings, IniProblems &problems)
 {
     std::vector<KeyLine> keys;

@@ -1,8 +1,9 @@
 #pragma once
 // The INI text of `mvtool settings make` read into a settings record: one
 // reading, line by line, applying every key. Besides the values it refuses
-// what an INI reader would quietly pass over: lines it cannot read, unknown and
-// repeated keys, and values continued on the next line. No file is touched.
+// what an INI reader would quietly pass over: lines it cannot read, unknown
+// keys, repeated keys (of which it would take the last) and values continued on
+// the next line. No file is touched.
 
 #include "common/Settings.h"
 
