@@ -1,12 +1,15 @@
 #include "common/AtomicFile.h"
 
 #include "common/FileDescriptor.h"
+#include "common/FileSystemCalls.h"
 #include "common/FileUtils.h"
 #include "common/ResultCodes.h"
 
-#include <cstdlib>
+#include <cctype>
+#include <memory>
 #include <utility>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,9 +36,41 @@ std::string DirectoryPart(const std::string &path)
 // failure here cannot be undone and is not reported.
 void SyncDirectory(const std::string &dir)
 {
-    const FileDescriptor directory(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const FileDescriptor directory(SystemCalls().Open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
     if (directory.isOpen())
-        ::fsync(directory.get());
+        SystemCalls().Sync(directory.get());
+}
+
+// The temporary names mkostemp gives a target: "." name "." and six letters or digits.
+std::string TemporaryPrefix(const std::string &target)
+{
+    return "." + FileNameOf(target) + ".";
+}
+
+bool IsTemporaryOf(const std::string &entry, const std::string &prefix)
+{
+    constexpr std::size_t kUniquePart = 6;
+    if (entry.size() != prefix.size() + kUniquePart || entry.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    for (std::size_t i = prefix.size(); i < entry.size(); ++i) {
+        if (!std::isalnum(static_cast<unsigned char>(entry[i])))
+            return false;
+    }
+    return true;
+}
+
+// A save killed before its rename leaves its temporary file behind; the next
+// save of the same target removes them, so they cannot pile up.
+void RemoveStaleTemporaries(const std::string &dir, const std::string &target)
+{
+    const std::unique_ptr<DIR, int (*)(DIR *)> listing(::opendir(dir.c_str()), &::closedir);
+    if (!listing)
+        return;
+    const std::string prefix = TemporaryPrefix(target);
+    while (const dirent *entry = ::readdir(listing.get())) {
+        if (IsTemporaryOf(entry->d_name, prefix))
+            ::unlink(JoinPath(dir, entry->d_name).c_str());
+    }
 }
 
 } // namespace
@@ -48,7 +83,7 @@ AtomicFileWriter::AtomicFileWriter(std::string target)
 AtomicFileWriter::~AtomicFileWriter()
 {
     if (m_fd >= 0)
-        ::close(m_fd);
+        SystemCalls().Close(m_fd);
     if (!m_committed && !m_temporary.empty())
         ::unlink(m_temporary.c_str());
 }
@@ -67,8 +102,10 @@ int AtomicFileWriter::Open()
         mode = existing.st_mode & 0777;
     }
 
-    std::string pattern = JoinPath(DirectoryPart(m_target), "." + FileNameOf(m_target) + ".XXXXXX");
-    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    const std::string dir = DirectoryPart(m_target);
+    RemoveStaleTemporaries(dir, m_target);
+    std::string pattern = JoinPath(dir, TemporaryPrefix(m_target) + "XXXXXX");
+    const int fd = SystemCalls().MakeTemporary(pattern.data(), O_CLOEXEC);
     if (fd < 0)
         return rcFileAccessError;
     m_fd = fd;
@@ -93,11 +130,11 @@ int AtomicFileWriter::Commit()
     if (m_fd < 0 || m_committed)
         return rcUnexpectedError;
     // A writer whose bytes did not all arrive must never replace the target.
-    bool ok = !m_failed && ::fsync(m_fd) == 0;
-    if (::close(m_fd) != 0)
+    bool ok = !m_failed && SystemCalls().Sync(m_fd) == 0;
+    if (SystemCalls().Close(m_fd) != 0)
         ok = false;
     m_fd = -1;
-    if (!ok || ::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
+    if (!ok || SystemCalls().Rename(m_temporary.c_str(), m_target.c_str()) != 0) {
         ::unlink(m_temporary.c_str());
         m_temporary.clear();
         return rcUnexpectedError;

@@ -1,5 +1,7 @@
 #include "common/FileDescriptor.h"
 
+#include "common/FileSystemCalls.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,14 +10,14 @@
 FileDescriptor::~FileDescriptor()
 {
     if (m_fd >= 0)
-        ::close(m_fd);
+        SystemCalls().Close(m_fd);
 }
 
 FileDescriptor &FileDescriptor::operator=(FileDescriptor &&other) noexcept
 {
     if (this != &other) {
         if (m_fd >= 0)
-            ::close(m_fd);
+            SystemCalls().Close(m_fd);
         m_fd = other.m_fd;
         other.m_fd = -1;
     }
@@ -26,12 +28,12 @@ bool FileDescriptor::close()
 {
     const int fd = m_fd;
     m_fd = -1;
-    return ::close(fd) == 0;
+    return SystemCalls().Close(fd) == 0;
 }
 
 FileDescriptor OpenRegularFileForReading(const std::string &name)
 {
-    FileDescriptor file(::open(name.c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor file(SystemCalls().Open(name.c_str(), O_RDONLY | O_CLOEXEC, 0));
     struct stat info;
     if (file.isOpen() && (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)))
         return FileDescriptor();
@@ -43,7 +45,7 @@ ssize_t ReadFully(int fd, void *buffer, std::size_t size)
     auto *out = static_cast<char *>(buffer);
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t n = ::read(fd, out + done, size - done);
+        const ssize_t n = SystemCalls().Read(fd, out + done, size - done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -59,7 +61,7 @@ bool WriteFully(int fd, const void *data, std::size_t size)
 {
     const auto *bytes = static_cast<const char *>(data);
     while (size > 0) {
-        const ssize_t n = ::write(fd, bytes, size);
+        const ssize_t n = SystemCalls().Write(fd, bytes, size);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)

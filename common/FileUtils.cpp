@@ -1,6 +1,7 @@
 #include "common/FileUtils.h"
 
 #include "common/FileDescriptor.h"
+#include "common/FileSystemCalls.h"
 #include "common/MessageSink.h"
 #include "common/ResultCodes.h"
 
@@ -97,7 +98,7 @@ int CopyDataFile(const std::string &source, const std::string &destination)
     // empty it, and the file already holds what the copy would write.
     if (SameFile(in, destination))
         return rcOK;
-    FileDescriptor out(::open(destination.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    FileDescriptor out(SystemCalls().Open(destination.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (!out.isOpen())
         return rcFileCreateError;
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -64,4 +65,24 @@ TEST(AtomicFileWriter, CommitAfterAFailedWriteKeepsTheTarget)
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(ReadAll(target), "old");
     EXPECT_EQ(DirectoryEntries(dir.path()), std::vector<std::string>{"doc.tab"});
+}
+
+// Only the temporary names of the same target go: ".doc.tab." and six letters or digits.
+TEST(AtomicFileWriter, ASaveRemovesTheTemporariesOfItsOwnTargetOnly)
+{
+    TempDir dir;
+    const std::vector<std::string> stale = {".doc.tab.a1B2c3", ".doc.tab.XXXXXX"};
+    const std::vector<std::string> kept = {".doc.tab.a1B2c", ".doc.tab.a1B2c3d", ".doc.tab.a1-2c3",
+                                           ".doc.tun.a1B2c3", ".xdoc.tab.a1B2c3", "doc.tab.a1B2c3"};
+    for (const std::string &name : stale)
+        WriteAll(dir.file(name), "left by a killed save");
+    for (const std::string &name : kept)
+        WriteAll(dir.file(name), "someone else's");
+    ASSERT_EQ(WriteFileAtomically(dir.file("doc.tab"), "new", 3), rcOK);
+    std::vector<std::string> expected = kept;
+    expected.push_back("doc.tab");
+    std::vector<std::string> entries = DirectoryEntries(dir.path());
+    std::sort(entries.begin(), entries.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(entries, expected);
 }
