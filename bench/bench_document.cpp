@@ -69,8 +69,8 @@ void BM_OpenFullDatabaseIntoAWindow(benchmark::State &state)
 void BM_SwitchUnitWith800RowsShown(benchmark::State &state)
 {
     Desk desk;
-    TForm16 *document = desk.documents.CreateDocument(QStringLiteral("Untitled 1"));
-    document->ReplaceElements(SampleList());
+    TForm16 *document = desk.documents.OpenContents(DatabaseContents{SampleList(), {}, {}}, QStringLiteral("Untitled 1"),
+                                                    DocumentManager::Sorting::AsRead, DocumentManager::Saved::No);
     Desk::Settle(*document);
     for (auto _ : state) {
         emit document->PaintBox1->DoubleClicked();

@@ -253,3 +253,17 @@ int WriteDatabaseFile(const std::string &name, const TElementList &list, const T
 
     return WriteFileAtomically(name, bytes.data(), bytes.size());
 }
+
+int ReadDatabaseContents(const std::string &name, DatabaseContents &contents)
+{
+    TDatabaseHeader header{};
+    const int code = ReadDatabaseFile(name, contents.Elements, contents.Groups, header);
+    contents.Customer = CustomerTexts{header.Customer.str(), header.Address.str(), header.Telephone.str()};
+    return code;
+}
+
+int WriteDatabaseContents(const std::string &name, const DatabaseContents &contents)
+{
+    return WriteDatabaseFile(name, contents.Elements, contents.Groups, contents.Customer.Customer,
+                             contents.Customer.Address, contents.Customer.Telephone);
+}

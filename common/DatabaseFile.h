@@ -2,6 +2,7 @@
 // Element database files: TABDTA (".tab" and every name not ending ".tun") and
 // UNIDTA (".tun"). Only these two routines touch them; both return result codes.
 
+#include "common/DatabaseContents.h"
 #include "common/Element.h"
 #include "common/ShortString.h"
 
@@ -88,3 +89,7 @@ int ReadDatabaseFile(const std::string &name, TElementList &list, TElementGroups
 // Windows-1250 bytes, cut to 50, 50 and 30. -147, -143, -142 or -150.
 int WriteDatabaseFile(const std::string &name, const TElementList &list, const TElementGroups &groups,
                       const std::string &customer, const std::string &address, const std::string &telephone);
+
+// The same for a database's contents as one value.
+int ReadDatabaseContents(const std::string &name, DatabaseContents &contents);
+int WriteDatabaseContents(const std::string &name, const DatabaseContents &contents);

@@ -1,12 +1,14 @@
 #pragma once
-// The page "Podaci o kupcu": the customer's name, address and telephone, kept
-// as Unicode on screen and as Windows-1250 bytes in the file. The widgets are
-// children of the page given.
+// The page "Podaci o kupcu": the customer's name, address and telephone, shown
+// as Unicode and kept by the document as the Windows-1250 bytes the file holds.
+// The widgets are children of the page given. A text longer than its field's
+// typing limit (a file may hold more) is shown and kept whole.
+
+#include "common/DatabaseContents.h"
 
 #include <QObject>
 #include <QString>
 
-#include <array>
 #include <string>
 
 class QLabel;
@@ -18,27 +20,34 @@ class CustomerPage : public QObject {
 public:
     explicit CustomerPage(QWidget *page);
 
-    QLabel *const Label1;
-    QLabel *const Label2;
-    QLabel *const Label3;
-    QLineEdit *const Edit2;
-    QLineEdit *const Edit3;
-    QLineEdit *const Edit4;
+    QLabel *const nameLabel;
+    QLabel *const addressLabel;
+    QLabel *const telephoneLabel;
+    QLineEdit *const nameEdit;
+    QLineEdit *const addressEdit;
+    QLineEdit *const telephoneEdit;
 
-    // Name, address and telephone as shown.
-    std::array<QString, 3> Texts() const;
-    void Clear();
+    // Shows the texts; fields already showing them are left as they are, so a
+    // field being typed in keeps its cursor.
+    void Show(const CustomerTexts &texts);
 
-    // A field as the Windows-1250 bytes the file stores, and back. The fields
-    // refuse characters Windows-1250 cannot hold when typed.
+    // A field's text as Windows-1250 bytes. The fields refuse characters
+    // Windows-1250 cannot hold when typed; one set by code becomes "?".
     static std::string Bytes(const QLineEdit *edit);
-    static void SetBytes(QLineEdit *edit, const std::string &bytes);
+
+signals:
+    // A field changed other than by Show: the texts as they read now.
+    void Edited(const CustomerTexts &texts);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    CustomerTexts Texts() const;
+    void ShowText(QLineEdit *edit, int typingLimit, const std::string &bytes);
+    void FieldChanged(QLineEdit *edit, int typingLimit);
     void TabSheet2Resize();
 
     QWidget *m_page;
+    bool m_showing = false;
 };

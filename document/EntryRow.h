@@ -23,13 +23,13 @@ public:
     // Reads the unit from `settings` at every keystroke and `unitFactor` at every add.
     EntryRow(const TSettings &settings, const double &unitFactor, QFrame *panel);
 
-    QLineEdit *const Edit1;
-    QLabel *const Label4;
-    QLineEdit *const Edit5;
-    QLineEdit *const Edit6;
-    QLabel *const Label5;
-    QCheckBox *const CheckBox1;
-    UnitLabel *const PaintBox1;
+    QLineEdit *const lengthEdit;
+    QLabel *const timesLabel;
+    QLineEdit *const widthEdit;
+    QLineEdit *const countEdit;
+    QLabel *const piecesLabel;
+    QCheckBox *const grainBox;
+    UnitLabel *const unitLabel;
 
     // The element the fields describe, or nothing when a length, width or count
     // is zero, unreadable or out of range. The count field shows the count read.

@@ -3,17 +3,17 @@
 
 #include "document/Unit16.h"
 
+#include "common/DocumentTitle.h"
 #include "common/ListAlgorithms.h"
 #include "common/ProgramState.h"
 #include "document/CustomerPage.h"
 #include "document/DocumentLayout.h"
-#include "document/DocumentTitle.h"
+#include "document/Document.h"
 #include "document/ElementGrid.h"
 #include "document/ElementTableModel.h"
 #include "document/EntryRow.h"
 #include "document/GridCellDelegate.h"
 #include "document/GridHeader.h"
-#include "document/ListStepCommand.h"
 #include "document/MaterialComboBox.h"
 #include "document/UnitLabel.h"
 #include "platform/Colours.h"
@@ -33,16 +33,13 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 namespace {
 
-constexpr int kUndoSteps = 100;
 constexpr int kFormWidth = 629;
 constexpr int kFormHeight = 319;
 constexpr int kGroupPanelWidth = 209;
@@ -61,20 +58,12 @@ QFrame *LoweredPanel(QWidget *parent)
 
 } // namespace
 
-// What the document held when it was last created, opened or saved.
-struct TForm16::Snapshot {
-    ListSnapshot lists;
-    std::array<QString, 3> customer;
-};
-
 TForm16::TForm16(ProgramState &state, Platform &desktop, QMenu *gridMenu, QWidget *parent)
-    : QMdiSubWindow(parent), m_state(state), m_desktop(desktop), m_gridMenu(gridMenu),
-      m_saved(std::make_unique<Snapshot>())
+    : QMdiSubWindow(parent), m_document(new Document(this)), Elements(m_document->Elements()),
+      Groups(m_document->Groups()), MaterialIndex(m_document->MaterialIndex()), m_state(state), m_desktop(desktop),
+      m_gridMenu(gridMenu)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    SetTitle(QStringLiteral("Untitled"));
-    m_undoStack = new QUndoStack(this);
-    m_undoStack->setUndoLimit(kUndoSteps);
 
     auto *client = new QWidget;
     // A face with the widths the form's columns were made for (the desktop's
@@ -94,6 +83,19 @@ TForm16::TForm16(ProgramState &state, Platform &desktop, QMenu *gridMenu, QWidge
     resize(kFormWidth, kFormHeight);
     connect(Pages1, &QTabWidget::currentChanged, this, &TForm16::Pages1Change);
 
+    connect(m_document, &Document::listsChanged, this, &TForm16::ShowLists);
+    connect(m_document, &Document::customerChanged, this, &TForm16::ShowCustomer);
+    connect(m_document, &Document::titleChanged, this, &TForm16::ShowTitle);
+    connect(m_document, &Document::changed, this, [this] { setWindowModified(m_document->DiffersFromSaved()); });
+    connect(m_document, &Document::listsRestored, this, [this](int first, int last) {
+        // Only removed: the cursor goes to the element after the gap, or the last one.
+        const int count = ElementCount(Elements);
+        if (count == 0)
+            return;
+        const int top = std::min(first, count);
+        SelectElements(top, std::max(top, last));
+    });
+    m_document->SetTitle(QStringLiteral("Untitled"));
     connect(this, &QMdiSubWindow::aboutToActivate, this, &TForm16::FormActivate);
     // Every document's system menu would claim the desktop's close keys, and a
     // key claimed twice does nothing: the frame's one Ctrl+F4 closes the active one.
@@ -131,9 +133,9 @@ void TForm16::BuildElementsPage()
 
     auto *grid = new ElementGrid(Panel2);
     SG1 = grid;
-    m_model = new ElementTableModel(Elements, m_state.Settings, SG1);
+    m_gridModel = new ElementTableModel(Elements, m_state.Settings, SG1);
     SG1->setHorizontalHeader(new GridHeader(kGridRowHeight, SG1));
-    SG1->setModel(m_model);
+    SG1->setModel(m_gridModel);
     SG1->verticalHeader()->hide();
     SG1->verticalHeader()->setMinimumSectionSize(1);
     SG1->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
@@ -149,7 +151,7 @@ void TForm16::BuildElementsPage()
         SG1->setColumnWidth(c, kColumnWidths[static_cast<std::size_t>(c)]);
     // Row 0 holds the headings for the row arithmetic; the fixed header shows them.
     SG1->setRowHidden(0, true);
-    connect(m_model, &QAbstractItemModel::modelReset, SG1, [this] { SG1->setRowHidden(0, true); });
+    connect(m_gridModel, &QAbstractItemModel::modelReset, SG1, [this] { SG1->setRowHidden(0, true); });
     SetHint(SG1, QStringLiteral("Spisak elemenata"));
     SG1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(SG1, &QWidget::customContextMenuRequested, this, &TForm16::SG1ContextMenu);
@@ -160,13 +162,13 @@ void TForm16::BuildElementsPage()
     Panel3 = LoweredPanel(Panel2);
     Panel3->setFixedHeight(30);
     m_entryRow = new EntryRow(m_state.Settings, m_state.UnitFactor, Panel3);
-    Edit1 = m_entryRow->Edit1;
-    Label4 = m_entryRow->Label4;
-    Edit5 = m_entryRow->Edit5;
-    Edit6 = m_entryRow->Edit6;
-    Label5 = m_entryRow->Label5;
-    CheckBox1 = m_entryRow->CheckBox1;
-    PaintBox1 = m_entryRow->PaintBox1;
+    Edit1 = m_entryRow->lengthEdit;
+    Label4 = m_entryRow->timesLabel;
+    Edit5 = m_entryRow->widthEdit;
+    Edit6 = m_entryRow->countEdit;
+    Label5 = m_entryRow->piecesLabel;
+    CheckBox1 = m_entryRow->grainBox;
+    PaintBox1 = m_entryRow->unitLabel;
     connect(m_entryRow, &EntryRow::AddRequested, this, &TForm16::AddFromEntryRow);
     connect(PaintBox1, &UnitLabel::DoubleClicked, this, &TForm16::PaintBox1DblClick);
     column->addWidget(Panel3);
@@ -210,29 +212,25 @@ void TForm16::BuildCustomerPage()
     TabSheet2 = new QWidget;
     Pages1->addTab(TabSheet2, QStringLiteral("Podaci o kupcu"));
     m_customerPage = new CustomerPage(TabSheet2);
-    Label1 = m_customerPage->Label1;
-    Label2 = m_customerPage->Label2;
-    Label3 = m_customerPage->Label3;
-    Edit2 = m_customerPage->Edit2;
-    Edit3 = m_customerPage->Edit3;
-    Edit4 = m_customerPage->Edit4;
-    for (QLineEdit *edit : {Edit2, Edit3, Edit4}) {
-        connect(edit, &QLineEdit::textChanged, this, &TForm16::ShowModified);
-        connect(edit, &QLineEdit::textChanged, this, &TForm16::Changed);
-    }
+    Label1 = m_customerPage->nameLabel;
+    Label2 = m_customerPage->addressLabel;
+    Label3 = m_customerPage->telephoneLabel;
+    Edit2 = m_customerPage->nameEdit;
+    Edit3 = m_customerPage->addressEdit;
+    Edit4 = m_customerPage->telephoneEdit;
+    connect(m_customerPage, &CustomerPage::Edited, m_document, &Document::SetCustomer);
 }
 
 void TForm16::FormCreate()
 {
-    ClearList(Elements);
-    ClearGroups(Groups);
+    // The document starts empty, without material, as read from nowhere.
+    m_document->Fill(DatabaseContents{});
+    m_document->SetMaterialIndex(0);
     if (!m_state.Settings.GroupPanel())
         HideGroupPanel();
-    MaterialIndex = 0;
-    ShowElements();
     FillMaterials();
     ApplyColours();
-    MarkSaved();
+    m_document->MarkSaved(QString());
 }
 
 void TForm16::showEvent(QShowEvent *event)
@@ -340,114 +338,28 @@ bool TForm16::eventFilter(QObject *watched, QEvent *event)
     return QMdiSubWindow::eventFilter(watched, event);
 }
 
-namespace {
-
-// Where Qt shows the "*" of a changed document.
-const QString kModifiedPlaceholder = QStringLiteral("[*]");
-
-} // namespace
-
-QString TForm16::Title() const
+void TForm16::ShowTitle()
 {
-    QString title = windowTitle();
-    if (title.endsWith(kModifiedPlaceholder))
-        title.chop(kModifiedPlaceholder.size());
-    return title;
+    // "[*]" is where Qt shows the "*" of a changed document.
+    setWindowTitle(m_document->Title() + QStringLiteral("[*]"));
 }
 
-void TForm16::SetTitle(const QString &title)
+void TForm16::ShowCustomer()
 {
-    setWindowTitle(title + kModifiedPlaceholder);
-    emit Changed();
+    m_customerPage->Show(m_document->Customer());
 }
 
-std::string TForm16::CustomerBytes(const QLineEdit *edit)
+void TForm16::ShowLists()
 {
-    return CustomerPage::Bytes(edit);
-}
-
-void TForm16::SetCustomerBytes(QLineEdit *edit, const std::string &bytes)
-{
-    CustomerPage::SetBytes(edit, bytes);
-}
-
-void TForm16::ReplaceLists(const TElementList &elements, const TElementGroups &groups)
-{
-    Elements = elements;
-    Groups = groups;
     ShowElements();
     ShowGroups();
-    ShowModified();
-    emit Changed();
-}
-
-void TForm16::ReplaceLists(const TElementList &elements, const TElementGroups &groups, const QString &step)
-{
-    auto after = std::make_unique<ListSnapshot>();
-    after->elements = elements;
-    after->groups = groups;
-    std::unique_ptr<ListSnapshot> before = Lists();
-    // Nothing changed, nothing to undo; the lists are still shown again.
-    if (*after == *before) {
-        ReplaceLists(elements, groups);
-        return;
-    }
-    m_undoStack->push(new ListStepCommand(*this, std::move(before), std::move(after), step)); // the stack owns it
-}
-
-void TForm16::RecordStep(const ListSnapshot &before, const QString &step)
-{
-    std::unique_ptr<ListSnapshot> after = Lists();
-    if (*after == before)
-        return;
-    m_undoStack->push(new ListStepCommand(*this, std::make_unique<ListSnapshot>(before), std::move(after), step));
-}
-
-std::unique_ptr<ListSnapshot> TForm16::Lists() const
-{
-    auto lists = std::make_unique<ListSnapshot>();
-    lists->elements = Elements;
-    lists->groups = Groups;
-    return lists;
-}
-
-void TForm16::MarkSaved()
-{
-    MarkSavedAs(Elements, Groups, m_customerPage->Texts());
-}
-
-void TForm16::MarkSavedAs(const TElementList &elements, const TElementGroups &groups,
-                          const std::array<QString, 3> &customer)
-{
-    m_saved->lists.elements = elements;
-    m_saved->lists.groups = groups;
-    m_saved->customer = customer;
-    ShowModified();
-    emit Changed();
-}
-
-bool TForm16::DiffersFromSaved() const
-{
-    return std::memcmp(&m_saved->lists.elements, &Elements, sizeof Elements) != 0
-        || std::memcmp(&m_saved->lists.groups, &Groups, sizeof Groups) != 0
-        || m_saved->customer != m_customerPage->Texts();
-}
-
-void TForm16::ShowModified()
-{
-    setWindowModified(DiffersFromSaved());
-}
-
-bool TForm16::IsModified() const
-{
-    return (IsUntitledTitle(Title()) && ElementCount(Elements) > 0) || DiffersFromSaved();
 }
 
 bool TForm16::FormCloseQuery()
 {
-    if (!IsModified())
+    if (!m_document->IsModified())
         return true;
-    const QString text = QStringLiteral("Baza podataka \"") + Title() + QStringLiteral("\" nije sacuvana.\r")
+    const QString text = QStringLiteral("Baza podataka \"") + m_document->Title() + QStringLiteral("\" nije sacuvana.\r")
         + QStringLiteral("Ako je zatvorite podaci koje ste uneli ce biti trajno izbrisani.\r")
         + QStringLiteral("Da li ste sigurni da zelite da zatvorite ovu bazu ?");
     // Losing the list must be chosen: Enter picks No, and a box closed unanswered counts as No.

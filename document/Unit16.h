@@ -1,20 +1,18 @@
 #pragma once
-// The document window: one element database with its customer, material and
-// groups, shown on three pages. An MDI child that deletes itself on close; the
-// program state, the desktop and the shared grid menu it is given must outlive
-// it. What it needs of the frame it asks for with a signal.
+// The document window: the view of one element database (its Document, which it
+// owns), shown on three pages; it shows the document and turns the user's keys
+// into calls on it. An MDI child that deletes itself on close; the program
+// state, the desktop and the shared grid menu it is given must outlive it. What
+// it needs of the frame it asks for with a signal.
 
 #include "common/Element.h"
-#include "document/ListSnapshot.h"
 
 #include <QMdiSubWindow>
 
-#include <array>
-#include <memory>
-#include <string>
 #include <utility>
 
 class CustomerPage;
+class Document;
 class ElementTableModel;
 class EntryRow;
 class Platform;
@@ -29,20 +27,24 @@ class QPushButton;
 class QTabWidget;
 class QTableView;
 class QTableWidget;
-class QUndoStack;
 class UnitLabel;
 struct ProgramState;
 
 class TForm16 : public QMdiSubWindow {
     Q_OBJECT
+    // Made first: the members below read it.
+    Document *const m_document;
+
 public:
     TForm16(ProgramState &state, Platform &desktop, QMenu *gridMenu, QWidget *parent = nullptr);
     ~TForm16() override;
 
-    // Read freely; every change goes through ReplaceLists.
-    TElementList Elements{};
-    TElementGroups Groups{};
-    int MaterialIndex = 0;
+    // The database this window shows; every change goes through it.
+    Document &Model() const { return *m_document; }
+    // The document's lists and material, read only: the window shows them.
+    const TElementList &Elements;
+    const TElementGroups &Groups;
+    const int &MaterialIndex;
 
     // Components keep the names of the form.
     QTabWidget *Pages1 = nullptr;
@@ -73,23 +75,8 @@ public:
     QLineEdit *Edit3 = nullptr;
     QLineEdit *Edit4 = nullptr;
 
-    // The one door for changing the lists, for the window itself and for every
-    // command: both lists are replaced whole, the grid and the group list redrawn.
-    // With a step name the change is one undo step named so (none when nothing
-    // changed); without one it is a fill, as when a file is opened into the window.
-    void ReplaceLists(const TElementList &elements, const TElementGroups &groups, const QString &step);
-    void ReplaceElements(const TElementList &elements, const QString &step) { ReplaceLists(elements, Groups, step); }
-    void ReplaceLists(const TElementList &elements, const TElementGroups &groups);
-    void ReplaceElements(const TElementList &elements) { ReplaceLists(elements, Groups); }
-    // A change made by fills, such as a dialog's session, recorded as one step
-    // from `before` to the lists now.
-    void RecordStep(const ListSnapshot &before, const QString &step);
-    std::unique_ptr<ListSnapshot> Lists() const;
-    // At most 100 steps; owned by the window.
-    QUndoStack *UndoStack() const { return m_undoStack; }
-
     void ShowElements();
-    void SortElements();
+    // Sorts by length as one undo step named so.
     void SortElements(const QString &step);
     void ShowGroups();
     // Moves one piece of element e (1-based) into group g (1-based), or into a
@@ -113,14 +100,6 @@ public:
     void FormActivate();
     void AddFromEntryRow();
 
-    QString Title() const;
-    void SetTitle(const QString &title);
-
-    // A customer field (Edit2, Edit3, Edit4) as the Windows-1250 bytes the file
-    // stores, and back. The fields refuse characters Windows-1250 cannot hold.
-    static std::string CustomerBytes(const QLineEdit *edit);
-    static void SetCustomerBytes(QLineEdit *edit, const std::string &bytes);
-
     // Current grid row - 1; 0 when no element row is current.
     int CurrentElement() const;
     // First and last element of the selected rows T..B, as T - 1 and B - 1.
@@ -129,14 +108,6 @@ public:
     // Selects elements first..last (1-based), the cursor on the first.
     void SelectElements(int first, int last);
 
-    // Remembers the document as saved; closing asks when it differs from this.
-    void MarkSaved();
-    // Remembers what a file holds as the saved state (name, address, telephone).
-    void MarkSavedAs(const TElementList &elements, const TElementGroups &groups,
-                     const std::array<QString, 3> &customer);
-    // True when closing would ask: the lists or customer texts differ from the
-    // saved state, or an untitled document holds elements.
-    bool IsModified() const;
     // True when the document may close: asks when it holds unsaved data.
     bool FormCloseQuery();
     // Closes after a close query that the caller has already run.
@@ -147,9 +118,6 @@ signals:
     void DeleteSelectionRequested();
     void EditCurrentRequested();
     void UnitSwitched();
-    // The lists, the customer texts, the title or the saved state changed:
-    // IsModified may answer differently now.
-    void Changed();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -157,17 +125,15 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    struct Snapshot;
-
     void BuildElementsPage();
     void BuildGroupPanel();
     void BuildCustomerPage();
     void BuildStatisticsPage();
     void FormCreate();
     void FormClose();
-    bool DiffersFromSaved() const;
-    // The "*" after the title.
-    void ShowModified();
+    void ShowTitle();
+    void ShowCustomer();
+    void ShowLists();
 
     void TabSheet1Resize();
     void Pages1Change(int index);
@@ -186,11 +152,9 @@ private:
     ProgramState &m_state;
     Platform &m_desktop;
     QMenu *m_gridMenu;
-    ElementTableModel *m_model = nullptr;
+    ElementTableModel *m_gridModel = nullptr;
     EntryRow *m_entryRow = nullptr;
     CustomerPage *m_customerPage = nullptr;
-    std::unique_ptr<Snapshot> m_saved;
-    QUndoStack *m_undoStack = nullptr;
     bool m_layoutRestored = false;
     bool m_closeQueried = false;
 };

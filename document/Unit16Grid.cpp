@@ -5,6 +5,7 @@
 
 #include "common/ListAlgorithms.h"
 #include "common/ProgramState.h"
+#include "document/Document.h"
 #include "document/ElementGrid.h"
 #include "document/ElementTableModel.h"
 #include "document/EntryRow.h"
@@ -26,15 +27,15 @@ void TForm16::ShowElements()
     const int column = current.isValid() ? current.column() : 0;
     const int scroll = SG1->verticalScrollBar()->value();
 
-    m_model->Reset();
+    m_gridModel->Reset();
 
-    const int last = m_model->rowCount() - 1;
+    const int last = m_gridModel->rowCount() - 1;
     const int row = current.isValid() ? std::clamp(current.row(), 1, last) : 1;
     const int top = selected.top < 0 ? row : std::clamp(selected.top, 1, last);
     const int bottom = selected.top < 0 ? row : std::clamp(selected.bottom, top, last);
     QItemSelectionModel *selection = SG1->selectionModel();
-    selection->setCurrentIndex(m_model->index(row, column), QItemSelectionModel::NoUpdate);
-    selection->select(QItemSelection(m_model->index(top, 0), m_model->index(bottom, kElementGridColumns - 1)),
+    selection->setCurrentIndex(m_gridModel->index(row, column), QItemSelectionModel::NoUpdate);
+    selection->select(QItemSelection(m_gridModel->index(top, 0), m_gridModel->index(bottom, kElementGridColumns - 1)),
                       QItemSelectionModel::ClearAndSelect);
     SG1->verticalScrollBar()->setValue(scroll);
     // A unit switch in another window refills this grid; the label follows it.
@@ -51,32 +52,26 @@ TElementList SortedByLength(TElementList list)
 
 } // namespace
 
-void TForm16::SortElements()
-{
-    if (ElementCount(Elements) > 0)
-        ReplaceElements(SortedByLength(Elements));
-}
-
 void TForm16::SortElements(const QString &step)
 {
     if (ElementCount(Elements) > 0)
-        ReplaceElements(SortedByLength(Elements), step);
+        m_document->ReplaceElements(SortedByLength(Elements), step);
 }
 
 void TForm16::SetCurrentRow(int row)
 {
     const int column = SG1->currentIndex().isValid() ? SG1->currentIndex().column() : 0;
-    const QModelIndex index = m_model->index(row, column);
+    const QModelIndex index = m_gridModel->index(row, column);
     SG1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     SG1->scrollTo(index);
 }
 
 void TForm16::SelectElements(int first, int last)
 {
-    const QModelIndex current = m_model->index(first + 1, std::max(SG1->currentIndex().column(), 0));
+    const QModelIndex current = m_gridModel->index(first + 1, std::max(SG1->currentIndex().column(), 0));
     QItemSelectionModel *selection = SG1->selectionModel();
     selection->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
-    selection->select(QItemSelection(m_model->index(first + 1, 0), m_model->index(last + 1, kElementGridColumns - 1)),
+    selection->select(QItemSelection(m_gridModel->index(first + 1, 0), m_gridModel->index(last + 1, kElementGridColumns - 1)),
                       QItemSelectionModel::ClearAndSelect);
     SG1->scrollTo(current);
 }
@@ -115,7 +110,7 @@ void TForm16::SG1KeyUp(const QKeyEvent &event)
         element.WidthBanding = code;
     else
         element.LengthBanding = code;
-    ReplaceElements(banded, QStringLiteral("Kantovanje"));
+    m_document->ReplaceElements(banded, QStringLiteral("Kantovanje"));
 }
 
 void TForm16::SG1ContextMenu(const QPoint &position)
@@ -132,7 +127,7 @@ void TForm16::AddFromEntryRow()
     TElementList appended = Elements;
     if (!AppendElement(appended, *typed))
         return; // a full list takes nothing and says nothing
-    ReplaceElements(appended, QStringLiteral("Unos elementa"));
-    SetCurrentRow(m_model->rowCount() - 1);
+    m_document->ReplaceElements(appended, QStringLiteral("Unos elementa"));
+    SetCurrentRow(m_gridModel->rowCount() - 1);
     m_entryRow->ResetAfterAdd();
 }

@@ -4,6 +4,7 @@
 #include "document/Unit16.h"
 
 #include "common/ListAlgorithms.h"
+#include "document/Document.h"
 #include "platform/Platform.h"
 
 #include <QKeyEvent>
@@ -81,7 +82,7 @@ void TForm16::AddToGroup(int e, int g)
         ClearList(taken);
         MoveElement(elements, taken, e);
     }
-    ReplaceLists(elements, groups, g == 0 ? Button2->text() : Button1->text());
+    m_document->Replace(elements, groups, g == 0 ? Button2->text() : Button1->text());
 }
 
 void TForm16::ReturnGroup(int g)
@@ -105,7 +106,7 @@ void TForm16::ReturnGroup(int g)
     // The step is named by the line the user deleted.
     const QString step = QStringLiteral("Brisanje ")
         + GroupLine(g, GroupPieceCount(Groups[static_cast<std::size_t>(g - 1)]));
-    ReplaceLists(elements, groups, step);
+    m_document->Replace(elements, groups, step);
 }
 
 void TForm16::UngroupAll()
@@ -114,7 +115,7 @@ void TForm16::UngroupAll()
     TElementGroups groups = Groups;
     const bool dissolved = DissolveGroups(elements, groups);
     // Refused, nothing moved: the groups stay whole and are shown as they are.
-    ReplaceLists(elements, groups, QStringLiteral("Vracanje grupa u spisak"));
+    m_document->Replace(elements, groups, QStringLiteral("Vracanje grupa u spisak"));
     if (!dissolved)
         ShowGroupMessage(ListFullMessage());
 }

@@ -5,6 +5,7 @@
 #include "common/Conversions.h"
 #include "common/Encoding.h"
 #include "common/ProgramState.h"
+#include "document/Document.h"
 #include "document/MaterialComboBox.h"
 #include "document/MaterialItems.h"
 #include "document/UnitLabel.h"
@@ -54,7 +55,7 @@ void TForm16::FillMaterials()
 
 void TForm16::ComboBox1Change()
 {
-    MaterialIndex = ComboBox1->currentIndex() + 1;
+    m_document->SetMaterialIndex(ComboBox1->currentIndex() + 1);
     ComboBox1->update();
     if (MaterialIndex <= 0)
         return;

@@ -4,6 +4,7 @@
 #include "common/DatabaseFile.h"
 #include "common/FileUtils.h"
 #include "common/ResultCodes.h"
+#include "document/Document.h"
 #include "document/Unit16.h"
 #include "main/DocumentManager.h"
 #include "main/ProgramLock.h"
@@ -24,9 +25,10 @@ struct Autosave::Watch {
 Autosave::Autosave(DocumentManager &documents, std::string workDir, FailureReport report, QObject *parent)
     : QObject(parent), m_workDir(std::move(workDir)), m_report(std::move(report))
 {
-    for (TForm16 *document : documents.Documents())
-        Track(document);
-    connect(&documents, &DocumentManager::DocumentCreated, this, &Autosave::Track);
+    for (const TForm16 *window : documents.Documents())
+        Track(window->Model());
+    connect(&documents, &DocumentManager::DocumentCreated, this,
+            [this](const TForm16 *window) { Track(window->Model()); });
 }
 
 Autosave::~Autosave()
@@ -35,21 +37,22 @@ Autosave::~Autosave()
         Discard(*watch);
 }
 
-void Autosave::Track(TForm16 *document)
+void Autosave::Track(const Document &document)
 {
     auto watch = std::make_unique<Watch>();
     watch->number = NextFreeNumber();
+    const Document *watched = &document;
     for (QTimer *timer : {&watch->quiet, &watch->longest}) {
         timer->setSingleShot(true);
-        connect(timer, &QTimer::timeout, this, [this, document] { TimerFired(document); });
+        connect(timer, &QTimer::timeout, this, [this, watched] { TimerFired(*watched); });
     }
-    m_watches[document] = std::move(watch);
-    connect(document, &TForm16::Changed, this, [this, document] { DocumentChanged(document); });
-    // Closing deletes the window: dropped or saved, its copy goes with it.
-    connect(document, &QObject::destroyed, this, [this, document] { Forget(document); });
+    m_watches[watched] = std::move(watch);
+    connect(watched, &Document::changed, this, [this, watched] { DocumentChanged(*watched); });
+    // Closing deletes the window and its document: dropped or saved, its copy goes with it.
+    connect(watched, &QObject::destroyed, this, [this, watched] { Forget(watched); });
 }
 
-void Autosave::Forget(TForm16 *document)
+void Autosave::Forget(const Document *document)
 {
     const auto found = m_watches.find(document);
     if (found == m_watches.end())
@@ -58,10 +61,10 @@ void Autosave::Forget(TForm16 *document)
     m_watches.erase(found);
 }
 
-void Autosave::DocumentChanged(TForm16 *document)
+void Autosave::DocumentChanged(const Document &document)
 {
-    Watch &watch = *m_watches.at(document);
-    if (!document->IsModified()) {
+    Watch &watch = *m_watches.at(&document);
+    if (!document.IsModified()) {
         Discard(watch);
         return;
     }
@@ -70,13 +73,13 @@ void Autosave::DocumentChanged(TForm16 *document)
         watch.longest.start(m_intervals.longest);
 }
 
-void Autosave::TimerFired(TForm16 *document)
+void Autosave::TimerFired(const Document &document)
 {
-    Watch &watch = *m_watches.at(document);
+    Watch &watch = *m_watches.at(&document);
     const int code = Write(document, watch);
     if (code == rcOK)
         return;
-    Report(QStringLiteral("Rezervna kopija baze \"") + document->Title() + QStringLiteral("\" nije snimljena"), code);
+    Report(QStringLiteral("Rezervna kopija baze \"") + document.Title() + QStringLiteral("\" nije snimljena"), code);
     watch.longest.start(m_intervals.longest); // tried again, whether or not it changes
 }
 
@@ -86,12 +89,12 @@ void Autosave::Report(const QString &what, int code) const
              + QString::fromLatin1(ResultText(code)) + QStringLiteral("]"));
 }
 
-int Autosave::WriteNow(TForm16 *document)
+int Autosave::WriteNow(const Document &document)
 {
-    return Write(document, *m_watches.at(document));
+    return Write(document, *m_watches.at(&document));
 }
 
-int Autosave::Write(TForm16 *document, Watch &watch)
+int Autosave::Write(const Document &document, Watch &watch)
 {
     watch.quiet.stop();
     watch.longest.stop();
@@ -99,13 +102,11 @@ int Autosave::Write(TForm16 *document, Watch &watch)
     const RecoveryCopy copy = CopyIn(m_workDir, ::getpid(), watch.number);
     // The title first: a copy found without its title would come back untitled.
     if (code == rcOK) {
-        const QByteArray title = document->Title().toUtf8();
+        const QByteArray title = document.Title().toUtf8();
         code = WriteFileAtomically(copy.titleName, title.constData(), static_cast<std::size_t>(title.size()));
     }
     if (code == rcOK)
-        code = WriteDatabaseFile(copy.tabName, document->Elements, document->Groups,
-                                 TForm16::CustomerBytes(document->Edit2), TForm16::CustomerBytes(document->Edit3),
-                                 TForm16::CustomerBytes(document->Edit4));
+        code = WriteDatabaseContents(copy.tabName, document.Contents());
     return code;
 }
 

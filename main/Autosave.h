@@ -19,7 +19,7 @@
 
 class DocumentManager;
 class ProgramLock;
-class TForm16;
+class Document;
 
 struct AutosaveIntervals {
     std::chrono::milliseconds quiet;   // after the last change
@@ -40,7 +40,7 @@ public:
     // Shorter intervals for tests; the program always runs with kAutosaveIntervals.
     void SetIntervals(AutosaveIntervals intervals) { m_intervals = intervals; }
     // Writes the document's copy at once: -150 or the failing write's code.
-    int WriteNow(TForm16 *document);
+    int WriteNow(const Document &document);
     // True for a copy of one of this program's documents (not one left by an
     // earlier program that had the same process id).
     bool Owns(const RecoveryCopy &copy) const;
@@ -48,11 +48,11 @@ public:
 private:
     struct Watch;
 
-    void Track(TForm16 *document);
-    void Forget(TForm16 *document);
-    void DocumentChanged(TForm16 *document);
-    void TimerFired(TForm16 *document);
-    int Write(TForm16 *document, Watch &watch);
+    void Track(const Document &document);
+    void Forget(const Document *document);
+    void DocumentChanged(const Document &document);
+    void TimerFired(const Document &document);
+    int Write(const Document &document, Watch &watch);
     void Discard(Watch &watch);
     void Report(const QString &what, int code) const;
     int LockWorkDir();
@@ -62,6 +62,6 @@ private:
     FailureReport m_report;
     AutosaveIntervals m_intervals = kAutosaveIntervals;
     std::unique_ptr<ProgramLock> m_lock; // taken with the first copy
-    std::map<TForm16 *, std::unique_ptr<Watch>> m_watches;
+    std::map<const Document *, std::unique_ptr<Watch>> m_watches;
     int m_lastNumber = 0;
 };

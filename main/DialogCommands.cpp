@@ -1,9 +1,11 @@
 #include "main/DialogCommands.h"
 
+#include "common/ListAlgorithms.h"
 #include "common/ProgramState.h"
 #include "dialogs/Unit12.h"
 #include "dialogs/Unit2.h"
 #include "dialogs/Unit6.h"
+#include "document/Document.h"
 #include "document/Unit16.h"
 #include "main/CommandContext.h"
 #include "main/DocumentManager.h"
@@ -12,20 +14,21 @@
 #include <QAction>
 #include <QPointer>
 
-#include <memory>
 
 void AddElementsThroughDialog(const CommandContext &context, QWidget *parent, const StatusReport &report)
 {
-    const QPointer<TForm16> document = context.documents.ActiveDocument();
-    if (document == nullptr)
+    const TForm16 *window = context.documents.ActiveDocument();
+    if (window == nullptr)
         return;
-    const std::unique_ptr<ListSnapshot> before = document->Lists();
+    const QPointer<Document> document = &window->Model();
     TForm2 form(context.state, context.desktop, parent);
-    form.Elements = document->Elements;
+    // Whatever the session changes, a clearing of the list on the way too, is one step.
+    const Document::CompoundStep session(*document, form.windowTitle());
+    form.Elements = document->Elements();
     QObject::connect(&form, &TForm2::BandingSwitched, &form, [&context] { context.documents.RefreshDocuments(); });
     QObject::connect(&form, &TForm2::ElementsCleared, &form, [&form, document] {
         if (document)
-            document->ReplaceElements(form.Elements);
+            document->ReplaceElements(form.Elements, form.windowTitle());
     });
     QObject::connect(&form, &TForm2::PrintRequested, &form, [&] {
         if (const std::optional<QString> where = PrintListOfActiveDocument(context, form.Elements, &form))
@@ -36,28 +39,29 @@ void AddElementsThroughDialog(const CommandContext &context, QWidget *parent, co
     form.exec();
     if (document == nullptr)
         return;
-    document->ReplaceElements(form.Elements);
+    TElementList entered = form.Elements;
     if (context.state.Settings.AutoSort())
-        document->SortElements();
-    document->RecordStep(*before, form.windowTitle());
+        SortByLength(entered);
+    document->ReplaceElements(entered, form.windowTitle());
 }
 
 void EditCurrentElement(const CommandContext &context, QWidget *parent, const QString &step)
 {
-    TForm16 *document = context.documents.ActiveDocument();
-    if (document == nullptr)
+    TForm16 *window = context.documents.ActiveDocument();
+    if (window == nullptr)
         return;
-    const int e = document->CurrentElement();
-    if (e < 1 || e > ElementCount(document->Elements))
+    Document &document = window->Model();
+    const int e = window->CurrentElement();
+    if (e < 1 || e > ElementCount(document.Elements()))
         return;
     TForm12 form(context.state, parent);
     form.UnitFactor = context.state.UnitFactor;
-    form.OldElement = document->Elements[static_cast<std::size_t>(e - 1)];
+    form.OldElement = document.Elements()[static_cast<std::size_t>(e - 1)];
     if (form.exec() != QDialog::Accepted)
         return;
-    TElementList edited = document->Elements;
+    TElementList edited = document.Elements();
     edited[static_cast<std::size_t>(e - 1)] = form.NewElement;
-    document->ReplaceElements(edited, step);
+    document.ReplaceElements(edited, step);
 }
 
 void ShowAboutBox(QWidget *parent)

@@ -12,14 +12,10 @@ TForm16 *NewDatabase(const CommandContext &context)
 {
     const QString title = context.documents.NextUntitledTitle();
     LoadBoardTypes(context.state);
-    TForm16 *document = context.documents.CreateDocument(title);
-    document->Edit2->clear();
-    document->Edit3->clear();
-    document->Edit4->clear();
-    document->MarkSaved();
-    document->Edit1->setFocus(Qt::OtherFocusReason);
-    document->Edit1->selectAll();
-    return document;
+    TForm16 *window = context.documents.CreateDocument(title);
+    window->Edit1->setFocus(Qt::OtherFocusReason);
+    window->Edit1->selectAll();
+    return window;
 }
 
 void CloseActiveDocument(const CommandContext &context)

@@ -1,6 +1,10 @@
 #include "main/DocumentManager.h"
 
-#include "document/DocumentTitle.h"
+#include "common/DatabaseContents.h"
+#include "common/DocumentTitle.h"
+#include "common/ListAlgorithms.h"
+#include "common/ProgramState.h"
+#include "document/Document.h"
 #include "document/Unit16.h"
 
 #include <QMdiArea>
@@ -19,7 +23,7 @@ DocumentManager::DocumentManager(QMdiArea &area, ProgramState &state, Platform &
     // the current one stays the one Undo acts on.
     connect(&m_area, &QMdiArea::subWindowActivated, this, [this] {
         TForm16 *document = ActiveDocument();
-        m_undoGroup->setActiveStack(document != nullptr ? document->UndoStack() : nullptr);
+        m_undoGroup->setActiveStack(document != nullptr ? document->Model().UndoStack() : nullptr);
     });
 }
 
@@ -61,24 +65,38 @@ bool DocumentManager::HasChildWindows() const
 
 QString DocumentManager::NextUntitledTitle() const
 {
-    const QList<QMdiSubWindow *> windows = m_area.subWindowList();
-    const auto untitled = std::count_if(windows.cbegin(), windows.cend(), [](const QMdiSubWindow *window) {
-        return IsUntitledTitle(window->windowTitle());
+    const QList<TForm16 *> windows = Documents();
+    const auto untitled = std::count_if(windows.cbegin(), windows.cend(), [](const TForm16 *window) {
+        return IsUntitledTitle(window->Model().Title().toStdString());
     });
-    return UntitledTitle(static_cast<int>(untitled) + 1);
+    return QString::fromStdString(UntitledTitle(static_cast<int>(untitled) + 1));
 }
 
 TForm16 *DocumentManager::CreateDocument(const QString &title)
 {
     auto *document = new TForm16(m_state, m_desktop, m_gridMenu);
     m_area.addSubWindow(document); // the MDI area owns it from here
-    document->SetTitle(title);
+    document->Model().SetTitle(title);
     connect(document, &TForm16::UnitSwitched, this, &DocumentManager::RefreshDocuments);
-    m_undoGroup->addStack(document->UndoStack()); // a stack leaves the group when its window goes
+    m_undoGroup->addStack(document->Model().UndoStack()); // a stack leaves the group when its window goes
     emit DocumentCreated(document);
     document->show();
     m_area.setActiveSubWindow(document);
     return document;
+}
+
+TForm16 *DocumentManager::OpenContents(const DatabaseContents &contents, const QString &title, Sorting sorting,
+                                      Saved saved, const QString &fileName)
+{
+    DatabaseContents shown = contents;
+    if (sorting == Sorting::AutoSort && m_state.Settings.AutoSort())
+        SortByLength(shown.Elements);
+    // Shown before it is filled: showing never dissolves groups read from a file.
+    TForm16 *window = CreateDocument(title);
+    window->Model().Fill(shown);
+    if (saved == Saved::Yes)
+        window->Model().MarkSaved(fileName);
+    return window;
 }
 
 void DocumentManager::RefreshDocuments()

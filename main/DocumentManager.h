@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+struct DatabaseContents;
 class Platform;
 class QMdiArea;
 class QMenu;
@@ -36,6 +37,16 @@ public:
     QString NextUntitledTitle() const;
     // A new document window with that title and an empty undo stack, shown and made active.
     TForm16 *CreateDocument(const QString &title);
+
+    // AutoSort: by length when the settings' automatic sorting is on.
+    enum class Sorting { AsRead, AutoSort };
+    enum class Saved { No, Yes };
+    // The one way contents come into a window: a new document titled so, its
+    // list sorted first when asked, filled and shown. A saved one counts
+    // as what `fileName` holds (none for an imported list); an unsaved one, as a
+    // recovered copy, asks before it is dropped.
+    TForm16 *OpenContents(const DatabaseContents &contents, const QString &title, Sorting sorting, Saved saved,
+                          const QString &fileName = QString());
 
     // Every document refills its grid (after a unit switch), in creation order.
     void RefreshDocuments();

@@ -1,11 +1,11 @@
 #include "main/ExchangeCommands.h"
 
 #include "common/AtomicFile.h"
-#include "common/Encoding.h"
 #include "common/FileUtils.h"
 #include "common/ProgramState.h"
 #include "common/ResultCodes.h"
 #include "common/exchange/Exchange.h"
+#include "document/Document.h"
 #include "document/Unit16.h"
 #include "main/CommandContext.h"
 #include "main/DocumentManager.h"
@@ -14,7 +14,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 
 #include <array>
 
@@ -77,21 +76,18 @@ void OpenCuttingList(const CommandContext &context, const QString &fileName)
         context.desktop.MessageBox(Platform::Icon::Warning, Platform::Buttons::Ok, RefusalText(fileName, read.Refusals));
         return;
     }
-    TForm16 *document = context.documents.CreateDocument(QFileInfo(fileName).completeBaseName());
-    TForm16::SetCustomerBytes(document->Edit2, read.Customer.Customer);
-    TForm16::SetCustomerBytes(document->Edit3, read.Customer.Address);
-    TForm16::SetCustomerBytes(document->Edit4, read.Customer.Telephone);
-    document->ReplaceLists(read.Elements, read.Groups);
-    if (context.state.Settings.AutoSort())
-        document->SortElements();
-    document->MarkSaved(); // the list is what its file holds
+    // Saved, as the list is what its file holds, but no database file of its own:
+    // saving asks for one.
+    context.documents.OpenContents(DatabaseContents{read.Elements, read.Groups, read.Customer}, TitleOfFile(fileName),
+                                   DocumentManager::Sorting::AutoSort, DocumentManager::Saved::Yes);
 }
 
 std::optional<QString> ExportActiveDocument(const CommandContext &context)
 {
-    const TForm16 *document = context.documents.ActiveDocument();
-    if (document == nullptr || ElementCount(document->Elements) == 0)
+    const TForm16 *window = context.documents.ActiveDocument();
+    if (window == nullptr || ElementCount(window->Model().Elements()) == 0)
         return std::nullopt;
+    const Document &document = window->Model();
     MakeDirectory(LocalName(DataDirectory(context)));
     Platform::FileDialog dialog;
     dialog.title = QStringLiteral("Izvoz spiska elemenata");
@@ -105,10 +101,8 @@ std::optional<QString> ExportActiveDocument(const CommandContext &context)
     const ExchangeFormat format = kExportFilters[static_cast<std::size_t>(
         std::clamp<int>(choice.filterIndex, 0, int(kExportFilters.size()) - 1))].format;
 
-    const CustomerTexts customer{TForm16::CustomerBytes(document->Edit2), TForm16::CustomerBytes(document->Edit3),
-                                 TForm16::CustomerBytes(document->Edit4)};
     std::vector<std::string> notes;
-    const std::string text = WriteExchange(format, document->Elements, document->Groups, customer, &notes);
+    const std::string text = WriteExchange(format, document.Elements(), document.Groups(), document.Customer(), &notes);
     const int code = WriteFileAtomically(LocalName(choice.fileName), text.data(), text.size());
     if (code != rcOK) {
         ShowError("Greska prilikom izvoza spiska elemenata!", code);

@@ -1,10 +1,12 @@
 #include "main/ListCommands.h"
 
 #include "common/Conversions.h"
+#include "common/Encoding.h"
 #include "common/FileUtils.h"
 #include "common/ListAlgorithms.h"
 #include "common/ProgramState.h"
 #include "common/ResultCodes.h"
+#include "document/Document.h"
 #include "document/Unit16.h"
 #include "main/CommandContext.h"
 #include "main/DocumentManager.h"
@@ -13,7 +15,6 @@
 #include "print/PrintJob.h"
 
 #include <QFile>
-#include <QLineEdit>
 #include <QPointer>
 
 #include <cstddef>
@@ -49,12 +50,12 @@ int AskFactor(const CommandContext &context)
     }
 }
 
-void MultiplyCounts(const CommandContext &context, TForm16 &document, int first, int last, const QString &step)
+void MultiplyCounts(const CommandContext &context, Document &document, int first, int last, const QString &step)
 {
     const int factor = AskFactor(context);
     if (factor == 0)
         return;
-    TElementList multiplied = document.Elements;
+    TElementList multiplied = document.Elements();
     for (int i = first; i <= last; ++i) {
         const std::int64_t product = std::int64_t(Slot(multiplied, i).Count) * factor;
         if (product > kMaxCount) {
@@ -71,11 +72,12 @@ void MultiplyCounts(const CommandContext &context, TForm16 &document, int first,
 
 void DeleteSelectedElements(const CommandContext &context, const QString &step)
 {
-    TForm16 *document = context.documents.ActiveDocument();
-    if (!context.documents.HasChildWindows() || document == nullptr)
+    TForm16 *window = context.documents.ActiveDocument();
+    if (!context.documents.HasChildWindows() || window == nullptr)
         return;
-    const int n = ElementCount(document->Elements);
-    const auto [first, last] = document->SelectedElementRange();
+    Document &document = window->Model();
+    const int n = ElementCount(document.Elements());
+    const auto [first, last] = window->SelectedElementRange();
     if (n == 0 || last - first + 1 <= 0)
         return;
     TElementList kept;
@@ -83,38 +85,38 @@ void DeleteSelectedElements(const CommandContext &context, const QString &step)
     std::size_t slot = 0;
     for (int j = 1; j <= n; ++j) {
         if (j < first || j > last)
-            kept[slot++] = document->Elements[static_cast<std::size_t>(j - 1)];
+            kept[slot++] = document.Elements()[static_cast<std::size_t>(j - 1)];
     }
-    document->ReplaceElements(kept, step);
-    document->SetCurrentRow(1);
+    document.ReplaceElements(kept, step);
+    window->SetCurrentRow(1);
 }
 
 void MultiplyAllCounts(const CommandContext &context, const QString &step)
 {
-    if (TForm16 *document = context.documents.ActiveDocument())
-        MultiplyCounts(context, *document, 1, ElementCount(document->Elements), step);
+    if (TForm16 *window = context.documents.ActiveDocument())
+        MultiplyCounts(context, window->Model(), 1, ElementCount(window->Elements), step);
 }
 
 void MultiplySelectedCounts(const CommandContext &context, const QString &step)
 {
-    TForm16 *document = context.documents.ActiveDocument();
-    if (document == nullptr)
+    TForm16 *window = context.documents.ActiveDocument();
+    if (window == nullptr)
         return;
-    const auto [first, last] = document->SelectedElementRange();
+    const auto [first, last] = window->SelectedElementRange();
     if (last - first + 1 <= 0)
         return;
     // Select-all reaches the blank row; element 0 does not exist.
-    MultiplyCounts(context, *document, std::max(first, 1), std::min(last, ElementCount(document->Elements)), step);
+    MultiplyCounts(context, window->Model(), std::max(first, 1), std::min(last, ElementCount(window->Elements)), step);
 }
 
 void MergeSameElementsOfActive(const CommandContext &context, const QString &step)
 {
-    TForm16 *document = context.documents.ActiveDocument();
-    if (document == nullptr)
+    TForm16 *window = context.documents.ActiveDocument();
+    if (window == nullptr)
         return;
-    TElementList merged = document->Elements;
+    TElementList merged = window->Elements;
     MergeSameElements(merged);
-    document->ReplaceElements(merged, step);
+    window->Model().ReplaceElements(merged, step);
 }
 
 void SortActiveByLength(const CommandContext &context, const QString &step)
@@ -125,22 +127,23 @@ void SortActiveByLength(const CommandContext &context, const QString &step)
 
 void SetGrainOnAll(const CommandContext &context, bool grain, const QString &step)
 {
-    TForm16 *document = context.documents.ActiveDocument();
-    if (document == nullptr)
+    TForm16 *window = context.documents.ActiveDocument();
+    if (window == nullptr)
         return;
-    TElementList changed = document->Elements;
+    TElementList changed = window->Elements;
     const int n = ElementCount(changed);
     for (int i = 1; i <= n; ++i)
         Slot(changed, i).Grain = grain ? 1 : 0;
-    document->ReplaceElements(changed, step);
+    window->Model().ReplaceElements(changed, step);
 }
 
 void CounterGrainOnAll(const CommandContext &context, const QString &step)
 {
-    const QPointer<TForm16> document = context.documents.ActiveDocument();
-    if (document == nullptr)
+    TForm16 *window = context.documents.ActiveDocument();
+    if (window == nullptr)
         return;
-    TElementList turned = document->Elements;
+    const QPointer<Document> document = &window->Model();
+    TElementList turned = document->Elements();
     const int n = ElementCount(turned);
     for (int i = 1; i <= n; ++i) {
         if (i % 3 == 0) {
@@ -163,10 +166,10 @@ void CounterGrainOnAll(const CommandContext &context, const QString &step)
 
 std::optional<QString> PrintActiveDocument(const CommandContext &context, QWidget *parent)
 {
-    const TForm16 *document = context.documents.ActiveDocument();
-    if (document == nullptr)
+    const TForm16 *window = context.documents.ActiveDocument();
+    if (window == nullptr)
         return std::nullopt;
-    return PrintListOfActiveDocument(context, document->Elements, parent);
+    return PrintListOfActiveDocument(context, window->Elements, parent);
 }
 
 namespace {
@@ -190,7 +193,7 @@ std::optional<QString> ReportPrintResult(const CommandContext &context, const Pr
     return std::nullopt;
 }
 
-QString PdfPathOf(const CommandContext &context, const TForm16 &document, const QString &suffix)
+QString PdfPathOf(const CommandContext &context, const Document &document, const QString &suffix)
 {
     MakeDirectory(QFile::encodeName(DataDirectory(context)).toStdString()); // a failure shows as the write's
     return DataDirectory(context) + QLatin1Char('/') + document.Title() + suffix + QStringLiteral(".pdf");
@@ -200,18 +203,19 @@ QString PdfPathOf(const CommandContext &context, const TForm16 &document, const 
 
 std::optional<QString> PrintLabelsOfActiveDocument(const CommandContext &context, QWidget *parent)
 {
-    const TForm16 *document = context.documents.ActiveDocument();
-    if (document == nullptr || ElementCount(document->Elements) + GroupCount(document->Groups) == 0)
+    const TForm16 *window = context.documents.ActiveDocument();
+    if (window == nullptr || ElementCount(window->Elements) + GroupCount(window->Groups) == 0)
         return std::nullopt;
+    const Document &document = window->Model();
     const std::optional<LabelJobOptions> options = context.desktop.LabelOptionsDialog(DefaultPrinterInstalled());
     if (!options)
         return std::nullopt;
     LabelDocument labels;
-    labels.Elements = document->Elements;
-    labels.Groups = document->Groups;
-    labels.Customer = document->Edit2->text();
-    labels.Title = document->Title();
-    const QString pdf = PdfPathOf(context, *document, QStringLiteral("-nalepnice"));
+    labels.Elements = document.Elements();
+    labels.Groups = document.Groups();
+    labels.Customer = QString::fromStdString(Win1250ToUtf8(document.Customer().Customer));
+    labels.Title = document.Title();
+    const QString pdf = PdfPathOf(context, document, QStringLiteral("-nalepnice"));
     return ReportPrintResult(context, PrintLabelsJob(labels, context.state.Settings, *options, pdf, parent),
                              QStringLiteral("PDF sa nalepnicama"));
 }
@@ -219,10 +223,10 @@ std::optional<QString> PrintLabelsOfActiveDocument(const CommandContext &context
 std::optional<QString> PrintListOfActiveDocument(const CommandContext &context, const TElementList &elements,
                                                  QWidget *parent)
 {
-    const TForm16 *document = context.documents.ActiveDocument();
-    if (document == nullptr)
+    const TForm16 *window = context.documents.ActiveDocument();
+    if (window == nullptr)
         return std::nullopt;
-    const QString pdf = PdfPathOf(context, *document, QString());
+    const QString pdf = PdfPathOf(context, window->Model(), QString());
     return ReportPrintResult(context, PrintElementListJob(elements, context.state.Settings, pdf, parent),
                              QStringLiteral("Nema stampaca: spisak elemenata"));
 }

@@ -1,11 +1,12 @@
 #include "main/OpenSaveCommands.h"
 
 #include "common/DatabaseFile.h"
-#include "common/Encoding.h"
+#include "common/DocumentTitle.h"
 #include "common/FileUtils.h"
 #include "common/ListAlgorithms.h"
 #include "common/ProgramState.h"
 #include "common/ResultCodes.h"
+#include "document/Document.h"
 #include "document/Unit16.h"
 #include "main/CommandContext.h"
 #include "main/DocumentManager.h"
@@ -14,7 +15,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 
 #include <algorithm>
 #include <array>
@@ -48,24 +48,10 @@ std::string LocalName(const QString &fileName)
     return QFile::encodeName(fileName).toStdString();
 }
 
-// The file name without its directory and its last four characters: the
-// extension and its dot, for the usual three-letter extensions.
-QString TitleOf(const QString &fileName)
-{
-    const QString name = QFileInfo(fileName).fileName();
-    return name.left(std::max<qsizetype>(0, name.size() - 4));
-}
-
-struct DatabaseContents {
-    TElementList elements{};
-    TElementGroups groups{};
-    TDatabaseHeader header{};
-};
-
 std::optional<DatabaseContents> ReadDatabase(const QString &fileName)
 {
     DatabaseContents contents;
-    const int code = ReadDatabaseFile(LocalName(fileName), contents.elements, contents.groups, contents.header);
+    const int code = ReadDatabaseContents(LocalName(fileName), contents);
     if (code != rcOK) {
         ShowError("Error loading database!", code);
         return std::nullopt;
@@ -90,8 +76,8 @@ Destination AskDestination(const CommandContext &context, const DatabaseContents
 {
     const TForm16 *active = context.documents.ActiveDocument();
     const bool mergeable = askNewWindow && active != nullptr
-        && ElementCount(read.elements) + ElementCount(active->Elements) <= kMaxElements
-        && GroupCount(read.groups) + GroupCount(active->Groups) <= kGroupsPerDocument;
+        && ElementCount(read.Elements) + ElementCount(active->Model().Elements()) <= kMaxElements
+        && GroupCount(read.Groups) + GroupCount(active->Model().Groups()) <= kGroupsPerDocument;
     if (!mergeable)
         return Destination::NewWindow;
     switch (context.desktop.MessageBox(Platform::Icon::Warning, Platform::Buttons::YesNo,
@@ -102,33 +88,19 @@ Destination AskDestination(const CommandContext &context, const DatabaseContents
     }
 }
 
-void OpenInNewWindow(const CommandContext &context, const QString &fileName, const DatabaseContents &read)
+void MergeIntoActive(Document &document, const DatabaseContents &read)
 {
-    // Shown before it is filled: showing never dissolves groups read from a file.
-    TForm16 *document = context.documents.CreateDocument(TitleOf(fileName));
-    TForm16::SetCustomerBytes(document->Edit2, read.header.Customer.str());
-    TForm16::SetCustomerBytes(document->Edit3, read.header.Address.str());
-    TForm16::SetCustomerBytes(document->Edit4, read.header.Telephone.str());
-    document->ReplaceLists(read.elements, read.groups);
-    if (context.state.Settings.AutoSort())
-        document->SortElements();
-    document->MarkSaved();
-}
-
-void MergeIntoActive(const CommandContext &context, const DatabaseContents &read)
-{
-    TForm16 *document = context.documents.ActiveDocument();
-    TElementList elements = document->Elements;
-    TElementGroups groups = document->Groups;
-    const int n = ElementCount(read.elements);
+    TElementList elements = document.Elements();
+    TElementGroups groups = document.Groups();
+    const int n = ElementCount(read.Elements);
     for (int i = 0; i < n; ++i) {
-        if (!AppendElement(elements, read.elements[static_cast<std::size_t>(i)]))
+        if (!AppendElement(elements, read.Elements[static_cast<std::size_t>(i)]))
             break; // the 801st is dropped
     }
-    const int g = GroupCount(read.groups);
+    const int g = GroupCount(read.Groups);
     for (int i = 0, slot = GroupCount(groups); i < g && slot < kGroupsPerDocument; ++i, ++slot)
-        groups[static_cast<std::size_t>(slot)] = read.groups[static_cast<std::size_t>(i)];
-    document->ReplaceLists(elements, groups, QStringLiteral("Spajanje baza"));
+        groups[static_cast<std::size_t>(slot)] = read.Groups[static_cast<std::size_t>(i)];
+    document.Replace(elements, groups, QStringLiteral("Spajanje baza"));
 }
 
 // The chosen name, with the extension of the chosen kind when none was typed.
@@ -141,6 +113,11 @@ QString WithExtension(const Platform::FileChoice &choice)
 }
 
 } // namespace
+
+QString TitleOfFile(const QString &fileName)
+{
+    return QString::fromStdString(TitleOfFile(fileName.toStdString()));
+}
 
 QString DataDirectory(const CommandContext &context)
 {
@@ -176,11 +153,14 @@ void OpenDatabase(const CommandContext &context, const QString &fileName, bool a
     const std::optional<DatabaseContents> read = ReadDatabase(name);
     if (!read)
         return;
-    if (HasBanding(read->elements))
+    if (HasBanding(read->Elements))
         context.state.Settings.SetBandingInUse(true);
     switch (AskDestination(context, *read, askNewWindow)) {
-    case Destination::NewWindow: OpenInNewWindow(context, name, *read); break;
-    case Destination::Merge: MergeIntoActive(context, *read); break;
+    case Destination::NewWindow:
+        context.documents.OpenContents(*read, TitleOfFile(name), DocumentManager::Sorting::AutoSort,
+                                       DocumentManager::Saved::Yes, name);
+        break;
+    case Destination::Merge: MergeIntoActive(context.documents.ActiveDocument()->Model(), *read); break;
     case Destination::Nowhere: break;
     }
 }
@@ -200,9 +180,10 @@ void SaveDatabase(const CommandContext &context)
     if (!context.documents.HasChildWindows())
         return;
     const CurrentDirectoryGuard directory;
-    TForm16 *document = context.documents.ActiveDocument();
-    if (document == nullptr || ElementCount(document->Elements) == 0)
+    const TForm16 *window = context.documents.ActiveDocument();
+    if (window == nullptr || ElementCount(window->Model().Elements()) == 0)
         return;
+    Document &document = window->Model();
     MakeDirectory(LocalName(DataDirectory(context)));
     Platform::FileDialog dialog;
     dialog.title = QStringLiteral("Snimanje baze podataka");
@@ -221,21 +202,15 @@ void SaveDatabase(const CommandContext &context)
             != Platform::Answer::Yes)
         return;
 
-    const int code = WriteDatabaseFile(LocalName(name), document->Elements, document->Groups,
-                                       TForm16::CustomerBytes(document->Edit2),
-                                       TForm16::CustomerBytes(document->Edit3),
-                                       TForm16::CustomerBytes(document->Edit4));
+    const int code = WriteDatabaseContents(LocalName(name), document.Contents());
     if (code != rcOK) {
         ShowError("Greska prilikom snimanja baze podataka!", code);
         return;
     }
-    document->SetTitle(TitleOf(name));
+    document.SetTitle(TitleOfFile(name));
     // What the file reads back as: a ".tun" keeps no groups and shorter labels,
     // so closing still asks while those exist only on screen.
     DatabaseContents saved;
-    if (ReadDatabaseFile(LocalName(name), saved.elements, saved.groups, saved.header) == rcOK)
-        document->MarkSavedAs(saved.elements, saved.groups,
-                              {QString::fromStdString(Win1250ToUtf8(saved.header.Customer.str())),
-                               QString::fromStdString(Win1250ToUtf8(saved.header.Address.str())),
-                               QString::fromStdString(Win1250ToUtf8(saved.header.Telephone.str()))});
+    if (ReadDatabaseContents(LocalName(name), saved) == rcOK)
+        document.MarkSaved(name, saved);
 }

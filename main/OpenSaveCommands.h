@@ -17,5 +17,7 @@ void OpenNamedFiles(const CommandContext &context, const QStringList &fileNames)
 // Asks for a file name and writes the active document there, retitling it.
 void SaveDatabase(const CommandContext &context);
 
+// A document's title from its file's name, by the one title rule.
+QString TitleOfFile(const QString &fileName);
 // "DATA" under the program directory, where the dialogs start.
 QString DataDirectory(const CommandContext &context);

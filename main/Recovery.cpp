@@ -37,10 +37,8 @@ std::vector<RecoveryCopy> AbandonedCopies(const Autosave &autosave)
 // A new window holding the copy, unsaved; null when the copy cannot be read.
 TForm16 *OpenCopy(const CommandContext &context, const RecoveryCopy &copy)
 {
-    TElementList elements{};
-    TElementGroups groups{};
-    TDatabaseHeader header{};
-    const int code = ReadDatabaseFile(copy.tabName, elements, groups, header);
+    DatabaseContents contents;
+    const int code = ReadDatabaseContents(copy.tabName, contents);
     if (code != rcOK) {
         ShowError("Error loading database!", code);
         return nullptr;
@@ -49,13 +47,9 @@ TForm16 *OpenCopy(const CommandContext &context, const RecoveryCopy &copy)
     const QString shownTitle = LoadTextFile(copy.titleName, title, kMaxTitleBytes) == rcOK && !title.empty()
         ? QString::fromUtf8(title)
         : context.documents.NextUntitledTitle();
-    // Shown before it is filled, as an opened file is; never marked saved, so closing asks.
-    TForm16 *document = context.documents.CreateDocument(shownTitle);
-    TForm16::SetCustomerBytes(document->Edit2, header.Customer.str());
-    TForm16::SetCustomerBytes(document->Edit3, header.Address.str());
-    TForm16::SetCustomerBytes(document->Edit4, header.Telephone.str());
-    document->ReplaceLists(elements, groups);
-    return document;
+    // Never marked saved, so closing asks.
+    return context.documents.OpenContents(contents, shownTitle, DocumentManager::Sorting::AsRead,
+                                          DocumentManager::Saved::No);
 }
 
 // A copy that stays where it is would be offered at every start: that is told.
@@ -70,7 +64,7 @@ void Recover(const CommandContext &context, Autosave &autosave, const RecoveryCo
 {
     TForm16 *document = OpenCopy(context, copy);
     // The old copy goes only once the window's own copy is on disk.
-    if (document == nullptr || autosave.WriteNow(document) != rcOK || RemoveCopy(copy) != rcOK)
+    if (document == nullptr || autosave.WriteNow(document->Model()) != rcOK || RemoveCopy(copy) != rcOK)
         SetAside(autosave, copy);
 }
 

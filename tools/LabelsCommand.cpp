@@ -3,13 +3,13 @@
 #include "tools/Commands.h"
 #include "tools/ToolInputs.h"
 
+#include "common/DocumentTitle.h"
 #include "common/Encoding.h"
 #include "common/ResultCodes.h"
 #include "print/core/LabelPdfExport.h"
 
 #include <QString>
 
-#include <filesystem>
 #include <iostream>
 
 int PrintLabels(const std::string &databaseName, const std::string &pdfName, LabelLayout layout, int firstPosition,
@@ -25,8 +25,7 @@ int PrintLabels(const std::string &databaseName, const std::string &pdfName, Lab
     document.Elements = database.Elements;
     document.Groups = database.Groups;
     document.Customer = QString::fromStdString(Win1250ToUtf8(database.Header.Customer.str()));
-    // The program titles a document with its file name less the extension.
-    document.Title = QString::fromStdString(std::filesystem::path(databaseName).stem().string());
+    document.Title = QString::fromStdString(TitleOfFile(databaseName));
     const int code = PrintLabelsToPdf(document, pdfName, settings, LabelPrintOptions{layout, firstPosition});
     if (code == rcOK)
         return 0;

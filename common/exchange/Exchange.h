@@ -3,6 +3,7 @@
 // UTF-8; labels and customer texts are Windows-1250 bytes in the records. No
 // file is touched here: the callers read and write the text.
 
+#include "common/DatabaseContents.h"
 #include "common/Element.h"
 
 #include <optional>
@@ -22,13 +23,6 @@ const char *ExchangeFormatName(ExchangeFormat format);
 // The format of a name as above (any letter case); nothing for an unknown name.
 std::optional<ExchangeFormat> ExchangeFormatFromName(std::string_view name);
 bool IsReadableExchangeFormat(ExchangeFormat format);
-
-// The customer data of a document, as Windows-1250 bytes.
-struct CustomerTexts {
-    std::string Customer;
-    std::string Address;
-    std::string Telephone;
-};
 
 // One refused row (or the header) and why, in the interface's language.
 struct ExchangeRefusal {

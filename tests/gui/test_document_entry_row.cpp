@@ -276,9 +276,9 @@ TEST_F(EntryRow, ResetSettingsRefillTheFields)
 
 TEST_F(EntryRow, FullListTakesNoMoreAndKeepsTheTexts)
 {
-    for (std::size_t slot = 0; slot < form->Elements.size(); ++slot)
-        form->Elements[slot] = MakeElement(100, 100);
-    form->ShowElements();
+    TElementList full;
+    full.fill(MakeElement(100, 100));
+    SetElementList(*form, full);
     Enter(QStringLiteral("600"), QStringLiteral("400"), QStringLiteral("1"));
     EXPECT_EQ(Count(), kMaxElements);
     EXPECT_EQ(+form->Elements[kMaxElements - 1].Length, 100);

@@ -161,7 +161,9 @@ TEST_F(BandingDigits, DigitSetsTheLengthCodeAndShowsTheMark)
 
 TEST_F(BandingDigits, ShiftThreeSetsOnlyTheWidthCode)
 {
-    form->Elements[1].LengthBanding = 4;
+    TElementList banded = form->Elements;
+    banded[1].LengthBanding = 4;
+    SetElementList(*form, banded);
     QTest::keyClick(form->SG1, Qt::Key_3, Qt::ShiftModifier);
     EXPECT_EQ(+Second().WidthBanding, 2);
     EXPECT_EQ(+Second().LengthBanding, 4);

@@ -34,7 +34,7 @@ protected:
                 built[g].Pieces[p] = MakeElement(100 + p, width, 1, "g" + std::to_string(g + 1));
             ++g;
         }
-        form->ReplaceLists(form->Elements, built);
+        SetLists(*form, form->Elements, built);
     }
     QString Line(int line) const { return form->ListBox1->item(line)->text(); }
     void Remember()
@@ -160,7 +160,7 @@ TEST_F(Groups, AFullListRefusesAWholeGroupAndTakesOneThatFillsSlotEightHundred)
 {
     TElementList nearlyFull = ListOf({});
     std::fill(nearlyFull.begin(), nearlyFull.end() - 1, MakeElement(100, 100));
-    form->ReplaceElements(nearlyFull);
+    SetElementList(*form, nearlyFull);
     SetGroups({{1, 300}, {2, 200}});
     Remember();
     host.desktop.AnswerBox(Platform::Answer::Ok);

@@ -60,11 +60,12 @@ bool TestDocumentHost::Close(TForm16 *form)
 
 void SetElements(TForm16 &form, std::initializer_list<TElement> elements)
 {
-    ClearList(form.Elements);
+    TElementList list;
+    ClearList(list);
     std::size_t slot = 0;
     for (const TElement &e : elements)
-        form.Elements[slot++] = e;
-    form.ShowElements();
+        list[slot++] = e;
+    SetElementList(form, list);
 }
 
 QString CellText(const TForm16 &form, int row, int column)

@@ -7,6 +7,7 @@
 #include "document/Unit16.h"
 #include "main/CommandContext.h"
 #include "main/DocumentManager.h"
+#include "support/DocumentLists.h"
 #include "support/ScriptedPlatform.h"
 #include "support/Elements.h"
 
@@ -42,7 +43,7 @@ constexpr std::uint32_t kControlColour = 0x00E0F0FF;     // 255, 240, 224
 constexpr std::uint32_t kSelectedTextColour = 0x0000FFFF; // 255, 255, 0
 constexpr std::uint32_t kSelectedBackColour = 0x00800000; // 0, 0, 128
 
-// Replaces the window's list with these elements and shows them.
+// Replaces the window's list with these elements as a file would, and shows them.
 void SetElements(TForm16 &form, std::initializer_list<TElement> elements);
 // The text the grid shows in a cell.
 QString CellText(const TForm16 &form, int row, int column);

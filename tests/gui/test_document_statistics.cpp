@@ -62,7 +62,7 @@ TEST_F(StatisticsPage, FiguresOfElementsAndGroupsAreTakenOnlyWhenThePageIsEntere
     TElementGroups groups = NoGroups();
     groups[0].Pieces[0] = MakeElement(2000, 1000);
     groups[1].Pieces[0] = groups[1].Pieces[1] = MakeElement(1000, 500);
-    form->ReplaceLists(ListOf({banded, MakeElement(2000, 1000, 2)}), groups);
+    SetLists(*form, ListOf({banded, MakeElement(2000, 1000, 2)}), groups);
     ClickTab(0);
     ClickTab(1);
     EXPECT_EQ(Rows(), empty) << "other pages compute nothing";

@@ -38,7 +38,7 @@ protected:
 TEST_F(DocumentWindow, CreationGivesThreePagesAnEmptyDocumentAndTheFormSize)
 {
     TForm16 *form = host.NewDocument();
-    EXPECT_EQ(form->Title(), QStringLiteral("Untitled"));
+    EXPECT_EQ(form->Model().Title(), QStringLiteral("Untitled"));
     EXPECT_TRUE(form->testAttribute(Qt::WA_DeleteOnClose));
     ASSERT_EQ(form->Pages1->count(), 3);
     EXPECT_EQ(form->Pages1->tabText(0), QStringLiteral("Podaci o elementima"));
@@ -135,10 +135,10 @@ TEST_P(CloseQuestionByTitle, UntitledWithElementsAsksEvenWhenSaved)
 {
     const CloseCase &c = GetParam();
     TForm16 *form = host.NewDocument();
-    form->SetTitle(QString::fromUtf8(c.title));
+    form->Model().SetTitle(QString::fromUtf8(c.title));
     if (c.withElements)
         SetElements(*form, {MakeElement(600, 400)});
-    form->MarkSaved(); // the title rule holds even for what was saved
+    form->Model().MarkSaved(QString()); // the title rule holds even for what was saved
     if (c.asks)
         host.desktop.AnswerBox(Platform::Answer::Yes);
     EXPECT_TRUE(host.Close(form));
@@ -171,7 +171,7 @@ TEST_F(DocumentWindow, EmptyNewDocumentClosesSilentlyAndFreesItself)
 TEST_F(DocumentWindow, AnsweringNoKeepsTheWindowOpenYesClosesIt)
 {
     TForm16 *form = host.NewDocument();
-    form->SetTitle(QStringLiteral("Untitled 1"));
+    form->Model().SetTitle(QStringLiteral("Untitled 1"));
     SetElements(*form, {MakeElement(600, 400)});
     QPointer<TForm16> watch(form);
     host.desktop.AnswerBox(Platform::Answer::No);
@@ -188,14 +188,16 @@ TEST_F(DocumentWindow, AnsweringNoKeepsTheWindowOpenYesClosesIt)
 TEST_F(DocumentWindow, SavedThenChangedDocumentAsks)
 {
     TForm16 *form = host.NewDocument();
-    form->SetTitle(QStringLiteral("Kuhinja"));
+    form->Model().SetTitle(QStringLiteral("Kuhinja"));
     SetElements(*form, {MakeElement(600, 400)});
-    form->MarkSaved();
-    form->Elements[0].Count = 3;
+    form->Model().MarkSaved(QString());
+    TElementList changed = form->Elements;
+    changed[0].Count = 3;
+    form->Model().ReplaceElements(changed, QStringLiteral("Izmena"));
     host.desktop.AnswerBox(Platform::Answer::No);
     EXPECT_FALSE(host.Close(form));
     EXPECT_EQ(host.desktop.Boxes().at(0).text, Question(QStringLiteral("Kuhinja")));
-    form->MarkSaved();
+    form->Model().MarkSaved(QString());
     EXPECT_TRUE(host.Close(form));
     EXPECT_EQ(host.desktop.Boxes().size(), 1u);
 }
@@ -205,9 +207,12 @@ TEST_F(DocumentWindow, ChangedGroupsOrCustomerTextsAsk)
     for (int change = 0; change < 4; ++change) {
         TForm16 *form = host.NewDocument();
         switch (change) {
-        case 0:
-            form->Groups[0].Pieces[0] = MakeElement(600, 400);
+        case 0: {
+            TElementGroups groups = form->Groups;
+            groups[0].Pieces[0] = MakeElement(600, 400);
+            form->Model().Replace(form->Elements, groups, QStringLiteral("Dodaj u novu grupu"));
             break;
+        }
         case 1:
             QTest::keyClicks(form->Edit2, QStringLiteral("Petar"));
             break;
@@ -276,24 +281,25 @@ TEST_F(DocumentWindow, MaximisedStateIsStoredAndRestored)
 TEST_F(DocumentWindow, ShowGroupsListsEveryGroupAndKeepsTheSelection)
 {
     TForm16 *form = host.NewDocument();
+    TElementGroups groups = form->Groups;
     for (int g = 0; g < 3; ++g)
         for (int p = 0; p <= g; ++p)
-            form->Groups[static_cast<std::size_t>(g)].Pieces[p] = MakeElement(500 + p, 300 + g);
-    form->ShowGroups();
+            groups[static_cast<std::size_t>(g)].Pieces[p] = MakeElement(500 + p, 300 + g);
+    SetLists(*form, form->Elements, groups);
     ASSERT_EQ(form->ListBox1->count(), 3);
     EXPECT_EQ(form->ListBox1->item(0)->text(), QStringLiteral("GRUPA [1]: 1 elementa"));
     EXPECT_EQ(form->ListBox1->item(2)->text(), QStringLiteral("GRUPA [3]: 3 elementa"));
     EXPECT_EQ(form->ListBox1->currentRow(), -1);
 
     form->ListBox1->setCurrentRow(2);
-    form->Groups[2].Pieces[3] = MakeElement(900, 302);
-    form->ShowGroups();
+    groups[2].Pieces[3] = MakeElement(900, 302);
+    SetLists(*form, form->Elements, groups);
     EXPECT_EQ(form->ListBox1->item(2)->text(), QStringLiteral("GRUPA [3]: 4 elementa"));
     EXPECT_EQ(form->ListBox1->currentRow(), 2);
 
-    ClearGroups(form->Groups);
-    form->Groups[0].Pieces[0] = MakeElement(1, 1);
-    form->ShowGroups();
+    ClearGroups(groups);
+    groups[0].Pieces[0] = MakeElement(1, 1);
+    SetLists(*form, form->Elements, groups);
     ASSERT_EQ(form->ListBox1->count(), 1);
     EXPECT_EQ(form->ListBox1->currentRow(), 0) << "a selection past the end moves to the last line";
 }
@@ -302,10 +308,11 @@ TEST_F(DocumentWindow, HidingThePanelReturnsGroupedPiecesToTheList)
 {
     TForm16 *form = host.NewDocument();
     SetElements(*form, {MakeElement(700, 300, 2)});
-    form->Groups[0].Pieces[0] = MakeElement(600, 400);
-    form->Groups[0].Pieces[1] = MakeElement(650, 400);
-    form->Groups[1].Pieces[0] = MakeElement(800, 200);
-    form->ShowGroups();
+    TElementGroups groups = form->Groups;
+    groups[0].Pieces[0] = MakeElement(600, 400);
+    groups[0].Pieces[1] = MakeElement(650, 400);
+    groups[1].Pieces[0] = MakeElement(800, 200);
+    SetLists(*form, form->Elements, groups);
     form->HideGroupPanel();
     EXPECT_TRUE(form->Panel1->isHidden());
     EXPECT_EQ(form->width(), 629 - 221);
@@ -320,11 +327,13 @@ TEST_F(DocumentWindow, HidingThePanelReturnsGroupedPiecesToTheList)
 TEST_F(DocumentWindow, PanelStaysWithItsGroupsWhenTheListIsTooFull)
 {
     TForm16 *form = host.NewDocument();
-    for (std::size_t slot = 0; slot + 1 < form->Elements.size(); ++slot)
-        form->Elements[slot] = MakeElement(100, 100);
-    form->Groups[0].Pieces[0] = MakeElement(600, 400);
-    form->Groups[0].Pieces[1] = MakeElement(650, 400);
-    form->ShowElements();
+    TElementList nearlyFull = form->Elements;
+    for (std::size_t slot = 0; slot + 1 < nearlyFull.size(); ++slot)
+        nearlyFull[slot] = MakeElement(100, 100);
+    TElementGroups groups = form->Groups;
+    groups[0].Pieces[0] = MakeElement(600, 400);
+    groups[0].Pieces[1] = MakeElement(650, 400);
+    SetLists(*form, nearlyFull, groups);
     host.desktop.AnswerBox(Platform::Answer::Ok);
     form->HideGroupPanel();
     ASSERT_EQ(host.desktop.Boxes().size(), 1u);
@@ -340,11 +349,13 @@ TEST_F(DocumentWindow, PanelStaysWithItsGroupsWhenTheListIsTooFull)
 TEST_F(DocumentWindow, GroupsFromAFileSurviveTheFirstShow)
 {
     auto *form = new TForm16(host.state, host.desktop, &host.menu);
-    form->Groups[0].Pieces[0] = MakeElement(600, 400);
+    TElementGroups groups = form->Groups;
+    groups[0].Pieces[0] = MakeElement(600, 400);
+    SetLists(*form, form->Elements, groups);
     host.area.addSubWindow(form);
     form->show();
     EXPECT_EQ(GroupCount(form->Groups), 1);
-    form->MarkSaved();
+    form->Model().MarkSaved(QString());
 }
 
 TEST_F(DocumentWindow, ApplyColoursPaintsEditsGridsAndComboButNotTheList)
@@ -380,12 +391,12 @@ TEST_F(DocumentWindow, CustomerFieldsTakeOnlyWhatWindows1250Holds)
     EXPECT_EQ(form->Edit2->text(), QString::fromUtf8("Đorđe Šić"));
     TypeText(form->Edit3, QString::fromUtf8("Ж€日x"));
     EXPECT_EQ(form->Edit3->text(), QString::fromUtf8("€x")) << "Cyrillic and CJK are refused, the euro sign fits";
-    EXPECT_EQ(TForm16::CustomerBytes(form->Edit2), "\xD0or\xF0" "e \x8A" "i\xE6");
+    EXPECT_EQ(form->Model().Customer().Customer, "\xD0or\xF0" "e \x8A" "i\xE6");
 
-    TForm16::SetCustomerBytes(form->Edit4, "\x8E" "ar");
+    form->Model().SetCustomer({"", "", "\x8E" "ar"});
     EXPECT_EQ(form->Edit4->text(), QString::fromUtf8("Žar"));
     form->Edit4->setText(QString::fromUtf8("aЖb"));
-    EXPECT_EQ(TForm16::CustomerBytes(form->Edit4), "a?b") << "text set by code is never dropped whole";
+    EXPECT_EQ(form->Model().Customer().Telephone, "a?b") << "text set by code is never dropped whole";
 }
 
 } // namespace

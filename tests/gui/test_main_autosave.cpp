@@ -10,6 +10,7 @@
 #include "main/Autosave.h"
 #include "main/RecoveryCopies.h"
 #include "support/ChildProcess.h"
+#include "support/DocumentLists.h"
 #include "support/Elements.h"
 #include "support/RecoveryDocument.h"
 
@@ -101,13 +102,12 @@ TEST_F(AutosaveTest, AKilledProgramsDocumentComesBackWholeAndARunningOnesIsLeftA
     ASSERT_EQ(window->Documents().size(), 1);
     const TForm16 &document = *window->Documents()[0];
     const RecoveryDocument sample = SampleRecoveryDocument();
-    EXPECT_EQ(document.Title(), QStringLiteral("Untitled 1"));
+    EXPECT_EQ(document.Model().Title(), QStringLiteral("Untitled 1"));
     EXPECT_EQ(std::memcmp(&document.Elements, &sample.elements, sizeof sample.elements), 0);
     EXPECT_EQ(std::memcmp(&document.Groups, &sample.groups, sizeof sample.groups), 0);
-    EXPECT_EQ((std::array<std::string, 3>{TForm16::CustomerBytes(document.Edit2), TForm16::CustomerBytes(document.Edit3),
-                                          TForm16::CustomerBytes(document.Edit4)}),
-              sample.customer);
-    EXPECT_TRUE(document.IsModified());
+    const CustomerTexts &customer = document.Model().Customer();
+    EXPECT_EQ((std::array<std::string, 3>{customer.Customer, customer.Address, customer.Telephone}), sample.customer);
+    EXPECT_TRUE(document.Model().IsModified());
     // Its copy is ours now; the dead program's copy and lock are gone.
     EXPECT_EQ(Names(Work()), (std::vector<std::string>{Own("-1.tab"), Own("-1.title"), Own(".lock")}));
 }
@@ -133,7 +133,7 @@ TEST_F(AutosaveTest, SavingClosingAndANormalExitLeaveNoCopy)
         SCOPED_TRACE(name);
         Restart();
         TForm16 *document = window->NewDocument();
-        document->ReplaceElements(ListOf({MakeElement(500, 300)}));
+        SetElementList(*document, ListOf({MakeElement(500, 300)}));
         ASSERT_TRUE(QTest::qWaitFor([&] { return ListCopies(Work()).size() == 1; }, 5000));
         // Typing alone is a change too: the copy is written again.
         std::filesystem::remove(ListCopies(Work())[0].tabName);
@@ -150,7 +150,7 @@ TEST_F(AutosaveTest, AFailedWriteIsOneLineInTheStatusBarAndTheLongestWaitHolds)
 {
     WriteAll(Path("DATA"), "a file where the folder should be");
     Restart({1h, 50ms}); // only the longest wait can write it
-    window->NewDocument()->ReplaceElements(ListOf({MakeElement(500, 300)}));
+    SetElementList(*window->NewDocument(), ListOf({MakeElement(500, 300)}));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window->StatusBar->currentMessage().isEmpty(); }, 5000));
     EXPECT_TRUE(window->StatusBar->currentMessage().startsWith(
         QStringLiteral("Rezervna kopija baze \"Untitled 1\" nije snimljena. Error: -141 [")));
@@ -178,7 +178,7 @@ TEST_F(AutosaveTest, NoMovesTheCopiesToStareAndYesOpensTheWholeOneShowingTheCutO
         EXPECT_EQ(desktop.Boxes().at(0).text, Question(2));
         QStringList titles;
         for (const TForm16 *document : window->Documents())
-            titles << document->Title();
+            titles << document->Model().Title();
         EXPECT_EQ(titles, c.titles);
         EXPECT_EQ(Names(Work() + "/stare"), c.aside);
         EXPECT_FALSE(CopyExists(CopyIn(Work(), kDeadPid, 1)));

@@ -4,6 +4,7 @@
 #include "test_main_fixture.h"
 
 #include "document/Unit16.h"
+#include "support/DocumentLists.h"
 #include "support/Elements.h"
 
 #include <QTableView>
@@ -19,7 +20,7 @@ protected:
         WriteSettings(TestSettings());
         ShowWindow();
         document = window->NewDocument();
-        document->ReplaceElements(ListOf({MakeElement(100, 10, 1), MakeElement(200, 20, 2)}));
+        SetElementList(*document, ListOf({MakeElement(100, 10, 1), MakeElement(200, 20, 2)}));
     }
 
     TForm16 *document = nullptr;

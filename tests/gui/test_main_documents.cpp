@@ -3,10 +3,12 @@
 
 #include "test_main_fixture.h"
 
+#include "common/Conversions.h"
 #include "common/ProgramState.h"
 #include "document/Unit16.h"
 #include "document/UnitLabel.h"
 #include "platform/Colours.h"
+#include "support/DocumentLists.h"
 #include "support/Elements.h"
 
 #include <QAbstractItemModel>
@@ -28,16 +30,17 @@ namespace {
 
 void Fill(TForm16 &document, int count)
 {
+    TElementList list = document.Elements;
     for (int i = 1; i <= count; ++i)
-        document.Elements[std::size_t(i - 1)] = MakeElement(100 * i, 10 * i);
-    document.ShowElements();
+        list[std::size_t(i - 1)] = MakeElement(100 * i, 10 * i);
+    SetElementList(document, list);
 }
 
 QStringList Titles(const TForm1 &window)
 {
     QStringList titles;
     for (const TForm16 *document : window.Documents())
-        titles << document->Title();
+        titles << document->Model().Title();
     return titles;
 }
 
@@ -85,13 +88,13 @@ TEST_F(DocumentCommands, NewDocumentsAreNumberedByTheUntitledWindowsOpen)
     EXPECT_EQ(Titles(*window), QStringList({QStringLiteral("Untitled 2"), QStringLiteral("Untitled 2")}));
 
     // Only titles that begin with the eight letters count, in any case.
-    window->Documents()[0]->SetTitle(QStringLiteral("Kuhinja"));
-    window->Documents()[1]->SetTitle(QStringLiteral("untitled9"));
+    window->Documents()[0]->Model().SetTitle(QStringLiteral("Kuhinja"));
+    window->Documents()[1]->Model().SetTitle(QStringLiteral("untitled9"));
     window->NewDocument();
-    EXPECT_EQ(window->Documents().last()->Title(), QStringLiteral("Untitled 2"));
-    window->Documents()[0]->SetTitle(QStringLiteral("Untitle"));
+    EXPECT_EQ(window->Documents().last()->Model().Title(), QStringLiteral("Untitled 2"));
+    window->Documents()[0]->Model().SetTitle(QStringLiteral("Untitle"));
     window->NewDocument();
-    EXPECT_EQ(window->Documents().last()->Title(), QStringLiteral("Untitled 3"));
+    EXPECT_EQ(window->Documents().last()->Model().Title(), QStringLiteral("Untitled 3"));
 }
 
 TEST_F(DocumentCommands, NewDocumentBecomesActiveWithTheFocusInTheEntryRow)
@@ -271,15 +274,21 @@ TEST_F(DocumentCommands, RefreshDocumentsRefillsEveryGrid)
 {
     TForm16 *first = window->NewDocument();
     TForm16 *second = window->NewDocument();
-    first->Elements[0] = MakeElement(600, 300);
-    for (int i = 0; i < 3; ++i)
-        second->Elements[std::size_t(i)] = MakeElement(700, 200);
-    const int emptyRows = first->SG1->model()->rowCount();
+    Fill(*first, 1);
+    Fill(*second, 3);
+    const auto lengthShown = [](const TForm16 *document, int row) {
+        const QAbstractItemModel *model = document->SG1->model();
+        return model->data(model->index(row, 1)).toString();
+    };
+    ASSERT_EQ(lengthShown(first, 2), QStringLiteral("100"));
+    // A unit switched behind the grids' backs shows only once they are refilled.
+    state.Settings.SetUnit(UnitCm);
+    state.UnitFactor = UnitFactorOf(UnitCm);
 
     window->RefreshDocuments();
 
-    EXPECT_EQ(first->SG1->model()->rowCount(), emptyRows + 1);
-    EXPECT_EQ(second->SG1->model()->rowCount(), emptyRows + 3);
+    EXPECT_EQ(lengthShown(first, 2), QStringLiteral("10.0"));
+    EXPECT_EQ(lengthShown(second, 4), QStringLiteral("30.0"));
 }
 
 namespace {

@@ -5,6 +5,7 @@
 
 #include "common/ListAlgorithms.h"
 #include "document/Unit16.h"
+#include "support/DocumentLists.h"
 #include "support/Elements.h"
 
 #include <QAction>
@@ -48,7 +49,7 @@ protected:
         WriteSettings(TestSettings());
         ShowWindow();
         document = window->NewDocument();
-        document->ReplaceElements(ListOf({MakeElement(100, 10, 1), MakeElement(200, 20, 2), MakeElement(300, 30, 3),
+        SetElementList(*document, ListOf({MakeElement(100, 10, 1), MakeElement(200, 20, 2), MakeElement(300, 30, 3),
                                           MakeElement(400, 40, 4), MakeElement(500, 50, 5)}));
     }
     // Right-clicks the grid and picks the items of `path` in the menu that opens.
@@ -94,7 +95,7 @@ TEST_P(Multiply, AsksUntilPlainDigitsAndMultipliesTheCounts)
 {
     const MultiplyCase &c = GetParam();
     if (c.tooMany)
-        document->ReplaceElements(ListOf({MakeElement(100, 10, 40000), MakeElement(200, 20, 2)}));
+        SetElementList(*document, ListOf({MakeElement(100, 10, 40000), MakeElement(200, 20, 2)}));
     for (const char *text : c.typed)
         desktop.AnswerInput(QString::fromLatin1(text));
     if (c.tooMany)
@@ -130,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(Factors, Multiply, ::testing::Values(
 
 TEST_F(ListCommands, SortMergeAndPriorityThroughTheMenu)
 {
-    document->ReplaceElements(ListOf({MakeElement(300, 30, 1), MakeElement(900, 20, 2), MakeElement(300, 30, 4)}));
+    SetElementList(*document, ListOf({MakeElement(300, 30, 1), MakeElement(900, 20, 2), MakeElement(300, 30, 4)}));
     const TElementList before = document->Elements;
     Choose(QStringLiteral("Postavi prioritet"));
     EXPECT_EQ(std::memcmp(&before, &document->Elements, sizeof before), 0);
@@ -147,7 +148,7 @@ TEST_F(ListCommands, GrainOnAllOffAllAndCounterGrainTwiceRestores)
     TElementList banded = document->Elements;
     banded[0].LengthBanding = 2;
     banded[1].Grain = 0;
-    document->ReplaceElements(banded);
+    SetElementList(*document, banded);
     Choose({QStringLiteral("TEXTURA"), QStringLiteral("Kontra-textura na svim elementima")});
     EXPECT_EQ(+document->Elements[0].Length, 10);
     EXPECT_EQ(+document->Elements[0].Width, 100);

@@ -6,6 +6,7 @@
 #include "common/DatabaseFile.h"
 #include "common/ResultCodes.h"
 #include "document/Unit16.h"
+#include "support/DocumentLists.h"
 #include "support/Elements.h"
 
 #include "common/FileTestHelpers.h"
@@ -104,7 +105,7 @@ TEST_P(OpenLayout, OpensIntoANewWindowWithItsTitleCustomerAndBanding)
 
     ASSERT_EQ(window->Documents().size(), 1);
     EXPECT_TRUE(desktop.Boxes().empty());
-    EXPECT_EQ(Last()->Title(), QStringLiteral("kuhinja"));
+    EXPECT_EQ(Last()->Model().Title(), QStringLiteral("kuhinja"));
     EXPECT_EQ(Last()->Edit2->text(), QString::fromUtf8("Petar Šaric"));
     EXPECT_EQ(+Last()->Elements[0].Length, 900);
     EXPECT_EQ(Last()->Elements[0].Label.str(), "Vrata");
@@ -133,7 +134,7 @@ TEST_P(MergeQuestion, YesOpensAWindowNoMergesAndClosingTheBoxStops)
 {
     WriteDatabase(Path("b.tab"), ListOf({MakeElement(800, 200), MakeElement(700, 200)}), OneGroup(300));
     TForm16 *active = window->NewDocument();
-    active->ReplaceLists(ListOf({MakeElement(100, 50)}), OneGroup(400));
+    SetLists(*active, ListOf({MakeElement(100, 50)}), OneGroup(400));
     desktop.AnswerBox(GetParam().answer);
     Open(Path("b.tab"));
 
@@ -142,7 +143,7 @@ TEST_P(MergeQuestion, YesOpensAWindowNoMergesAndClosingTheBoxStops)
     EXPECT_EQ(window->Documents().size(), GetParam().windows);
     EXPECT_EQ(ElementCount(active->Elements), GetParam().activeElements);
     EXPECT_EQ(GroupCount(active->Groups), GetParam().activeGroups);
-    EXPECT_EQ(active->Title(), QStringLiteral("Untitled 1"));
+    EXPECT_EQ(active->Model().Title(), QStringLiteral("Untitled 1"));
     if (GetParam().answer == Platform::Answer::No) {
         EXPECT_EQ(+active->Elements[2].Length, 700) << "the merged elements follow the old ones";
     }
@@ -160,9 +161,9 @@ TEST_F(OpenSave, MergeIsNotOfferedBeyond800ElementsOr10Groups)
     WriteDatabase(Path("many.tab"), ListOf(std::vector<TElement>(401, MakeElement(300, 200))), many);
     WriteDatabase(Path("groups.tab"), ListOf({MakeElement(300, 200)}), many);
     TForm16 *active = window->NewDocument();
-    active->ReplaceLists(ListOf(std::vector<TElement>(400, MakeElement(300, 200))), NoGroups());
+    SetLists(*active, ListOf(std::vector<TElement>(400, MakeElement(300, 200))), NoGroups());
     Open(Path("many.tab"));
-    active->ReplaceLists(ListOf({MakeElement(300, 200)}), many);
+    SetLists(*active, ListOf({MakeElement(300, 200)}), many);
     window->ClientArea()->setActiveSubWindow(active);
     Open(Path("groups.tab"));
     EXPECT_EQ(window->Documents().size(), 3);
@@ -195,7 +196,7 @@ class SaveAs : public OpenSave, public ::testing::WithParamInterface<SaveCase> {
 TEST_P(SaveAs, WritesTheChosenKindRetitlesAndRemembersWhatTheFileHolds)
 {
     TForm16 *document = window->NewDocument();
-    document->ReplaceLists(ListOf({Banded(900, 500, 2, "Vrata"), MakeElement(400, 300)}), OneGroup(300));
+    SetLists(*document, ListOf({Banded(900, 500, 2, "Vrata"), MakeElement(400, 300)}), OneGroup(300));
     document->Edit2->setText(QString::fromUtf8("Petar Šaric"));
     Save(Path(GetParam().chosen), GetParam().filterIndex);
 
@@ -205,7 +206,7 @@ TEST_P(SaveAs, WritesTheChosenKindRetitlesAndRemembersWhatTheFileHolds)
     ASSERT_EQ(ReadDatabaseFile(Path(GetParam().written), elements, groups, header), rcOK);
     EXPECT_EQ(std::memcmp(&elements, &document->Elements, sizeof elements), 0);
     EXPECT_EQ(header.Customer.str(), "Petar \x8A" "aric");
-    EXPECT_EQ(document->Title(), QString::fromStdString(GetParam().written).chopped(4));
+    EXPECT_EQ(document->Model().Title(), QString::fromStdString(GetParam().written).chopped(4));
     EXPECT_EQ(desktop.SaveDialogs()[0].title, QStringLiteral("Snimanje baze podataka"));
     if (GetParam().asksOnClose)
         desktop.AnswerBox(Platform::Answer::No);
@@ -220,7 +221,7 @@ TEST_F(OpenSave, AFailedSaveKeepsTheOldFileAndTheTitle)
 {
     WriteAll(Path("old.tab"), "old bytes");
     TForm16 *document = window->NewDocument();
-    document->ReplaceLists(ListOf(std::vector<TElement>(100, MakeElement(300, 200))), NoGroups());
+    SetLists(*document, ListOf(std::vector<TElement>(100, MakeElement(300, 200))), NoGroups());
     // The child inherits the window and the script; its writes stop at 2 KB.
     const int failures = ExitCodeUnderFileSizeLimit(2048, [&] {
         desktop.AnswerSave({QString::fromStdString(Path("old.tab")), 0});
@@ -228,7 +229,7 @@ TEST_F(OpenSave, AFailedSaveKeepsTheOldFileAndTheTitle)
         window->FileSaveItem->trigger();
         const bool shown = desktop.Boxes().size() == 1
             && desktop.Boxes()[0].text.startsWith(QStringLiteral("Greska prilikom snimanja baze podataka!\nError: "));
-        const bool titled = document->Title() == QStringLiteral("Untitled 1");
+        const bool titled = document->Model().Title() == QStringLiteral("Untitled 1");
         _exit((shown ? 0 : 1) + (titled ? 0 : 2));
         return 0;
     });
@@ -239,7 +240,7 @@ TEST_F(OpenSave, AFailedSaveKeepsTheOldFileAndTheTitle)
 TEST_F(OpenSave, ASavedDatabaseOpensAgainAsItWas)
 {
     TForm16 *document = window->NewDocument();
-    document->ReplaceLists(ListOf({Banded(900, 500, 2, "Vrata"), MakeElement(400, 300, 3, "Polica")}),
+    SetLists(*document, ListOf({Banded(900, 500, 2, "Vrata"), MakeElement(400, 300, 3, "Polica")}),
                            OneGroup(300));
     document->Edit3->setText(QStringLiteral("Ulica 5"));
     Save(Path("DATA/kuhinja.tab"), 0);
@@ -263,7 +264,7 @@ TEST_F(OpenSave, ASpreadsheetsCuttingListOpensIntoANewDocument)
                                    "1;59,5 cm;300;2;1;2;0;Vrata \xC5\xA1" "ank\r\n2;400;250,4;1;0;0;1;Polica\r\n");
     Open(Path("narudzba.csv"));
     ASSERT_EQ(window->Documents().size(), 1);
-    EXPECT_EQ(Last()->Title(), QStringLiteral("narudzba"));
+    EXPECT_EQ(Last()->Model().Title(), QStringLiteral("narudzba"));
     EXPECT_EQ(ElementCount(Last()->Elements), 2);
     EXPECT_EQ(+Last()->Elements[0].Length, 595);
     EXPECT_EQ(+Last()->Elements[1].Width, 250);

@@ -6,7 +6,9 @@
 #include "common/DatabaseFile.h"
 #include "common/ResultCodes.h"
 #include "dialogs/Unit2.h"
+#include "document/ListSnapshot.h"
 #include "document/Unit16.h"
+#include "support/DocumentLists.h"
 #include "support/Elements.h"
 
 #include <QAction>
@@ -24,11 +26,20 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <random>
 #include <set>
 #include <vector>
 
 namespace {
+
+std::unique_ptr<ListSnapshot> ListsOf(const TForm16 &document)
+{
+    auto lists = std::make_unique<ListSnapshot>();
+    lists->elements = document.Elements;
+    lists->groups = document.Groups;
+    return lists;
+}
 
 bool SameLists(const TForm16 &document, const ListSnapshot &lists)
 {
@@ -45,10 +56,10 @@ protected:
         WriteSettings(settings);
         ShowWindow();
         document = window->NewDocument();
-        document->ReplaceElements(ListOf({MakeElement(100, 300, 1), MakeElement(200, 400, 2), MakeElement(300, 300, 3),
+        SetElementList(*document, ListOf({MakeElement(100, 300, 1), MakeElement(200, 400, 2), MakeElement(300, 300, 3),
                                           MakeElement(400, 400, 4), MakeElement(500, 300, 5)}));
     }
-    QUndoStack &Stack() const { return *document->UndoStack(); }
+    QUndoStack &Stack() const { return *document->Model().UndoStack(); }
     void SelectElements(int first, int last)
     {
         document->SetCurrentRow(first + 1);
@@ -176,7 +187,7 @@ TEST_F(RandomCommands, UndoingAllOf300CommandsGivesTheStartAndRedoingThemTheEnd)
     ASSERT_EQ(WriteDatabaseFile(Path("dodatak.tab"), ListOf({MakeElement(700, 300), MakeElement(800, 400, 2)}),
                                 merged, "", "", ""), rcOK);
     Stack().setUndoLimit(0); // every step of the run stays, to go back to the start
-    const std::unique_ptr<ListSnapshot> start = document->Lists();
+    const std::unique_ptr<ListSnapshot> start = ListsOf(*document);
     const std::vector<std::function<void()>> commands = {
         [&] { EnterRow(Random(100, 2000), 300 + 100 * Random(0, 1), Random(1, 3)); },
         [&] { Band(); },
@@ -209,7 +220,7 @@ TEST_F(RandomCommands, UndoingAllOf300CommandsGivesTheStartAndRedoingThemTheEnd)
     for (int i = 0; i < Stack().count(); ++i)
         kinds.insert(Stack().text(i).section(QLatin1Char('['), 0, 0));
     EXPECT_EQ(kinds.size(), commands.size()) << "every command made steps";
-    const std::unique_ptr<ListSnapshot> end = document->Lists();
+    const std::unique_ptr<ListSnapshot> end = ListsOf(*document);
 
     while (Stack().canUndo())
         window->EditUndoItem->trigger();
@@ -221,7 +232,7 @@ TEST_F(RandomCommands, UndoingAllOf300CommandsGivesTheStartAndRedoingThemTheEnd)
 
 TEST_F(Undo, CtrlZAfterDeleteBringsTheElementsBackAtTheirPlacesSelected)
 {
-    const std::unique_ptr<ListSnapshot> before = document->Lists();
+    const std::unique_ptr<ListSnapshot> before = ListsOf(*document);
     SelectElements(2, 4);
     QTest::keyClick(document->SG1, Qt::Key_Delete);
     ASSERT_EQ(ElementCount(document->Elements), 2);
@@ -254,7 +265,7 @@ TEST_F(Undo, TheMenuNamesTheStepsOfTheActiveDocument)
     window->ClientArea()->setActiveSubWindow(document);
     window->EditUndoItem->trigger();
     EXPECT_FALSE(window->EditUndoItem->isEnabled());
-    EXPECT_EQ(other->UndoStack()->count(), 0);
+    EXPECT_EQ(other->Model().UndoStack()->count(), 0);
 }
 
 TEST_F(Undo, KeysInATextFieldTakeBackItsTypingNotTheList)
@@ -272,14 +283,14 @@ TEST_F(Undo, KeysInATextFieldTakeBackItsTypingNotTheList)
 
 TEST_F(Undo, UndoingBackToTheSavedListsClosesWithoutAQuestion)
 {
-    document->SetTitle(QStringLiteral("kuhinja")); // an untitled list with elements always asks
+    document->Model().SetTitle(QStringLiteral("kuhinja")); // an untitled list with elements always asks
     window->Postavinasveelemente1->trigger();
-    document->MarkSaved();
+    document->Model().MarkSaved(QString());
     EXPECT_FALSE(document->isWindowModified());
     window->Uklonisasvihelemenata1->trigger();
     EXPECT_TRUE(document->isWindowModified());
     EXPECT_EQ(document->windowTitle(), QStringLiteral("kuhinja[*]"));
-    EXPECT_EQ(document->Title(), QStringLiteral("kuhinja"));
+    EXPECT_EQ(document->Model().Title(), QStringLiteral("kuhinja"));
 
     window->EditUndoItem->trigger();
     EXPECT_FALSE(document->isWindowModified());
@@ -294,7 +305,7 @@ TEST_F(Undo, UndoingBackToTheSavedListsClosesWithoutAQuestion)
 TEST_F(Undo, The101stStepDropsTheOldest)
 {
     window->Postavinasveelemente1->trigger();
-    const std::unique_ptr<ListSnapshot> afterFirst = document->Lists();
+    const std::unique_ptr<ListSnapshot> afterFirst = ListsOf(*document);
     for (int i = 0; i < 100; ++i)
         (i % 2 == 0 ? window->Uklonisasvihelemenata1 : window->Postavinasveelemente1)->trigger();
     EXPECT_EQ(Stack().count(), 100);

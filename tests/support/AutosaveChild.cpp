@@ -2,6 +2,7 @@
 // with one unsaved document, writing its recovery copy within a blink.
 
 #include "common/ProgramState.h"
+#include "document/Document.h"
 #include "document/Unit16.h"
 #include "main/Autosave.h"
 #include "main/MAIN.h"
@@ -28,9 +29,7 @@ int main(int argc, char **argv)
     window->show();
     TForm16 *document = window->NewDocument();
     const RecoveryDocument sample = SampleRecoveryDocument();
-    TForm16::SetCustomerBytes(document->Edit2, sample.customer[0]);
-    TForm16::SetCustomerBytes(document->Edit3, sample.customer[1]);
-    TForm16::SetCustomerBytes(document->Edit4, sample.customer[2]);
-    document->ReplaceLists(sample.elements, sample.groups);
+    document->Model().SetCustomer({sample.customer[0], sample.customer[1], sample.customer[2]});
+    document->Model().Replace(sample.elements, sample.groups, QStringLiteral("Unos elementa"));
     return app.exec(); // until the test kills it
 }
