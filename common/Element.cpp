@@ -142,3 +142,14 @@ bool AppendElement(TElementList &list, const TElement &e)
     list[n] = e;
     return true;
 }
+
+TElement Turned(TElement e)
+{
+    const std::int32_t length = e.Length;
+    const std::uint8_t lengthBanding = e.LengthBanding;
+    e.Length = e.Width;
+    e.Width = length;
+    e.LengthBanding = e.WidthBanding;
+    e.WidthBanding = lengthBanding;
+    return e;
+}

@@ -107,3 +107,6 @@ void MoveElement(TElementList &source, TElementList &destination, int pos);
 
 // Appends e after the last element; false (and nothing written) when the list is full.
 bool AppendElement(TElementList &list, const TElement &e);
+
+// e turned a quarter: length and width change places, and so do their banding codes.
+TElement Turned(TElement e);

@@ -78,17 +78,9 @@ private:
 };
 
 // Lengthwise: an element free to turn has its longer side as its length.
-TElement TurnedLengthwise(TElement e)
+TElement TurnedLengthwise(const TElement &e)
 {
-    const std::int32_t length = e.Length;
-    const std::uint8_t lengthBanding = e.LengthBanding;
-    if (e.Grain == 0 && e.Width > length) {
-        e.Length = e.Width;
-        e.Width = length;
-        e.LengthBanding = e.WidthBanding;
-        e.WidthBanding = lengthBanding;
-    }
-    return e;
+    return e.Grain == 0 && e.Width > e.Length ? Turned(e) : e;
 }
 
 // The first kept element identical to e that can take count more pieces, or -1.
