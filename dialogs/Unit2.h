@@ -9,6 +9,8 @@
 #include "common/Element.h"
 #include "dialogs/KeyboardDialog.h"
 
+#include <vector>
+
 class Platform;
 class QAction;
 class QCheckBox;
@@ -117,7 +119,8 @@ private:
     void FocusOnwards(bool fromCount);
     std::int32_t TypedMillimetres(const QLineEdit *field) const;
     bool GrainShown() const;
-    QList<int> SelectedRows() const;
+    // The selected entries, 1-based.
+    std::vector<int> SelectedElements() const;
 
     ProgramState &m_state;
     Platform &m_desktop;

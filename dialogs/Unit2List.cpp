@@ -3,6 +3,7 @@
 
 #include "dialogs/Unit2.h"
 
+#include "common/ListEdits.h"
 #include "common/ProgramState.h"
 #include "dialogs/DialogHints.h"
 #include "dialogs/DialogWidgets.h"
@@ -17,7 +18,6 @@
 #include <QListWidget>
 #include <QMenu>
 
-#include <algorithm>
 
 namespace {
 
@@ -106,14 +106,13 @@ void TForm2::BuildStatisticsPanel()
     connect(Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
 }
 
-QList<int> TForm2::SelectedRows() const
+std::vector<int> TForm2::SelectedElements() const
 {
-    QList<int> rows;
+    std::vector<int> elements;
     const QModelIndexList selected = ListBox1->selectionModel()->selectedRows();
     for (const QModelIndex &index : selected)
-        rows.append(index.row());
-    std::sort(rows.begin(), rows.end());
-    return rows;
+        elements.push_back(index.row() + 1);
+    return elements;
 }
 
 void TForm2::POPMEdit3Click()
@@ -135,35 +134,14 @@ void TForm2::POPMEdit3Click()
 
 void TForm2::Delete1Click()
 {
-    const QList<int> selected = SelectedRows();
-    const int n = ElementCount(Elements);
-    if (selected.isEmpty() || n == 0)
-        return;
-    TElementList kept;
-    ClearList(kept);
-    int moved = 0;
-    for (int i = 1; i <= n; ++i) {
-        if (selected.contains(i - 1))
-            continue;
-        MoveElement(Elements, kept, i - moved);
-        ++moved;
-    }
-    Elements = kept;
-    ShowList();
+    if (DeleteSet(Elements, SelectedElements()) == ListEditResult::Done)
+        ShowList();
 }
 
 void TForm2::Duplicate1Click()
 {
-    const QList<int> selected = SelectedRows();
-    const int n = ElementCount(Elements);
-    if (selected.isEmpty() || n == 0)
-        return;
-    for (const int row : selected) {
-        // A full list takes no more copies, without a word.
-        if (row < n)
-            AppendElement(Elements, Elements[static_cast<std::size_t>(row)]);
-    }
-    ShowList();
+    if (DuplicateEntries(Elements, SelectedElements()) == ListEditResult::Done)
+        ShowList();
 }
 
 void TForm2::Databaseproperties1Click()

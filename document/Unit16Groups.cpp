@@ -4,6 +4,7 @@
 #include "document/Unit16.h"
 
 #include "common/ListAlgorithms.h"
+#include "common/ListEdits.h"
 #include "document/Document.h"
 #include "platform/Platform.h"
 
@@ -11,7 +12,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include <algorithm>
 
 namespace {
 
@@ -52,60 +52,40 @@ void TForm16::ShowGroups()
 
 void TForm16::AddToGroup(int e, int g)
 {
-    const int groupsInUse = GroupCount(Groups);
-    if (e < 1 || e > ElementCount(Elements) || g < 0 || g > groupsInUse)
-        return;
-    if (g == 0 && groupsInUse == kGroupsPerDocument)
-        return; // no room for a new group, and nothing to say about it
-    const std::size_t groupSlot = static_cast<std::size_t>(g == 0 ? groupsInUse : g - 1);
-    TElementGroups groups = Groups;
-    TElementGroup &group = groups[groupSlot];
-    const int pieces = GroupPieceCount(group);
-    if (pieces == kPiecesPerGroup) {
-        ShowGroupMessage(QStringLiteral("Nije moguce dodavanje elementa u selektovanu grupu"));
-        return;
-    }
     TElementList elements = Elements;
-    TElement &element = elements[static_cast<std::size_t>(e - 1)];
-    // The group's first piece gives the width every later piece must have.
-    if (pieces > 0 && element.Width != group.Pieces[0].Width) {
+    TElementGroups groups = Groups;
+    switch (MovePieceToGroup(elements, groups, e, g)) {
+    case ListEditResult::Done:
+        m_document->Replace(elements, groups, g == 0 ? Button2->text() : Button1->text());
+        break;
+    case ListEditResult::GroupFull:
+        ShowGroupMessage(QStringLiteral("Nije moguce dodavanje elementa u selektovanu grupu"));
+        break;
+    case ListEditResult::WidthMismatch:
         ShowGroupMessage(QStringLiteral("Sirina elementa ne odgovara osnovnoj dimenziji grupe!"));
-        return;
+        break;
+    case ListEditResult::NoPieces:
+        // Only a file can hold an element of 0 pieces; it has none to give.
+        ShowGroupMessage(QStringLiteral("Element nema nijedan komad za grupu!"));
+        break;
+    default:
+        break; // no such element or group, or no room for a new group: nothing to say
     }
-    group.Pieces[pieces] = element;
-    group.Pieces[pieces].Count = 1;
-    if (element.Count > 1) {
-        element.Count = static_cast<std::uint16_t>(element.Count - 1);
-    } else {
-        // The element's last piece: it leaves the list as every removal does.
-        TElementList taken;
-        ClearList(taken);
-        MoveElement(elements, taken, e);
-    }
-    m_document->Replace(elements, groups, g == 0 ? Button2->text() : Button1->text());
 }
 
 void TForm16::ReturnGroup(int g)
 {
-    const int groupsInUse = GroupCount(Groups);
-    if (g < 1 || g > groupsInUse)
+    if (g < 1 || g > GroupCount(Groups))
         return;
-    // The group's pieces go back as a set of one group: all of them, or none
-    // when the list has no room for them all.
-    TElementGroups returning;
-    ClearGroups(returning);
-    returning[0] = Groups[static_cast<std::size_t>(g - 1)];
-    TElementList elements = Elements;
-    if (!DissolveGroups(elements, returning)) {
-        ShowGroupMessage(ListFullMessage());
-        return;
-    }
-    TElementGroups groups = Groups;
-    std::copy(groups.begin() + g, groups.begin() + groupsInUse, groups.begin() + (g - 1));
-    groups[static_cast<std::size_t>(groupsInUse - 1)] = TElementGroup{};
     // The step is named by the line the user deleted.
     const QString step = QStringLiteral("Brisanje ")
         + GroupLine(g, GroupPieceCount(Groups[static_cast<std::size_t>(g - 1)]));
+    TElementList elements = Elements;
+    TElementGroups groups = Groups;
+    if (ReturnGroupToList(elements, groups, g) == ListEditResult::ListFull) {
+        ShowGroupMessage(ListFullMessage());
+        return;
+    }
     m_document->Replace(elements, groups, step);
 }
 
@@ -113,10 +93,10 @@ void TForm16::UngroupAll()
 {
     TElementList elements = Elements;
     TElementGroups groups = Groups;
-    const bool dissolved = DissolveGroups(elements, groups);
+    const ListEditResult result = ReturnAllGroups(elements, groups);
     // Refused, nothing moved: the groups stay whole and are shown as they are.
     m_document->Replace(elements, groups, QStringLiteral("Vracanje grupa u spisak"));
-    if (!dissolved)
+    if (result == ListEditResult::ListFull)
         ShowGroupMessage(ListFullMessage());
 }
 

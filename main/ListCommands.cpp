@@ -4,6 +4,7 @@
 #include "common/Encoding.h"
 #include "common/FileUtils.h"
 #include "common/ListAlgorithms.h"
+#include "common/ListEdits.h"
 #include "common/ProgramState.h"
 #include "common/ResultCodes.h"
 #include "document/Document.h"
@@ -17,14 +18,7 @@
 #include <QFile>
 #include <QPointer>
 
-#include <cstddef>
-
 namespace {
-
-TElement &Slot(TElementList &list, int number)
-{
-    return list[static_cast<std::size_t>(number - 1)];
-}
 
 // The factor of the multiply box, or 0 when the box was emptied.
 int AskFactor(const CommandContext &context)
@@ -42,137 +36,26 @@ int AskFactor(const CommandContext &context)
         text = digits;
         // A factor beyond 16 bits comes back like a 0.
         const std::int32_t factor = clean ? TextToInt(text.toStdString()) : 0;
-        const bool accepted = factor >= 1 && factor <= kMaxCount;
-        if (accepted)
+        if (IsMultiplyFactor(factor))
             return factor;
         if (text.isEmpty())
             return 0;
     }
 }
 
-void MultiplyCounts(const CommandContext &context, Document &document, int first, int last, const QString &step)
+void MultiplyRange(const CommandContext &context, Document &document, int first, int last, const QString &step)
 {
     const int factor = AskFactor(context);
     if (factor == 0)
         return;
     TElementList multiplied = document.Elements();
-    for (int i = first; i <= last; ++i) {
-        const std::int64_t product = std::int64_t(Slot(multiplied, i).Count) * factor;
-        if (product > kMaxCount) {
-            context.desktop.MessageBox(Platform::Icon::None, Platform::Buttons::Ok,
-                                       QStringLiteral("Broj komada ne moze biti veci od 65535!"));
-            return;
-        }
-        Slot(multiplied, i).Count = static_cast<std::uint16_t>(product);
+    if (MultiplyCounts(multiplied, first, last, factor) == ListEditResult::CountTooLarge) {
+        context.desktop.MessageBox(Platform::Icon::None, Platform::Buttons::Ok,
+                                   QStringLiteral("Broj komada ne moze biti veci od 65535!"));
+        return;
     }
     document.ReplaceElements(multiplied, step);
 }
-
-} // namespace
-
-void DeleteSelectedElements(const CommandContext &context, const QString &step)
-{
-    TForm16 *window = context.documents.ActiveDocument();
-    if (!context.documents.HasChildWindows() || window == nullptr)
-        return;
-    Document &document = window->Model();
-    const int n = ElementCount(document.Elements());
-    const auto [first, last] = window->SelectedElementRange();
-    if (n == 0 || last - first + 1 <= 0)
-        return;
-    TElementList kept;
-    ClearList(kept);
-    std::size_t slot = 0;
-    for (int j = 1; j <= n; ++j) {
-        if (j < first || j > last)
-            kept[slot++] = document.Elements()[static_cast<std::size_t>(j - 1)];
-    }
-    document.ReplaceElements(kept, step);
-    window->SetCurrentRow(1);
-}
-
-void MultiplyAllCounts(const CommandContext &context, const QString &step)
-{
-    if (TForm16 *window = context.documents.ActiveDocument())
-        MultiplyCounts(context, window->Model(), 1, ElementCount(window->Elements), step);
-}
-
-void MultiplySelectedCounts(const CommandContext &context, const QString &step)
-{
-    TForm16 *window = context.documents.ActiveDocument();
-    if (window == nullptr)
-        return;
-    const auto [first, last] = window->SelectedElementRange();
-    if (last - first + 1 <= 0)
-        return;
-    // Select-all reaches the blank row; element 0 does not exist.
-    MultiplyCounts(context, window->Model(), std::max(first, 1), std::min(last, ElementCount(window->Elements)), step);
-}
-
-void MergeSameElementsOfActive(const CommandContext &context, const QString &step)
-{
-    TForm16 *window = context.documents.ActiveDocument();
-    if (window == nullptr)
-        return;
-    TElementList merged = window->Elements;
-    MergeSameElements(merged);
-    window->Model().ReplaceElements(merged, step);
-}
-
-void SortActiveByLength(const CommandContext &context, const QString &step)
-{
-    if (TForm16 *document = context.documents.ActiveDocument())
-        document->SortElements(step);
-}
-
-void SetGrainOnAll(const CommandContext &context, bool grain, const QString &step)
-{
-    TForm16 *window = context.documents.ActiveDocument();
-    if (window == nullptr)
-        return;
-    TElementList changed = window->Elements;
-    const int n = ElementCount(changed);
-    for (int i = 1; i <= n; ++i)
-        Slot(changed, i).Grain = grain ? 1 : 0;
-    window->Model().ReplaceElements(changed, step);
-}
-
-void CounterGrainOnAll(const CommandContext &context, const QString &step)
-{
-    TForm16 *window = context.documents.ActiveDocument();
-    if (window == nullptr)
-        return;
-    const QPointer<Document> document = &window->Model();
-    TElementList turned = document->Elements();
-    const int n = ElementCount(turned);
-    for (int i = 1; i <= n; ++i) {
-        if (i % 3 == 0) {
-            context.desktop.ProcessEvents();
-            if (document == nullptr)
-                return; // closed meanwhile: nothing left to change
-        }
-        TElement &e = Slot(turned, i);
-        if (e.Grain == 0)
-            continue;
-        const std::int32_t length = e.Length;
-        e.Length = e.Width;
-        e.Width = length;
-        const std::uint8_t banding = e.LengthBanding;
-        e.LengthBanding = e.WidthBanding;
-        e.WidthBanding = banding;
-    }
-    document->ReplaceElements(turned, step);
-}
-
-std::optional<QString> PrintActiveDocument(const CommandContext &context, QWidget *parent)
-{
-    const TForm16 *window = context.documents.ActiveDocument();
-    if (window == nullptr)
-        return std::nullopt;
-    return PrintListOfActiveDocument(context, window->Elements, parent);
-}
-
-namespace {
 
 // What a finished job tells the user: a PDF opens in the desktop's viewer and
 // the status bar says where it went; a failure is a box.
@@ -201,12 +84,94 @@ QString PdfPathOf(const CommandContext &context, const Document &document, const
 
 } // namespace
 
+void DeleteSelectedElements(const CommandContext &context, const QString &step)
+{
+    TForm16 *window = context.documents.ActiveDocument();
+    if (!context.documents.HasChildWindows() || window == nullptr)
+        return;
+    Document &document = window->Model();
+    const auto [first, last] = window->SelectedElementRange();
+    TElementList kept = document.Elements();
+    if (DeleteRange(kept, first, last) == ListEditResult::Invalid)
+        return;
+    document.ReplaceElements(kept, step);
+    window->SetCurrentRow(1);
+}
+
+void MultiplyAllCounts(const CommandContext &context, const QString &step)
+{
+    if (TForm16 *window = context.documents.ActiveDocument())
+        MultiplyRange(context, window->Model(), 1, ElementCount(window->Model().Elements()), step);
+}
+
+void MultiplySelectedCounts(const CommandContext &context, const QString &step)
+{
+    TForm16 *window = context.documents.ActiveDocument();
+    if (window == nullptr)
+        return;
+    const auto [first, last] = window->SelectedElementRange();
+    if (last - first + 1 <= 0)
+        return;
+    MultiplyRange(context, window->Model(), first, last, step);
+}
+
+void MergeSameElementsOfActive(const CommandContext &context, const QString &step)
+{
+    TForm16 *window = context.documents.ActiveDocument();
+    if (window == nullptr)
+        return;
+    TElementList merged = window->Model().Elements();
+    MergeSameElements(merged);
+    window->Model().ReplaceElements(merged, step);
+}
+
+void SortActiveByLength(const CommandContext &context, const QString &step)
+{
+    if (TForm16 *window = context.documents.ActiveDocument())
+        window->SortElements(step);
+}
+
+void SetGrainOnAll(const CommandContext &context, bool grain, const QString &step)
+{
+    TForm16 *window = context.documents.ActiveDocument();
+    if (window == nullptr)
+        return;
+    TElementList changed = window->Model().Elements();
+    SetGrainOfAll(changed, grain);
+    window->Model().ReplaceElements(changed, step);
+}
+
+void CounterGrainOnAll(const CommandContext &context, const QString &step)
+{
+    TForm16 *window = context.documents.ActiveDocument();
+    if (window == nullptr)
+        return;
+    const QPointer<Document> document = &window->Model();
+    TElementList turned = document->Elements();
+    const bool finished = TurnAcrossGrain(turned, [&] {
+        context.desktop.ProcessEvents();
+        return document != nullptr; // closed meanwhile: nothing left to change
+    });
+    if (finished)
+        document->ReplaceElements(turned, step);
+}
+
+std::optional<QString> PrintActiveDocument(const CommandContext &context, QWidget *parent)
+{
+    const TForm16 *window = context.documents.ActiveDocument();
+    if (window == nullptr)
+        return std::nullopt;
+    return PrintListOfActiveDocument(context, window->Model().Elements(), parent);
+}
+
 std::optional<QString> PrintLabelsOfActiveDocument(const CommandContext &context, QWidget *parent)
 {
     const TForm16 *window = context.documents.ActiveDocument();
-    if (window == nullptr || ElementCount(window->Elements) + GroupCount(window->Groups) == 0)
+    if (window == nullptr)
         return std::nullopt;
     const Document &document = window->Model();
+    if (ElementCount(document.Elements()) + GroupCount(document.Groups()) == 0)
+        return std::nullopt;
     const std::optional<LabelJobOptions> options = context.desktop.LabelOptionsDialog(DefaultPrinterInstalled());
     if (!options)
         return std::nullopt;

@@ -3,7 +3,7 @@
 #include "common/DatabaseFile.h"
 #include "common/DocumentTitle.h"
 #include "common/FileUtils.h"
-#include "common/ListAlgorithms.h"
+#include "common/ListEdits.h"
 #include "common/ProgramState.h"
 #include "common/ResultCodes.h"
 #include "document/Document.h"
@@ -76,8 +76,7 @@ Destination AskDestination(const CommandContext &context, const DatabaseContents
 {
     const TForm16 *active = context.documents.ActiveDocument();
     const bool mergeable = askNewWindow && active != nullptr
-        && ElementCount(read.Elements) + ElementCount(active->Model().Elements()) <= kMaxElements
-        && GroupCount(read.Groups) + GroupCount(active->Model().Groups()) <= kGroupsPerDocument;
+        && CanMerge(active->Model().Elements(), active->Model().Groups(), read.Elements, read.Groups);
     if (!mergeable)
         return Destination::NewWindow;
     switch (context.desktop.MessageBox(Platform::Icon::Warning, Platform::Buttons::YesNo,
@@ -92,14 +91,7 @@ void MergeIntoActive(Document &document, const DatabaseContents &read)
 {
     TElementList elements = document.Elements();
     TElementGroups groups = document.Groups();
-    const int n = ElementCount(read.Elements);
-    for (int i = 0; i < n; ++i) {
-        if (!AppendElement(elements, read.Elements[static_cast<std::size_t>(i)]))
-            break; // the 801st is dropped
-    }
-    const int g = GroupCount(read.Groups);
-    for (int i = 0, slot = GroupCount(groups); i < g && slot < kGroupsPerDocument; ++i, ++slot)
-        groups[static_cast<std::size_t>(slot)] = read.Groups[static_cast<std::size_t>(i)];
+    MergeDatabase(elements, groups, read.Elements, read.Groups);
     document.Replace(elements, groups, QStringLiteral("Spajanje baza"));
 }
 

@@ -59,6 +59,7 @@ TEST_F(StatisticsPage, FiguresOfElementsAndGroupsAreTakenOnlyWhenThePageIsEntere
 
     TElement banded = MakeElement(1000, 500, 4);
     banded.LengthBanding = BandingPvcTwo;
+    banded.WidthBanding = BandingAbsOne;
     TElementGroups groups = NoGroups();
     groups[0].Pieces[0] = MakeElement(2000, 1000);
     groups[1].Pieces[0] = groups[1].Pieces[1] = MakeElement(1000, 500);
@@ -72,6 +73,7 @@ TEST_F(StatisticsPage, FiguresOfElementsAndGroupsAreTakenOnlyWhenThePageIsEntere
                                             QStringLiteral("2|Ukupna povrsina elemenata:|9.00m\u00B2"),
                                             QStringLiteral("3|Minimalan broj tabli:|3")}));
     EXPECT_EQ(shown.at(6), QStringLiteral("5|Duzina kant trake:|8.98 m"));
+    EXPECT_EQ(shown.at(7), QStringLiteral("6|Duzina ABS trake:|2.29 m")) << "each tape its own figure";
 }
 
 } // namespace

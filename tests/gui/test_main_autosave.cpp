@@ -156,6 +156,20 @@ TEST_F(AutosaveTest, AFailedWriteIsOneLineInTheStatusBarAndTheLongestWaitHolds)
         QStringLiteral("Rezervna kopija baze \"Untitled 1\" nije snimljena. Error: -141 [")));
 }
 
+TEST_F(AutosaveTest, ChangesThatNeverPauseAreStillCopiedByTheLongestWait)
+{
+    Restart({1h, 300ms}); // the quiet wait never ends while changes go on
+    TForm16 *document = window->NewDocument();
+    const RecoveryCopy copy = CopyIn(Work(), getpid(), 1);
+    bool copied = false;
+    for (int change = 0; change < 200 && !copied; ++change) {
+        SetElementList(*document, ListOf({MakeElement(500 + change % 2, 300)}));
+        QTest::qWait(50);
+        copied = FileExists(copy.tabName);
+    }
+    EXPECT_TRUE(copied) << "a change must not put the longest wait off";
+}
+
 TEST_F(AutosaveTest, NoMovesTheCopiesToStareAndYesOpensTheWholeOneShowingTheCutOneAsTheReadersError)
 {
     const std::string dead = "999999-1";
