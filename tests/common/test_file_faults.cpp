@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 // Every call of a database save failed in turn, for both file types, and the
@@ -28,4 +29,27 @@ TEST(FileFaults, EveryFailedCallOfASaveKeepsOldOrNewFile)
         SweepFileFaults(target, "old", [&] { return WriteFileAtomically(target, bytes.data(), bytes.size()); },
                         [&](const std::string &now) { return now == bytes; });
     }
+}
+
+// The same through a symbolic link, and in place onto a file with two names:
+// both names always hold the same bytes, and the link stays a link.
+TEST(FileFaults, EveryFailedCallOfASaveThroughALinkKeepsOldOrNewFile)
+{
+    TempDir dir;
+    const TElementList list = ListOf({MakeElement(720, 560, 2, "bok")});
+    const std::string target = dir.file("real.tab");
+    std::filesystem::create_symlink("real.tab", dir.file("link.tab"));
+    SweepFileFaults(target, "an older list", [&] {
+        return WriteDatabaseFile(dir.file("link.tab"), list, NoGroups(), "Kupac", "", "");
+    });
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.tab")));
+
+    std::filesystem::create_hard_link(target, dir.file("other.tab"));
+    const std::string big(100000, 'b');
+    SweepFileFaults(target, "an older list", [&] {
+        const int code = WriteFileAtomically(target, big.data(), big.size());
+        EXPECT_EQ(ReadAll(dir.file("other.tab")), ReadAll(target));
+        return code;
+    });
+    EXPECT_EQ(std::filesystem::hard_link_count(target), 2u);
 }

@@ -248,3 +248,16 @@ TEST(LoadBuffer, UnreadableFileIsAnAccessError)
     std::vector<char> buffer(10);
     EXPECT_EQ(LoadBuffer(dir.file("f"), buffer.data(), -1, buffer.size()), rcFileAccessError);
 }
+
+// The user's data folder may lie several folders below one that exists.
+TEST(MakeDirectory, MakesTheMissingFoldersAboveAndAcceptsAnExistingOne)
+{
+    TempDir dir;
+    const std::string deep = dir.file("share/Morvena/DATA");
+    EXPECT_TRUE(MakeDirectory(deep));
+    EXPECT_TRUE(std::filesystem::is_directory(deep));
+    EXPECT_TRUE(MakeDirectory(deep));
+    WriteAll(dir.file("file"), "x");
+    EXPECT_FALSE(MakeDirectory(dir.file("file/DATA")));
+    EXPECT_FALSE(MakeDirectory(dir.file("file")));
+}
