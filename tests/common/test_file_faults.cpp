@@ -1,6 +1,9 @@
 #include "common/AtomicFile.h"
 #include "common/DatabaseFile.h"
+#include "common/DatabaseLock.h"
+#include "common/ProcessIdentity.h"
 #include "common/ResultCodes.h"
+#include "FileTestHelpers.h"
 #include "support/Elements.h"
 #include "support/FaultSweep.h"
 #include "support/TempDir.h"
@@ -8,7 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
 // Every call of a database save failed in turn, for both file types, and the
 // bare writer under it with an empty and a large file.
@@ -52,4 +57,27 @@ TEST(FileFaults, EveryFailedCallOfASaveThroughALinkKeepsOldOrNewFile)
         return code;
     });
     EXPECT_EQ(std::filesystem::hard_link_count(target), 2u);
+}
+
+// Taking a lock, with none there before and over a stale one: the lock file is
+// there whole or not at all (the stale one then stays), and no temporary remains.
+TEST(FileFaults, EveryFailedCallOfTakingALockLeavesItWholeOrAsItWas)
+{
+    TempDir dir;
+    const std::string database = dir.file("good.tab");
+    WriteAll(database, "list");
+    const std::string lockFile = LockFileNameOf(database);
+    std::vector<std::unique_ptr<DatabaseLock>> held; // kept, so the sweep finds what each took
+    const auto take = [&] {
+        LockAttempt attempt;
+        held.push_back(DatabaseLock::Take(database, attempt));
+        return attempt.outcome == LockOutcome::Taken ? rcOK : attempt.code;
+    };
+    const auto isOurs = [](const std::string &text) {
+        LockHolder holder;
+        return ParseLockText(text, holder) && holder.pid == ::getpid() && holder.host == ThisHostName();
+    };
+    SweepFileFaults(lockFile, std::nullopt, take, isOurs);
+    LockHolder stale{"ana", ThisHostName(), DeadProcessId(), 0, "t0k3n", 0};
+    SweepFileFaults(lockFile, LockText(stale), take, isOurs);
 }
