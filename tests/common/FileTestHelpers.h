@@ -13,17 +13,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// The id of a process of this host that has ended (and been reaped): for the
-// files that name a writer or a holder which no longer runs.
-inline pid_t DeadProcessId()
-{
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(0);
-    waitpid(child, nullptr, 0);
-    return child;
-}
-
 // Sorted by name.
 inline std::vector<std::string> DirectoryEntries(const std::string &dir)
 {

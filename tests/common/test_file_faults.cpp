@@ -4,6 +4,7 @@
 #include "common/ProcessIdentity.h"
 #include "common/ResultCodes.h"
 #include "FileTestHelpers.h"
+#include "support/ChildProcess.h"
 #include "support/Elements.h"
 #include "support/FaultSweep.h"
 #include "support/TempDir.h"

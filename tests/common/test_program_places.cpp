@@ -13,30 +13,19 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
-
-// Sets an environment variable for the scope (unset when value is null).
-class ScopedVariable {
-public:
-    ScopedVariable(const char *name, const char *value) : m_name(name)
+// The folders the tests name; no test of these binaries reads them otherwise.
+class ProgramPlacesTest : public testing::Test {
+protected:
+    void SetUp() override
     {
-        if (const char *old = std::getenv(name))
-            m_old = old;
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+        ::setenv("HOME", "/home/ana", 1);
+        ::setenv("XDG_DATA_HOME", "/home/ana/.data", 1);
     }
-    ~ScopedVariable() { m_old.empty() ? ::unsetenv(m_name) : ::setenv(m_name, m_old.c_str(), 1); }
-
-private:
-    const char *m_name;
-    std::string m_old;
 };
 
-} // namespace
-
-TEST(ProgramPlaces, APortableCopyKeepsAllBesideItAndAnInstalledOneItsDataInTheUsersFolder)
+TEST_F(ProgramPlacesTest, APortableCopyKeepsAllBesideItAndAnInstalledOneItsDataInTheUsersFolder)
 {
     TempDir dir;
-    const ScopedVariable dataHome("XDG_DATA_HOME", "/home/ana/.data");
     std::filesystem::create_directories(dir.file("portable"));
     WriteAll(dir.file("portable/setup.bak"), "settings");
     std::filesystem::create_directories(dir.file("usr/bin"));
@@ -61,33 +50,30 @@ TEST(ProgramPlaces, APortableCopyKeepsAllBesideItAndAnInstalledOneItsDataInTheUs
     EXPECT_EQ(LocateProgramPlaces(dir.file("usr/bin")).DataDir, dir.file("usr/bin/DATA"));
 }
 
-TEST(ProgramPlaces, TheUsersFolderFollowsXdgDataHomeElseHome)
+TEST_F(ProgramPlacesTest, TheUsersFolderFollowsXdgDataHomeElseHome)
 {
-    const ScopedVariable home("HOME", "/home/ana");
-    {
-        const ScopedVariable dataHome("XDG_DATA_HOME", nullptr);
-        EXPECT_EQ(UserDataHome(), "/home/ana/.local/share");
-    }
-    const ScopedVariable relative("XDG_DATA_HOME", "relative/data"); // not absolute: ignored
+    EXPECT_EQ(UserDataHome(), "/home/ana/.data");
+    ::setenv("XDG_DATA_HOME", "relative/data", 1); // not absolute: ignored
+    EXPECT_EQ(UserDataHome(), "/home/ana/.local/share");
+    ::unsetenv("XDG_DATA_HOME");
     EXPECT_EQ(UserDataHome(), "/home/ana/.local/share");
 }
 
 // A copy in a folder its user cannot write keeps its data in the user's folder.
-TEST(ProgramPlaces, APortableCopyInAFolderItCannotWriteKeepsItsDataInTheUsersFolder)
+TEST_F(ProgramPlacesTest, APortableCopyInAFolderItCannotWriteKeepsItsDataInTheUsersFolder)
 {
     TempDir dir;
     ::chmod(dir.path().c_str(), 0755);
     std::filesystem::create_directories(dir.file("ro"));
     WriteAll(dir.file("ro/Setup.Dat"), "settings");
     ::chmod(dir.file("ro").c_str(), 0555);
-    const ScopedVariable dataHome("XDG_DATA_HOME", "/home/nobody/data");
     const pid_t child = fork();
     if (child == 0) {
         // Root writes everywhere: the child becomes nobody when it is root.
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             _exit(2);
         const ProgramPlaces places = LocateProgramPlaces(dir.file("ro"));
-        _exit(places.FilesDir == dir.file("ro") && places.DataDir == "/home/nobody/data/Morvena/DATA" ? 0 : 1);
+        _exit(places.FilesDir == dir.file("ro") && places.DataDir == "/home/ana/.data/Morvena/DATA" ? 0 : 1);
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);

@@ -6,6 +6,7 @@
 #include "common/ResultCodes.h"
 #include "main/ProgramLock.h"
 #include "main/RecoveryCopies.h"
+#include "support/ChildProcess.h"
 #include "support/FaultSweep.h"
 #include "support/TempDir.h"
 
@@ -19,19 +20,6 @@
 
 #include <sys/wait.h>
 #include <unistd.h>
-
-namespace {
-
-pid_t DeadProcessId()
-{
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(0);
-    waitpid(child, nullptr, 0);
-    return child;
-}
-
-} // namespace
 
 TEST(ProgramLockFaults, EveryFailedCallLeavesTheLockWholeOrNoFileAtAll)
 {
