@@ -107,7 +107,7 @@ bool WriterIsGone(const TemporaryName &name)
 
 void FinishInterruptedWrites(const std::string &file)
 {
-    const std::string dir = DirectoryOf(file);
+    const std::string dir = DirectoryOf(file).empty() ? std::string("/") : DirectoryOf(file);
     const std::string stem = StemOf(FileNameOf(file));
     const std::unique_ptr<DIR, int (*)(DIR *)> listing(::opendir(dir.c_str()), &::closedir);
     if (!listing)
