@@ -15,6 +15,9 @@ std::string FileNameOf(const std::string &path);
 // dir + the platform's separator + name.
 std::string JoinPath(const std::string &dir, const std::string &name);
 bool FileExists(const std::string &name); // a regular file, not a directory
+// True when both names lead to one file: the same name, a symbolic or a hard
+// link to it; false when either cannot be looked at.
+bool IsSameFile(const std::string &a, const std::string &b);
 // Creates the directory, and any folder above it that is missing, unless it
 // exists; false when it is not there afterwards.
 bool MakeDirectory(const std::string &name);
