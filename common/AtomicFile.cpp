@@ -4,12 +4,11 @@
 #include "common/FileSystemCalls.h"
 #include "common/FileUtils.h"
 #include "common/ResultCodes.h"
+#include "common/TemporaryFiles.h"
 
-#include <cctype>
-#include <memory>
+#include <cerrno>
 #include <utility>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,7 +24,7 @@ mode_t NewFileMode()
     return 0666 & ~mask;
 }
 
-// The directory of a target; the root for a name right under it.
+// The directory of a file; the root for a name right under it.
 std::string DirectoryPart(const std::string &path)
 {
     const std::string dir = DirectoryOf(path);
@@ -41,38 +40,6 @@ void SyncDirectory(const std::string &dir)
         SystemCalls().Sync(directory.get());
 }
 
-// The temporary names mkostemp gives a target: "." name "." and six letters or digits.
-std::string TemporaryPrefix(const std::string &target)
-{
-    return "." + FileNameOf(target) + ".";
-}
-
-bool IsTemporaryOf(const std::string &entry, const std::string &prefix)
-{
-    constexpr std::size_t kUniquePart = 6;
-    if (entry.size() != prefix.size() + kUniquePart || entry.compare(0, prefix.size(), prefix) != 0)
-        return false;
-    for (std::size_t i = prefix.size(); i < entry.size(); ++i) {
-        if (!std::isalnum(static_cast<unsigned char>(entry[i])))
-            return false;
-    }
-    return true;
-}
-
-// A save killed before its rename leaves its temporary file behind; the next
-// save of the same target removes them, so they cannot pile up.
-void RemoveStaleTemporaries(const std::string &dir, const std::string &target)
-{
-    const std::unique_ptr<DIR, int (*)(DIR *)> listing(::opendir(dir.c_str()), &::closedir);
-    if (!listing)
-        return;
-    const std::string prefix = TemporaryPrefix(target);
-    while (const dirent *entry = ::readdir(listing.get())) {
-        if (IsTemporaryOf(entry->d_name, prefix))
-            ::unlink(JoinPath(dir, entry->d_name).c_str());
-    }
-}
-
 } // namespace
 
 AtomicFileWriter::AtomicFileWriter(std::string target)
@@ -82,29 +49,35 @@ AtomicFileWriter::AtomicFileWriter(std::string target)
 
 AtomicFileWriter::~AtomicFileWriter()
 {
+    if (m_inPlace && !m_committed) {
+        // The old bytes stay beside the file when they cannot be put back.
+        if (PutOldBytesBack())
+            RemoveTemporary();
+    }
     if (m_fd >= 0)
         SystemCalls().Close(m_fd);
-    if (!m_committed && !m_temporary.empty())
-        ::unlink(m_temporary.c_str());
+    if (!m_committed && !m_inPlace)
+        RemoveTemporary();
 }
 
 int AtomicFileWriter::Open()
 {
-    if (m_fd >= 0 || m_committed || m_target.empty())
+    if (m_fd >= 0 || m_committed || m_target.empty() || ResolveLinks(m_target, m_file) != rcOK)
         return rcFileAccessError;
+    FinishInterruptedWrites(m_file);
 
-    mode_t mode = NewFileMode();
     struct stat existing;
-    if (::stat(m_target.c_str(), &existing) == 0) {
-        // Renaming over a directory would fail only at the very end.
-        if (!S_ISREG(existing.st_mode))
-            return rcFileAccessError;
-        mode = existing.st_mode & 0777;
-    }
+    if (SystemCalls().LinkStat(m_file.c_str(), &existing) != 0)
+        return errno == ENOENT ? OpenReplacement(NewFileMode()) : rcFileAccessError;
+    // Renaming over a directory would fail only at the very end.
+    if (!S_ISREG(existing.st_mode))
+        return rcFileAccessError;
+    return existing.st_nlink > 1 ? OpenInPlace() : OpenReplacement(existing.st_mode & 0777);
+}
 
-    const std::string dir = DirectoryPart(m_target);
-    RemoveStaleTemporaries(dir, m_target);
-    std::string pattern = JoinPath(dir, TemporaryPrefix(m_target) + "XXXXXX");
+int AtomicFileWriter::OpenReplacement(mode_t mode)
+{
+    std::string pattern = TemporaryPattern(m_file, TemporaryKind::NewBytes);
     const int fd = SystemCalls().MakeTemporary(pattern.data(), O_CLOEXEC);
     if (fd < 0)
         return rcFileAccessError;
@@ -116,12 +89,44 @@ int AtomicFileWriter::Open()
     return rcOK;
 }
 
+int AtomicFileWriter::OpenInPlace()
+{
+    // The old bytes arrive under the mark of new bytes and take the mark of old
+    // ones only once complete: a half copy is never put back over the file.
+    std::string pattern = TemporaryPattern(m_file, TemporaryKind::NewBytes);
+    FileDescriptor copy(SystemCalls().MakeTemporary(pattern.data(), O_CLOEXEC));
+    if (!copy.isOpen())
+        return rcFileAccessError;
+    m_temporary = std::move(pattern);
+    const FileDescriptor file = OpenRegularFileForReading(m_file);
+    if (::fchmod(copy.get(), 0600) != 0 || !file.isOpen() || !CopyWholeFile(file.get(), copy.get()) || !copy.close()) {
+        RemoveTemporary();
+        return rcFileAccessError;
+    }
+    const std::string oldBytes = RenamedAs(m_temporary, TemporaryKind::OldBytes);
+    if (SystemCalls().Rename(m_temporary.c_str(), oldBytes.c_str()) != 0) {
+        RemoveTemporary();
+        return rcFileAccessError;
+    }
+    m_temporary = oldBytes;
+    m_fd = SystemCalls().Open(m_file.c_str(), O_WRONLY | O_CLOEXEC, 0);
+    if (m_fd < 0) {
+        RemoveTemporary();
+        return rcFileAccessError;
+    }
+    m_inPlace = true;
+    m_failed = false;
+    return rcOK;
+}
+
 bool AtomicFileWriter::Write(const void *data, std::size_t size)
 {
     if (m_fd < 0 || m_failed)
         return false;
     if (!WriteFully(m_fd, data, size))
         m_failed = true;
+    else
+        m_written += static_cast<off_t>(size);
     return !m_failed;
 }
 
@@ -129,19 +134,56 @@ int AtomicFileWriter::Commit()
 {
     if (m_fd < 0 || m_committed)
         return rcUnexpectedError;
-    // A writer whose bytes did not all arrive must never replace the target.
+    return m_inPlace ? CommitInPlace() : CommitReplacement();
+}
+
+int AtomicFileWriter::CommitReplacement()
+{
+    // A writer whose bytes did not all arrive must never replace the file.
     bool ok = !m_failed && SystemCalls().Sync(m_fd) == 0;
     if (SystemCalls().Close(m_fd) != 0)
         ok = false;
     m_fd = -1;
-    if (!ok || SystemCalls().Rename(m_temporary.c_str(), m_target.c_str()) != 0) {
-        ::unlink(m_temporary.c_str());
-        m_temporary.clear();
+    if (!ok || SystemCalls().Rename(m_temporary.c_str(), m_file.c_str()) != 0) {
+        RemoveTemporary();
         return rcUnexpectedError;
     }
+    m_temporary.clear();
     m_committed = true;
-    SyncDirectory(DirectoryPart(m_target));
+    SyncDirectory(DirectoryPart(m_file));
     return rcOK;
+}
+
+int AtomicFileWriter::CommitInPlace()
+{
+    bool ok = !m_failed && SystemCalls().Truncate(m_fd, m_written) == 0 && SystemCalls().Sync(m_fd) == 0;
+    if (SystemCalls().Close(m_fd) != 0)
+        ok = false;
+    m_fd = -1;
+    if (!ok)
+        return rcUnexpectedError; // the destructor puts the old bytes back
+    m_committed = true;
+    RemoveTemporary();
+    return rcOK;
+}
+
+bool AtomicFileWriter::PutOldBytesBack()
+{
+    if (m_fd < 0)
+        m_fd = SystemCalls().Open(m_file.c_str(), O_WRONLY | O_CLOEXEC, 0);
+    const FileDescriptor oldBytes = OpenRegularFileForReading(m_temporary);
+    bool back = m_fd >= 0 && oldBytes.isOpen() && CopyWholeFile(oldBytes.get(), m_fd);
+    if (m_fd >= 0 && SystemCalls().Close(m_fd) != 0)
+        back = false;
+    m_fd = -1;
+    return back;
+}
+
+void AtomicFileWriter::RemoveTemporary()
+{
+    if (!m_temporary.empty())
+        ::unlink(m_temporary.c_str());
+    m_temporary.clear();
 }
 
 int WriteFileAtomically(const std::string &target, const void *data, std::size_t size)

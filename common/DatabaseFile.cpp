@@ -2,7 +2,9 @@
 
 #include "common/AtomicFile.h"
 #include "common/FileDescriptor.h"
+#include "common/FileUtils.h"
 #include "common/ResultCodes.h"
+#include "common/TemporaryFiles.h"
 
 #include <cctype>
 #include <cstring>
@@ -220,20 +222,25 @@ bool IsUniversalFileName(const std::string &name)
 }
 
 int ReadDatabaseFile(const std::string &name, TElementList &list, TElementGroups &groups,
-                     TDatabaseHeader &header)
+                     TDatabaseHeader &header, FileFingerprint *read)
 {
     const bool universal = IsUniversalFileName(name);
-    // A directory is no database and counts as not found.
+    // A name that cannot even be looked at cannot be read either.
+    std::string linked;
+    if (ResolveLinks(name, linked) != rcOK)
+        return rcFileNotFound;
+    FinishInterruptedWrites(linked);
+    // A directory, a FIFO or a device is no database and counts as not found.
     const FileDescriptor file = OpenRegularFileForReading(name);
     if (!file.isOpen())
         return rcFileNotFound;
     ClearList(list);
     ClearGroups(groups);
 
-    TDatabaseHeader read;
-    if (ReadRecord(file.get(), &read, sizeof read) != ReadResult::Full)
+    TDatabaseHeader stored;
+    if (ReadRecord(file.get(), &stored, sizeof stored) != ReadResult::Full)
         return rcHeaderCorrupted;
-    header = read;
+    header = stored;
     if (!Equals(header.FileType, universal ? kTypeUniversal : kTypeTabular))
         return rcHeaderCorrupted;
 
@@ -241,29 +248,36 @@ int ReadDatabaseFile(const std::string &name, TElementList &list, TElementGroups
         ? ReadUntilEnd<TUniversalRecord>(file.get(), list, WithUniversalFields<TElement, TUniversalRecord>)
         : ReadTabularBody(file.get(), header, list, groups);
     DropTrailingSlots(list, groups);
+    // The same open file: a save by another program meanwhile cannot slip in between.
+    if (result == rcOK && read != nullptr && FingerprintOfOpenFile(file.get(), *read) != rcOK)
+        return rcBodyCorrupted;
     return result;
 }
 
 int WriteDatabaseFile(const std::string &name, const TElementList &list, const TElementGroups &groups,
-                      const std::string &customer, const std::string &address, const std::string &telephone)
+                      const std::string &customer, const std::string &address, const std::string &telephone,
+                      FileFingerprint *written)
 {
     const bool universal = IsUniversalFileName(name);
     const TDatabaseHeader header = MakeHeader(universal, list, groups, customer, address, telephone);
     const std::vector<char> bytes = FileImage(universal, header, list, groups);
 
-    return WriteFileAtomically(name, bytes.data(), bytes.size());
+    const int code = WriteFileAtomically(name, bytes.data(), bytes.size());
+    if (code == rcOK && written != nullptr)
+        *written = FingerprintOf(bytes.data(), bytes.size());
+    return code;
 }
 
-int ReadDatabaseContents(const std::string &name, DatabaseContents &contents)
+int ReadDatabaseContents(const std::string &name, DatabaseContents &contents, FileFingerprint *read)
 {
     TDatabaseHeader header{};
-    const int code = ReadDatabaseFile(name, contents.Elements, contents.Groups, header);
+    const int code = ReadDatabaseFile(name, contents.Elements, contents.Groups, header, read);
     contents.Customer = CustomerTexts{header.Customer.str(), header.Address.str(), header.Telephone.str()};
     return code;
 }
 
-int WriteDatabaseContents(const std::string &name, const DatabaseContents &contents)
+int WriteDatabaseContents(const std::string &name, const DatabaseContents &contents, FileFingerprint *written)
 {
     return WriteDatabaseFile(name, contents.Elements, contents.Groups, contents.Customer.Customer,
-                             contents.Customer.Address, contents.Customer.Telephone);
+                             contents.Customer.Address, contents.Customer.Telephone, written);
 }

@@ -4,6 +4,7 @@
 
 #include "common/DatabaseContents.h"
 #include "common/Element.h"
+#include "common/FileFingerprint.h"
 #include "common/ShortString.h"
 
 #include <cstddef>
@@ -80,16 +81,24 @@ static_assert(offsetof(TUniversalRecord, Label) == 52);
 bool IsUniversalFileName(const std::string &name);
 
 // Reads name into list (zeroed once the file is open), groups (passed in zeroed)
-// and header. -149 cannot open (or a directory), -146 header short, wrong type
-// or layout-3 counts beyond 800 elements / 10 groups, -145 short body record, -150 OK.
+// and header. -149 cannot open (or anything but a regular file: a directory, a
+// FIFO, a device), -146 header short, wrong type or layout-3 counts beyond 800
+// elements / 10 groups, -145 short body record (or, with `read`, a failed read
+// of the whole file), -150 OK. `read`, when given, gets the fingerprint of the
+// whole file read. A write of this file that a dead program of this host left
+// half done is finished first (see FinishInterruptedWrites).
 int ReadDatabaseFile(const std::string &name, TElementList &list, TElementGroups &groups,
-                     TDatabaseHeader &header);
+                     TDatabaseHeader &header, FileFingerprint *read = nullptr);
 
-// Writes atomically (the previous file survives any failure). Texts are
-// Windows-1250 bytes, cut to 50, 50 and 30. -147, -143, -142 or -150.
+// Writes atomically (the previous file survives any failure), through symbolic
+// links and onto every hard link (see AtomicFile.h). Texts are Windows-1250
+// bytes, cut to 50, 50 and 30. -147, -143, -142 or -150. `written`, when given,
+// gets the fingerprint of the bytes written, on success.
 int WriteDatabaseFile(const std::string &name, const TElementList &list, const TElementGroups &groups,
-                      const std::string &customer, const std::string &address, const std::string &telephone);
+                      const std::string &customer, const std::string &address, const std::string &telephone,
+                      FileFingerprint *written = nullptr);
 
 // The same for a database's contents as one value.
-int ReadDatabaseContents(const std::string &name, DatabaseContents &contents);
-int WriteDatabaseContents(const std::string &name, const DatabaseContents &contents);
+int ReadDatabaseContents(const std::string &name, DatabaseContents &contents, FileFingerprint *read = nullptr);
+int WriteDatabaseContents(const std::string &name, const DatabaseContents &contents,
+                          FileFingerprint *written = nullptr);

@@ -31,11 +31,47 @@ bool FileDescriptor::close()
     return SystemCalls().Close(fd) == 0;
 }
 
+FileKind KindOfFile(const std::string &name)
+{
+    struct stat info;
+    if (::stat(name.c_str(), &info) != 0)
+        return FileKind::Missing;
+    switch (info.st_mode & S_IFMT) {
+    case S_IFREG: return FileKind::Regular;
+    case S_IFDIR: return FileKind::Directory;
+    case S_IFIFO: return FileKind::Fifo;
+    case S_IFCHR: return FileKind::CharacterDevice;
+    case S_IFBLK: return FileKind::BlockDevice;
+    case S_IFSOCK: return FileKind::Socket;
+    default: return FileKind::Other;
+    }
+}
+
+const char *FileKindText(FileKind kind)
+{
+    switch (kind) {
+    case FileKind::Directory: return "directory";
+    case FileKind::Fifo: return "FIFO";
+    case FileKind::CharacterDevice: return "character device";
+    case FileKind::BlockDevice: return "block device";
+    case FileKind::Socket: return "socket";
+    case FileKind::Other: return "special file";
+    case FileKind::Missing:
+    case FileKind::Regular: break;
+    }
+    return "file";
+}
+
 FileDescriptor OpenRegularFileForReading(const std::string &name)
 {
-    FileDescriptor file(SystemCalls().Open(name.c_str(), O_RDONLY | O_CLOEXEC, 0));
+    // Without O_NONBLOCK, opening a FIFO waits for a writer that may never come.
+    FileDescriptor file(SystemCalls().Open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0));
     struct stat info;
-    if (file.isOpen() && (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)))
+    if (!file.isOpen() || SystemCalls().Stat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return FileDescriptor();
+    // A regular file never blocks; the flag goes so that reads behave as always.
+    const int flags = ::fcntl(file.get(), F_GETFL);
+    if (flags == -1 || ::fcntl(file.get(), F_SETFL, flags & ~O_NONBLOCK) == -1)
         return FileDescriptor();
     return file;
 }
@@ -70,4 +106,23 @@ bool WriteFully(int fd, const void *data, std::size_t size)
         size -= static_cast<std::size_t>(n);
     }
     return true;
+}
+
+bool CopyWholeFile(int from, int to)
+{
+    if (SystemCalls().Seek(from, 0, SEEK_SET) != 0 || SystemCalls().Seek(to, 0, SEEK_SET) != 0)
+        return false;
+    char block[32768];
+    off_t total = 0;
+    for (;;) {
+        const ssize_t n = ReadFully(from, block, sizeof block);
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        if (!WriteFully(to, block, static_cast<std::size_t>(n)))
+            return false;
+        total += n;
+    }
+    return SystemCalls().Truncate(to, total) == 0 && SystemCalls().Sync(to) == 0;
 }

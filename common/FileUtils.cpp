@@ -65,12 +65,50 @@ bool FileExists(const std::string &name)
     return !name.empty() && ::stat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+bool IsSameFile(const std::string &a, const std::string &b)
+{
+    struct stat first, second;
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev
+        && first.st_ino == second.st_ino;
+}
+
 bool MakeDirectory(const std::string &name)
 {
     struct stat info;
     if (::mkdir(name.c_str(), 0777) == 0)
         return true;
+    if (errno == ENOENT) {
+        const std::string parent = DirectoryOf(name);
+        if (!parent.empty() && parent != name && parent != "." && MakeDirectory(parent))
+            return ::mkdir(name.c_str(), 0777) == 0 || (::stat(name.c_str(), &info) == 0 && S_ISDIR(info.st_mode));
+    }
     return ::stat(name.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+int ResolveLinks(const std::string &name, std::string &file)
+{
+    constexpr int kMaxLinks = 40; // as the kernel's own limit
+    std::string current = name;
+    for (int followed = 0; followed <= kMaxLinks; ++followed) {
+        struct stat info;
+        if (SystemCalls().LinkStat(current.c_str(), &info) != 0) {
+            if (errno != ENOENT)
+                return rcFileAccessError;
+            file = current;
+            return rcOK;
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            file = current;
+            return rcOK;
+        }
+        char target[PATH_MAX];
+        const ssize_t n = SystemCalls().ReadLink(current.c_str(), target, sizeof target);
+        if (n <= 0 || static_cast<std::size_t>(n) >= sizeof target)
+            return rcFileAccessError;
+        const std::string linked(target, static_cast<std::size_t>(n));
+        current = linked.front() == '/' ? linked : JoinPath(DirectoryOf(current), linked);
+    }
+    return rcFileAccessError;
 }
 
 CurrentDirectoryGuard::CurrentDirectoryGuard()

@@ -15,8 +15,17 @@ std::string FileNameOf(const std::string &path);
 // dir + the platform's separator + name.
 std::string JoinPath(const std::string &dir, const std::string &name);
 bool FileExists(const std::string &name); // a regular file, not a directory
-// Creates the directory unless it exists; false when it is not there afterwards.
+// True when both names lead to one file: the same name, a symbolic or a hard
+// link to it; false when either cannot be looked at.
+bool IsSameFile(const std::string &a, const std::string &b);
+// Creates the directory, and any folder above it that is missing, unless it
+// exists; false when it is not there afterwards.
 bool MakeDirectory(const std::string &name);
+// The file a name leads to: symbolic links followed (a relative one from its
+// own folder), so that a write lands in the linked file and keeps the link.
+// A missing file, or a link to one, gives the name it would be created under.
+// -150; -147 for a loop of links or a link that cannot be read.
+int ResolveLinks(const std::string &name, std::string &file);
 
 // Puts the process's current directory back when it goes out of scope, so a
 // command leaves it as it found it whatever a dialog did meanwhile.

@@ -1,8 +1,9 @@
 #pragma once
 // The program-wide state for the whole run: the settings record, the board table,
-// the unit factor and the program directory. The program creates it before the
-// main window and frees it after; windows, dialogs and printouts read and change
-// it in place.
+// the unit factor, the program directory (where its read-only files are) and the
+// data directory (where its databases, printouts and recovery copies go; see
+// ProgramPlaces.h). The program creates it before the main window and frees it
+// after; windows, dialogs and printouts read and change it in place.
 
 #include "common/BoardType.h"
 #include "common/Settings.h"
@@ -11,6 +12,7 @@
 
 struct ProgramState {
     std::string ProgramDir;
+    std::string DataDir;
     TSettings Settings;
     TBoardTable BoardTypes{};
     double UnitFactor = 1.0;

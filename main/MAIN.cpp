@@ -1,6 +1,7 @@
 #include "main/MAIN.h"
 
 #include "common/Conversions.h"
+#include "common/ProgramPlaces.h"
 #include "common/ProgramState.h"
 #include "document/Unit16.h"
 #include "main/Autosave.h"
@@ -48,14 +49,16 @@ constexpr int kStatusBarHeight = 34;
 
 std::unique_ptr<TForm1> TForm1::Start(Platform &desktop, ProgramState &state, const std::string &programDir)
 {
+    const ProgramPlaces places = LocateProgramPlaces(programDir);
     std::optional<TSettings> settings;
     {
         MessageSinkBridge bridge(desktop);
-        settings = ReadStartupSettings(programDir);
+        settings = ReadStartupSettings(places.FilesDir);
     }
     if (!settings)
         return nullptr;
-    state.ProgramDir = programDir;
+    state.ProgramDir = places.FilesDir;
+    state.DataDir = places.DataDir;
     state.Settings = *settings;
     return std::unique_ptr<TForm1>(new TForm1(desktop, state));
 }
@@ -86,7 +89,7 @@ TForm1::TForm1(Platform &desktop, ProgramState &state)
 
     CreateCommands();
     CreateStatusBar();
-    m_autosave = new Autosave(*m_documents, WorkDirectoryOf(state.ProgramDir),
+    m_autosave = new Autosave(*m_documents, WorkDirectoryOf(state.DataDir),
                               [bar = QPointer<QStatusBar>(StatusBar)](const QString &line) {
                                   if (bar)
                                       bar->showMessage(line);

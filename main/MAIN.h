@@ -35,7 +35,8 @@ public:
     // Runs the start-up steps in order: settings (with the backup fallback), board
     // table, unit factor, colours. Null when neither "Setup.Dat" nor "setup.bak"
     // could be read; the error has then been shown through `desktop`. The window
-    // is returned unshown.
+    // is returned unshown. `programDir` is the executable's folder; the files are
+    // read, and the data kept, where LocateProgramPlaces says.
     static std::unique_ptr<TForm1> Start(Platform &desktop, ProgramState &state,
                                          const std::string &programDir = GetProgramDir());
 

@@ -1,7 +1,9 @@
 #include "main/ProgramLock.h"
 
+#include "common/FileSystemCalls.h"
 #include "common/FileUtils.h"
 #include "common/ResultCodes.h"
+#include "common/TemporaryFiles.h"
 
 #include <cerrno>
 #include <string>
@@ -47,16 +49,23 @@ ProgramLock::~ProgramLock()
 std::unique_ptr<ProgramLock> ProgramLock::Take(const std::string &workDir, int &code)
 {
     const std::string name = LockFileName(workDir, ::getpid());
-    constexpr int kAttempts = 3; // a stale file removed under us is simply made again
+    FinishInterruptedWrites(name);
+    const std::string pid = std::to_string(::getpid()) + "\n";
+    constexpr int kAttempts = 3; // a file removed under us as stale is simply made again
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        FileDescriptor fd(::open(name.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644));
-        if (!fd.isOpen() || !TryLock(fd))
+        // Written and locked under a name of its own, then renamed into place:
+        // the lock file never exists empty or unlocked, and a failure leaves none.
+        std::string temporary = TemporaryPattern(name, TemporaryKind::NewBytes);
+        FileDescriptor fd(SystemCalls().MakeTemporary(temporary.data(), O_CLOEXEC));
+        if (!fd.isOpen())
             break;
+        if (::fchmod(fd.get(), 0644) != 0 || !TryLock(fd) || !WriteFully(fd.get(), pid.data(), pid.size())
+            || SystemCalls().Sync(fd.get()) != 0 || SystemCalls().Rename(temporary.c_str(), name.c_str()) != 0) {
+            ::unlink(temporary.c_str());
+            break;
+        }
         if (!StillLinked(fd, name))
             continue;
-        const std::string pid = std::to_string(::getpid()) + "\n";
-        if (::ftruncate(fd.get(), 0) != 0 || !WriteFully(fd.get(), pid.data(), pid.size()))
-            break;
         code = rcOK;
         return std::unique_ptr<ProgramLock>(new ProgramLock(name, std::move(fd)));
     }
@@ -76,8 +85,10 @@ bool IsProgramRunning(const std::string &workDir, pid_t pid)
 void RemoveStaleLock(const std::string &workDir, pid_t pid)
 {
     const std::string name = LockFileName(workDir, pid);
+    FinishInterruptedWrites(name);
     const FileDescriptor fd(::open(name.c_str(), O_RDONLY | O_CLOEXEC));
     // One that stays does no harm: nobody holds it, so it still reads as a dead program.
-    if (fd.isOpen() && TryLock(fd))
+    // The name must still be the file locked: a program of the same id may just have renamed its own over it.
+    if (fd.isOpen() && TryLock(fd) && StillLinked(fd, name))
         ::unlink(name.c_str());
 }

@@ -15,7 +15,7 @@ std::string LockFileName(const std::string &workDir, pid_t pid);
 class ProgramLock {
 public:
     // This process's lock in workDir (which must exist): null and code set to
-    // -147 when the file cannot be created or locked.
+    // -147 when the file cannot be created or locked; no file is left then.
     static std::unique_ptr<ProgramLock> Take(const std::string &workDir, int &code);
     ~ProgramLock(); // removes the lock file: a normal end leaves nothing behind
     ProgramLock(const ProgramLock &) = delete;
@@ -31,5 +31,6 @@ private:
 // True while program `pid` holds its lock in workDir. Another process only:
 // this process's own lock reads as held.
 bool IsProgramRunning(const std::string &workDir, pid_t pid);
-// Removes the lock file of a program that no longer runs; a held lock stays.
+// Removes the lock file of a program that no longer runs, and what its killed
+// lock writes left; a held lock stays.
 void RemoveStaleLock(const std::string &workDir, pid_t pid);

@@ -2,9 +2,11 @@
 
 #include "common/FileUtils.h"
 #include "common/ResultCodes.h"
+#include "common/TemporaryFiles.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -47,11 +49,31 @@ bool MoveIfPresent(const std::string &from, const std::string &to)
     return !FileExists(from) || std::rename(from.c_str(), to.c_str()) == 0;
 }
 
+// A copy's own file: "<pid>-<n>.tab" or "<pid>-<n>.title".
+bool IsCopyFileName(const std::string &name)
+{
+    pid_t pid = 0;
+    int number = 0;
+    const std::string title = kTitleExtension;
+    const bool isTitle = name.size() > title.size() && name.compare(name.size() - title.size(), title.size(), title) == 0;
+    return ParseCopyName(isTitle ? name.substr(0, name.size() - title.size()) + kTabExtension : name, pid, number);
+}
+
+bool ChangedLater(const std::filesystem::path &a, const std::filesystem::path &b)
+{
+    std::error_code error;
+    const auto bTime = std::filesystem::last_write_time(b, error);
+    if (error)
+        return true;
+    const auto aTime = std::filesystem::last_write_time(a, error);
+    return !error && aTime > bTime;
+}
+
 } // namespace
 
-std::string WorkDirectoryOf(const std::string &programDir)
+std::string WorkDirectoryOf(const std::string &dataDir)
 {
-    return JoinPath(JoinPath(programDir, "DATA"), "SWORK");
+    return JoinPath(dataDir, "SWORK");
 }
 
 RecoveryCopy CopyIn(const std::string &workDir, pid_t pid, int number)
@@ -103,4 +125,38 @@ int MoveAside(const std::string &workDir, const RecoveryCopy &copy)
     }
     const bool moved = MoveIfPresent(copy.tabName, target.tabName) && MoveIfPresent(copy.titleName, target.titleName);
     return moved ? rcOK : rcRenameError;
+}
+
+int ClaimCopy(const RecoveryCopy &copy, const RecoveryCopy &into)
+{
+    if (std::rename(copy.tabName.c_str(), into.tabName.c_str()) != 0)
+        return errno == ENOENT ? rcFileNotFound : rcRenameError;
+    return MoveIfPresent(copy.titleName, into.titleName) ? rcOK : rcRenameError;
+}
+
+std::vector<InterruptedCopyWrite> FindInterruptedCopyWrites(const std::string &workDir)
+{
+    std::vector<InterruptedCopyWrite> found;
+    std::error_code error;
+    for (const auto &entry : std::filesystem::directory_iterator(workDir, error)) {
+        TemporaryName name;
+        if (!entry.is_regular_file(error) || !ParseTemporaryName(entry.path().filename().string(), name)
+            || name.kind != TemporaryKind::NewBytes || !IsCopyFileName(name.fileName) || !WriterIsGone(name))
+            continue;
+        const std::string file = JoinPath(workDir, name.fileName);
+        found.push_back({entry.path().string(), file, ChangedLater(entry.path(), file)});
+    }
+    std::sort(found.begin(), found.end(),
+              [](const InterruptedCopyWrite &a, const InterruptedCopyWrite &b) { return a.temporary < b.temporary; });
+    return found;
+}
+
+int KeepInterruptedCopyWrite(const InterruptedCopyWrite &write)
+{
+    return std::rename(write.temporary.c_str(), write.file.c_str()) == 0 ? rcOK : rcRenameError;
+}
+
+int DropInterruptedCopyWrite(const InterruptedCopyWrite &write)
+{
+    return std::remove(write.temporary.c_str()) == 0 ? rcOK : rcCantDelete;
 }

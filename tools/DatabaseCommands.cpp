@@ -1,6 +1,7 @@
 // mvtool dump and convert: element database files as JSON, and from one kind to the other.
 
 #include "tools/Commands.h"
+#include "tools/ToolFiles.h"
 
 #include "common/DatabaseFile.h"
 #include "common/Encoding.h"
@@ -124,6 +125,7 @@ int RunDump(const std::string &fileName)
     });
     if (db.result != rcOK) {
         ShowError(kLoadError, db.result);
+        TellWhenNotAFile(fileName);
         return 1;
     }
     return 0;
@@ -136,6 +138,7 @@ int RunConvert(const std::string &sourceName, const std::string &targetName)
         // A list that did not load whole is never written anywhere.
         Print(json{{"read", db.result}, {"write", nullptr}});
         ShowError(kLoadError, db.result);
+        TellWhenNotAFile(sourceName);
         return 1;
     }
     const int written = WriteDatabaseFile(targetName, db.list, db.groups, db.header.Customer.str(),

@@ -1,31 +1,34 @@
 #include "tools/ToolFiles.h"
 
 #include "common/AtomicFile.h"
+#include "common/FileDescriptor.h"
+#include "common/FileUtils.h"
 #include "common/ResultCodes.h"
 
-#include <cstdio>
 #include <iostream>
-#include <memory>
-#include <utility>
+
+namespace {
+
+// A text the commands read is a few megabytes at most; anything far larger is no input of ours.
+constexpr std::size_t kMaxTextBytes = std::size_t(256) << 20;
+
+} // namespace
+
+void TellWhenNotAFile(const std::string &name)
+{
+    const FileKind kind = KindOfFile(name);
+    if (kind != FileKind::Missing && kind != FileKind::Regular)
+        std::cerr << "mvtool: " << name << " is a " << FileKindText(kind) << ", not a regular file\n";
+}
 
 bool ReadTextFile(const std::string &name, std::string &text)
 {
-    // stdio rather than a stream: a read error (a directory gives one) is a
-    // flag to test here, where the stream library would throw.
-    const std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(name.c_str(), "rb"), &std::fclose);
-    std::string bytes;
-    if (file) {
-        char block[65536];
-        std::size_t n;
-        while ((n = std::fread(block, 1, sizeof block, file.get())) > 0)
-            bytes.append(block, n);
-    }
-    if (!file || std::ferror(file.get())) {
-        std::cerr << "mvtool: cannot read " << name << "\n";
-        return false;
-    }
-    text = std::move(bytes);
-    return true;
+    const int rc = LoadTextFile(name, text, kMaxTextBytes);
+    if (rc == rcOK)
+        return true;
+    std::cerr << "mvtool: cannot read " << name << ": " << ResultText(rc) << "\n";
+    TellWhenNotAFile(name);
+    return false;
 }
 
 int WriteMadeFile(const std::string &name, const void *data, std::size_t size)

@@ -4,8 +4,12 @@
 #include <cstddef>
 #include <string>
 
-// Reads a whole text file; false, after saying so on standard error, when it
-// cannot be read (also a directory).
+// Reads a whole text file; false, after saying so on standard error with the
+// reader's code, when it cannot be read (also anything but a regular file,
+// named by its kind).
 bool ReadTextFile(const std::string &name, std::string &text);
 // Writes a made file atomically; on failure says why on standard error. Exit code 0 or 1.
 int WriteMadeFile(const std::string &name, const void *data, std::size_t size);
+// Says on standard error what a name that is no regular file is ("mvtool: X
+// is a FIFO, not a regular file"); nothing for a regular or missing file.
+void TellWhenNotAFile(const std::string &name);

@@ -1,6 +1,8 @@
 #include "tools/ToolInputs.h"
+#include "tools/ToolFiles.h"
 
 #include "common/FileUtils.h"
+#include "common/ProgramPlaces.h"
 #include "common/ResultCodes.h"
 
 bool ReadDatabase(const std::string &name, Database &database)
@@ -9,12 +11,14 @@ bool ReadDatabase(const std::string &name, Database &database)
     if (code == rcOK)
         return true;
     ShowError("Error loading database!", code);
+    TellWhenNotAFile(name);
     return false;
 }
 
 bool ReadToolSettings(const std::string &name, TSettings &settings)
 {
-    const std::string file = name.empty() ? JoinPath(GetProgramDir(), kSettingsFileName) : name;
+    const std::string file =
+        name.empty() ? JoinPath(LocateProgramPlaces(GetProgramDir()).FilesDir, kSettingsFileName) : name;
     const int read = ReadSettingsRecord(file, settings.data());
     if (read == rcOK)
         return true;

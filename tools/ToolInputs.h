@@ -15,5 +15,6 @@ struct Database {
 };
 
 bool ReadDatabase(const std::string &name, Database &database);
-// The record named, or the one beside the program when the name is empty.
+// The record named, or the program's own (beside it, or in share/morvena when
+// installed) when the name is empty.
 bool ReadToolSettings(const std::string &name, TSettings &settings);

@@ -2,6 +2,7 @@
 // Helpers of the file tests: what a directory holds, and a piece of code run
 // under a file size limit so that its writes fail part way.
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <functional>
@@ -12,11 +13,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+// Sorted by name.
 inline std::vector<std::string> DirectoryEntries(const std::string &dir)
 {
     std::vector<std::string> names;
     for (const auto &entry : std::filesystem::directory_iterator(dir))
         names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
     return names;
 }
 

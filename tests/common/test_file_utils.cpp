@@ -248,3 +248,30 @@ TEST(LoadBuffer, UnreadableFileIsAnAccessError)
     std::vector<char> buffer(10);
     EXPECT_EQ(LoadBuffer(dir.file("f"), buffer.data(), -1, buffer.size()), rcFileAccessError);
 }
+
+// The user's data folder may lie several folders below one that exists.
+TEST(MakeDirectory, MakesTheMissingFoldersAboveAndAcceptsAnExistingOne)
+{
+    TempDir dir;
+    const std::string deep = dir.file("share/Morvena/DATA");
+    EXPECT_TRUE(MakeDirectory(deep));
+    EXPECT_TRUE(std::filesystem::is_directory(deep));
+    EXPECT_TRUE(MakeDirectory(deep));
+    WriteAll(dir.file("file"), "x");
+    EXPECT_FALSE(MakeDirectory(dir.file("file/DATA")));
+    EXPECT_FALSE(MakeDirectory(dir.file("file")));
+}
+
+// What opening a file already open finds: the same file under any of its names.
+TEST(IsSameFile, KnowsAFileUnderItsLinksAndNoOther)
+{
+    TempDir dir;
+    WriteAll(dir.file("a.tab"), "x");
+    WriteAll(dir.file("b.tab"), "x");
+    std::filesystem::create_symlink("a.tab", dir.file("link.tab"));
+    std::filesystem::create_hard_link(dir.file("a.tab"), dir.file("hard.tab"));
+    for (const char *name : {"a.tab", "link.tab", "hard.tab"})
+        EXPECT_TRUE(IsSameFile(dir.file("a.tab"), dir.file(name))) << name;
+    EXPECT_FALSE(IsSameFile(dir.file("a.tab"), dir.file("b.tab")));
+    EXPECT_FALSE(IsSameFile(dir.file("a.tab"), dir.file("missing.tab")));
+}

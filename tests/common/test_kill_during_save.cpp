@@ -42,15 +42,21 @@ int TemporaryCount(const std::string &dir)
 
 } // namespace
 
+class KillDuringSave : public testing::TestWithParam<bool> {};
+
 // A child saves two full lists by turns without pause; it is killed at random
-// moments, and each time the file must read back whole as one of them.
-TEST(KillDuringSave, FileIsAlwaysTheOldOrTheNewList)
+// moments, and each time the file must read back whole as one of them. A file
+// with a second name is rewritten in place: both names must read the same.
+TEST_P(KillDuringSave, FileIsAlwaysTheOldOrTheNewList)
 {
+    const bool hardLinked = GetParam();
     TempDir dir;
     const std::string target = dir.file("list.tab");
     const TElementList lists[2] = {FullList(1000), FullList(2000)};
     const TElementGroups groups = NoGroups();
     ASSERT_EQ(WriteDatabaseFile(target, lists[0], groups, "", "", ""), rcOK);
+    if (hardLinked)
+        std::filesystem::create_hard_link(target, dir.file("other name.tab"));
 
     std::mt19937 random(20261208);
     std::uniform_int_distribution<int> delayMicroseconds(0, 4000);
@@ -72,7 +78,12 @@ TEST(KillDuringSave, FileIsAlwaysTheOldOrTheNewList)
         TDatabaseHeader header;
         ASSERT_EQ(ReadDatabaseFile(target, read, readGroups, header), rcOK);
         EXPECT_TRUE(SameList(read, lists[0]) || SameList(read, lists[1]));
-        // Each save clears what the saves killed before it left.
+        if (hardLinked) {
+            EXPECT_EQ(ReadAll(dir.file("other name.tab")), ReadAll(target));
+        }
+        // Each read or save clears what the saves killed before it left.
         EXPECT_LE(TemporaryCount(dir.path()), 1);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(OneNameAndTwo, KillDuringSave, testing::Bool());

@@ -39,3 +39,14 @@ public:
 private:
     pid_t m_pid;
 };
+
+// The id of a process of this host that has ended and been reaped: for the
+// files that name a writer or a holder which no longer runs.
+inline pid_t DeadProcessId()
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}

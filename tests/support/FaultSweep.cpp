@@ -22,14 +22,29 @@ std::vector<std::string> TemporariesOf(const std::string &target)
     return found;
 }
 
+void PutOldFile(const std::string &target, const std::optional<std::string> &bytes)
+{
+    if (bytes)
+        WriteAll(target, *bytes);
+    else
+        std::filesystem::remove(target);
+}
+
+std::optional<std::string> FileNow(const std::string &target)
+{
+    if (!std::filesystem::exists(target))
+        return std::nullopt;
+    return ReadAll(target);
+}
+
 } // namespace
 
-void SweepFileFaults(const std::string &target, const std::string &oldBytes, const SaveCall &save,
+void SweepFileFaults(const std::string &target, const std::optional<std::string> &oldBytes, const SaveCall &save,
                      const NewBytesCheck &isNew, const std::set<int> &readerCodes)
 {
     std::set<int> failureCodes = {rcFileAccessError, rcDiscFull, rcUnexpectedError};
     failureCodes.insert(readerCodes.begin(), readerCodes.end());
-    WriteAll(target, oldBytes);
+    PutOldFile(target, oldBytes);
     int callCount = 0;
     {
         const FileCallFault counter;
@@ -37,7 +52,7 @@ void SweepFileFaults(const std::string &target, const std::string &oldBytes, con
         callCount = counter.calls();
     }
     const std::string written = ReadAll(target);
-    ASSERT_NE(written, oldBytes) << "the save must change the file for the sweep to tell";
+    ASSERT_NE(FileNow(target), oldBytes) << "the save must change the file for the sweep to tell";
     const NewBytesCheck isComplete = isNew ? isNew : [&](const std::string &bytes) { return bytes == written; };
     ASSERT_TRUE(isComplete(written));
     ASSERT_GT(callCount, 0);
@@ -46,7 +61,7 @@ void SweepFileFaults(const std::string &target, const std::string &oldBytes, con
         for (int k = 1; k <= callCount; ++k) {
             SCOPED_TRACE("call " + std::to_string(k) + " of " + std::to_string(callCount) + " fails with errno "
                          + std::to_string(error));
-            WriteAll(target, oldBytes);
+            PutOldFile(target, oldBytes);
             int code = 0;
             bool harmless = false;
             {
@@ -55,11 +70,11 @@ void SweepFileFaults(const std::string &target, const std::string &oldBytes, con
                 ASSERT_TRUE(fault.fired());
                 harmless = fault.firedHarmlessly();
             }
-            const std::string now = ReadAll(target);
+            const std::optional<std::string> now = FileNow(target);
             if (now == oldBytes) {
                 EXPECT_EQ(failureCodes.count(code), 1u) << "code " << code;
             } else {
-                EXPECT_TRUE(isComplete(now)) << "the target holds neither the old nor the new bytes";
+                EXPECT_TRUE(now && isComplete(*now)) << "the target holds neither the old nor the new bytes";
                 EXPECT_EQ(code, rcOK);
                 EXPECT_TRUE(harmless) << "the save went on after a failure that counts";
             }

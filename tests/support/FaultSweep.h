@@ -9,14 +9,15 @@
 #include "common/ResultCodes.h"
 
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 
 using SaveCall = std::function<int()>; // one save, its result code
 using NewBytesCheck = std::function<bool(const std::string &)>;
 
-// oldBytes are written to target before each save. isNew tells the complete
-// new file (unset: the bytes of the fault-free save); readerCodes are the
-// failure codes of whatever the save reads first.
-void SweepFileFaults(const std::string &target, const std::string &oldBytes, const SaveCall &save,
+// oldBytes are written to target before each save (none: the target is removed
+// instead). isNew tells the complete new file (unset: the bytes of the
+// fault-free save); readerCodes are the failure codes of whatever the save reads first.
+void SweepFileFaults(const std::string &target, const std::optional<std::string> &oldBytes, const SaveCall &save,
                      const NewBytesCheck &isNew = nullptr, const std::set<int> &readerCodes = {});

@@ -1,6 +1,8 @@
 #include "support/FileCallFault.h"
 
 #include "common/FileSystemCalls.h"
+#include "common/FileUtils.h"
+#include "common/TemporaryFiles.h"
 
 #include <set>
 
@@ -13,7 +15,7 @@ struct FaultState {
     int error = EIO;
     int calls = 0;
     bool fired = false;
-    bool renamed = false;
+    bool committed = false; // a file was renamed or linked into its own name
     bool harmless = false;
     std::set<int> readOnly; // descriptors opened only to read
 };
@@ -26,7 +28,7 @@ bool FailsNow()
     if (++g_state.calls != g_state.failAt)
         return false;
     g_state.fired = true;
-    g_state.harmless = g_state.renamed;
+    g_state.harmless = g_state.committed;
     errno = g_state.error;
     return true;
 }
@@ -66,13 +68,59 @@ int Sync(int fd)
     return FailsNow() ? -1 : Real().Sync(fd);
 }
 
+// Old bytes set aside under a temporary name are not the save's result.
+void NoteCommitted(int result, const char *to)
+{
+    TemporaryName parsed;
+    g_state.committed = g_state.committed || (result == 0 && !ParseTemporaryName(FileNameOf(to), parsed));
+}
+
 int Rename(const char *from, const char *to)
 {
     if (FailsNow())
         return -1;
     const int result = Real().Rename(from, to);
-    g_state.renamed = g_state.renamed || result == 0;
+    NoteCommitted(result, to);
     return result;
+}
+
+int Link(const char *from, const char *to)
+{
+    if (FailsNow())
+        return -1;
+    const int result = Real().Link(from, to);
+    NoteCommitted(result, to);
+    return result;
+}
+
+int Stat(int fd, struct stat *info)
+{
+    return FailsNow() ? -1 : Real().Stat(fd, info);
+}
+
+int LinkStat(const char *path, struct stat *info)
+{
+    return FailsNow() ? -1 : Real().LinkStat(path, info);
+}
+
+ssize_t ReadLink(const char *path, char *buffer, std::size_t size)
+{
+    return FailsNow() ? -1 : Real().ReadLink(path, buffer, size);
+}
+
+int Truncate(int fd, off_t size)
+{
+    return FailsNow() ? -1 : Real().Truncate(fd, size);
+}
+
+off_t Seek(int fd, off_t offset, int whence)
+{
+    return FailsNow() ? -1 : Real().Seek(fd, offset, whence);
+}
+
+int Touch(const char *path)
+{
+    return FailsNow() ? -1 : Real().Touch(path);
 }
 
 // A failing close still releases the descriptor, as on Linux; of a file only
@@ -96,7 +144,8 @@ FileCallFault::FileCallFault(int failAt, int error)
     g_state = FaultState();
     g_state.failAt = failAt;
     g_state.error = error;
-    SetFileSystemCallsForTesting({Open, MakeTemporary, Read, Write, Sync, Rename, Close});
+    SetFileSystemCallsForTesting(
+        {Open, MakeTemporary, Read, Write, Sync, Rename, Close, Stat, LinkStat, ReadLink, Truncate, Seek, Link, Touch});
 }
 
 FileCallFault::~FileCallFault()

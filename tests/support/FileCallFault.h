@@ -16,6 +16,6 @@ public:
     int calls() const;
     bool fired() const;
     // The failed call could not spoil a save: it came after the new file was
-    // renamed into place, or it closed a file that was only read.
+    // renamed or linked into place, or it closed a file that was only read.
     bool firedHarmlessly() const;
 };
