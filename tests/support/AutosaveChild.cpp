@@ -2,10 +2,10 @@
 // with one unsaved document, writing its recovery copy within a blink.
 
 #include "common/ProgramState.h"
+#include "dialogs/DesktopPlatform.h"
 #include "document/Unit16.h"
 #include "main/Autosave.h"
 #include "main/MAIN.h"
-#include "platform/QtPlatform.h"
 #include "support/RecoveryDocument.h"
 
 #include <QApplication>
@@ -18,7 +18,7 @@ int main(int argc, char **argv)
     if (argc != 2)
         return EXIT_FAILURE;
     QApplication app(argc, argv);
-    QtPlatform desktop;
+    DesktopPlatform desktop;
     ProgramState state;
     std::unique_ptr<TForm1> window = TForm1::Start(desktop, state, argv[1]);
     if (!window)
