@@ -6,7 +6,7 @@
 #include "print/core/ElementListPrintout.h"
 #include "print/core/OffscreenGuiApplication.h"
 #include "print/core/PdfCanvas.h"
-#include "print/core/RecordingCanvas.h"
+#include "support/RecordingCanvas.h"
 #include "support/TempDir.h"
 
 #include "common/Element.h"
