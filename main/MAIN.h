@@ -41,7 +41,6 @@ public:
 
     ProgramState &State() const { return m_context.state; }
     QMenu *ListBox1Popup() const { return m_listBox1Popup; }
-    DocumentManager &Manager() const { return *m_documents; }
     Autosave &Autosaver() const { return *m_autosave; }
     // The active document window, or null.
     TForm16 *ActiveDocument() const;
