@@ -9,3 +9,6 @@
 bool ReadTextFile(const std::string &name, std::string &text);
 // Writes a made file atomically; on failure says why on standard error. Exit code 0 or 1.
 int WriteMadeFile(const std::string &name, const void *data, std::size_t size);
+// The exit code of writing `name` with result code `code`: 0 for rcOK, else 1
+// after saying on standard error why it was not written.
+int WrittenExitCode(const std::string &name, int code);
