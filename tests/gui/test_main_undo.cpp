@@ -5,6 +5,7 @@
 
 #include "common/DatabaseFile.h"
 #include "common/ResultCodes.h"
+#include "common/SameBytes.h"
 #include "dialogs/Unit2.h"
 #include "document/Unit16.h"
 #include "support/Elements.h"
@@ -22,7 +23,6 @@
 #include <QUndoStack>
 
 #include <algorithm>
-#include <cstring>
 #include <functional>
 #include <random>
 #include <set>
@@ -32,8 +32,7 @@ namespace {
 
 bool SameLists(const TForm16 &document, const ListSnapshot &lists)
 {
-    return std::memcmp(&document.Elements, &lists.elements, sizeof lists.elements) == 0
-        && std::memcmp(&document.Groups, &lists.groups, sizeof lists.groups) == 0;
+    return SameBytes(document.Elements, lists.elements) && SameBytes(document.Groups, lists.groups);
 }
 
 class Undo : public MainWindowTest {
