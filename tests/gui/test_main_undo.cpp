@@ -250,7 +250,7 @@ TEST_F(Undo, TheMenuNamesTheStepsOfTheActiveDocument)
     TForm16 *other = window->NewDocument();
     EXPECT_FALSE(window->EditUndoItem->isEnabled()) << "a new document has nothing to undo";
     EXPECT_EQ(window->EditUndoItem->text(), QStringLiteral("&Undo"));
-    window->ClientArea()->setActiveSubWindow(document);
+    ClientArea()->setActiveSubWindow(document);
     window->EditUndoItem->trigger();
     EXPECT_FALSE(window->EditUndoItem->isEnabled());
     EXPECT_EQ(other->UndoStack()->count(), 0);

@@ -24,7 +24,7 @@ int main(int argc, char **argv)
     if (!window)
         return EXIT_FAILURE;
     using namespace std::chrono_literals;
-    window->Autosaver().SetIntervals({50ms, 1h});
+    window->findChild<Autosave *>()->SetIntervals({50ms, 1h});
     window->show();
     TForm16 *document = window->NewDocument();
     const RecoveryDocument sample = SampleRecoveryDocument();
