@@ -6,12 +6,12 @@
 #include "common/DatabaseFile.h"
 #include "common/ProgramState.h"
 #include "common/ResultCodes.h"
+#include "dialogs/DesktopPlatform.h"
 #include "document/Unit16.h"
 #include "document/UnitLabel.h"
 #include "main/CommandContext.h"
 #include "main/DocumentManager.h"
 #include "main/OpenSaveCommands.h"
-#include "platform/QtPlatform.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -42,7 +42,7 @@ struct Desk {
 
     TempDir dir;
     ProgramState state;
-    QtPlatform desktop;
+    DesktopPlatform desktop;
     QMenu menu;
     QMdiArea area;
     DocumentManager documents{area, state, desktop, &menu, nullptr};

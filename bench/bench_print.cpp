@@ -6,7 +6,7 @@
 #include "print/core/ElementListPrintout.h"
 #include "print/core/OffscreenGuiApplication.h"
 #include "print/core/PdfCanvas.h"
-#include "print/core/RecordingCanvas.h"
+#include "support/RecordingCanvas.h"
 #include "support/TempDir.h"
 
 #include "common/Element.h"
@@ -21,8 +21,7 @@ namespace {
 void PrintToPdf(benchmark::State &state, MeasureCache cache)
 {
     const TElementList list = SampleList();
-    TSettings settings;
-    settings.SetUnit(1);
+    const PrintoutSettings settings; // in millimetres
     TempDir dir;
     for (auto _ : state) {
         PdfCanvas pdf(dir.file("list.pdf"));
@@ -39,7 +38,7 @@ void BM_LayoutFullListOnRecorder(benchmark::State &state)
     const TElementList list = SampleList();
     for (auto _ : state) {
         RecordingCanvas canvas(2479, 3508, 300);
-        benchmark::DoNotOptimize(PrintElementList(canvas, list, TSettings(), nullptr));
+        benchmark::DoNotOptimize(PrintElementList(canvas, list, PrintoutSettings{}, nullptr));
     }
 }
 

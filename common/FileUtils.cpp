@@ -4,6 +4,7 @@
 #include "common/FileSystemCalls.h"
 #include "common/MessageSink.h"
 #include "common/ResultCodes.h"
+#include "common/Settings.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -160,8 +161,8 @@ int ReadSettingsRecord(const std::string &name, std::uint8_t *buffer)
     FileDescriptor file = OpenRegularFileForReading(name);
     if (!file.isOpen())
         return rcFileNotFound;
-    const ssize_t n = ReadFully(file.get(), buffer, kSettingsRecordSize);
-    return n == static_cast<ssize_t>(kSettingsRecordSize) ? rcOK : rcFileCorrupted;
+    const ssize_t n = ReadFully(file.get(), buffer, TSettings::Size);
+    return n == static_cast<ssize_t>(TSettings::Size) ? rcOK : rcFileCorrupted;
 }
 
 int LoadTextFile(const std::string &name, std::string &text, std::size_t maxSize)

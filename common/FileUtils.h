@@ -43,8 +43,8 @@ private:
 // Copies in blocks of 32768 bytes; -149, -147, -141, -143 or -150.
 int CopyDataFile(const std::string &source, const std::string &destination);
 
-constexpr std::size_t kSettingsRecordSize = 7648;
-// Reads exactly one 7648-byte record: -149 cannot open, -148 short, -150 OK.
+// Reads exactly one settings record, TSettings::Size bytes: -149 cannot open,
+// -148 short, -150 OK.
 int ReadSettingsRecord(const std::string &name, std::uint8_t *buffer);
 
 // Reads a whole file of at most maxSize bytes into text: -149 not found, -147

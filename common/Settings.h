@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
-#include <vector>
 
 constexpr const char *kSettingsFileName = "Setup.Dat";
 constexpr const char *kSettingsBackupName = "setup.bak";
@@ -177,40 +176,3 @@ private:
 static_assert(sizeof(TSettings) == TSettings::Size, "the record is its bytes and nothing else");
 static_assert(TSettings::ColumnOffset(8) + 2 <= TSettings::BandingMarkOffset(1));
 static_assert(TSettings::BandingMarkOffset(5) + 7 <= TSettings::Size);
-
-// The field table: every named field once, with the INI section and key that
-// mvtool uses for it, its kind, the values it accepts and what it means.
-// The order is the order of the INI text.
-enum class SettingsFieldKind {
-    Flag,         // byte, 0 or 1 (any non-zero byte reads as 1)
-    Byte,         // unsigned 8-bit
-    UInt16,       // unsigned 16-bit
-    Int32,        // signed 32-bit
-    Double,       // 64-bit float
-    Colour,       // 32-bit Windows colour, red in the low byte
-    Text,         // string[Capacity], Windows-1250
-    ColumnWidths, // kElementGridColumns x unsigned 16-bit
-};
-
-struct TSettingsField {
-    const char *Section;
-    const char *Key;
-    std::size_t Offset;
-    SettingsFieldKind Kind;
-    double Minimum;       // numbers: the accepted range, both ends included
-    double Maximum;
-    std::size_t Capacity; // Text: characters that fit
-    const char *Meaning;
-};
-
-const std::vector<TSettingsField> &SettingsFields();
-// The field of "section/key", or nullptr.
-const TSettingsField *FindSettingsField(const std::string &section, const std::string &key);
-// Bytes the field occupies in the record.
-std::size_t SettingsFieldSize(const TSettingsField &field);
-
-// A Flag, Byte, UInt16, Int32 or Colour field, or column `column` (1..8) of
-// ColumnWidths, as a plain integer; a flag reads as 0 or 1.
-std::int64_t GetIntegerField(const TSettings &settings, const TSettingsField &field, int column = 1);
-// Stores value (already checked against the range) in the field's width.
-void SetIntegerField(TSettings &settings, const TSettingsField &field, std::int64_t value, int column = 1);

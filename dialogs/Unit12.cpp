@@ -7,7 +7,7 @@
 #include "dialogs/DialogWidgets.h"
 #include "dialogs/FieldFilters.h"
 #include "dialogs/KeyboardButton.h"
-#include "document/Win1250Validator.h"
+#include "platform/Win1250Validator.h"
 #include "platform/Colours.h"
 
 #include <QCheckBox>

@@ -8,7 +8,7 @@
 #include "dialogs/DialogWidgets.h"
 #include "dialogs/KeyboardButton.h"
 #include "dialogs/TScrtext.h"
-#include "document/Win1250Validator.h"
+#include "platform/Win1250Validator.h"
 #include "platform/Colours.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "document/CustomerPage.h"
 
 #include "common/Encoding.h"
-#include "document/Win1250Validator.h"
+#include "platform/Win1250Validator.h"
 #include "platform/FormWidgets.h"
 
 #include <QEvent>

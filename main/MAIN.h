@@ -42,13 +42,10 @@ public:
 
     ProgramState &State() const { return m_context.state; }
     QMenu *ListBox1Popup() const { return m_listBox1Popup; }
-    DocumentManager &Manager() const { return *m_documents; }
-    Autosave &Autosaver() const { return *m_autosave; }
     // The active document window, or null.
     TForm16 *ActiveDocument() const;
     // Every document window, in the order they were created.
     QList<TForm16 *> Documents() const;
-    QMdiArea *ClientArea() const { return m_mdiArea; }
     // Null until an activation found a wallpaper file.
     const QImage &WallPaper() const { return m_wallPaper; }
 

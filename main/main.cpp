@@ -2,9 +2,9 @@
 // named on the command line open at start, each in a window of its own.
 
 #include "common/ProgramState.h"
+#include "dialogs/DesktopPlatform.h"
 #include "main/MAIN.h"
 #include "main/ToolPictures.h"
-#include "platform/QtPlatform.h"
 
 #include <QApplication>
 
@@ -30,7 +30,7 @@ int main(int argc, char **argv)
         return commandLine.exit(error);
     }
 
-    QtPlatform desktop;
+    DesktopPlatform desktop;
     ProgramState state; // outlives the window, which lends it to every document
     std::unique_ptr<TForm1> window = TForm1::Start(desktop, state);
     if (!window)

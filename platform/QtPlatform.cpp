@@ -1,7 +1,5 @@
 #include "platform/QtPlatform.h"
 
-#include "platform/LabelOptionsDialog.h"
-
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -170,11 +168,6 @@ std::optional<QColor> QtPlatform::ColourDialog(const QColor &initial)
 void QtPlatform::ProcessEvents()
 {
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
-std::optional<LabelJobOptions> QtPlatform::LabelOptionsDialog(bool printerInstalled)
-{
-    return LabelOptionsDialog::Ask(printerInstalled, QApplication::activeWindow());
 }
 
 void QtPlatform::OpenWithDesktop(const QString &fileName)

@@ -1,6 +1,8 @@
 #pragma once
 // The desktop's own boxes and dialogs behind the Platform interface. Every box is
 // modal and parented to the active window; nothing here keeps state between calls.
+// The label options dialog is one of the program's dialogs, above this layer:
+// DesktopPlatform in dialogs/ completes this class with it.
 
 #include "platform/Platform.h"
 
@@ -11,7 +13,6 @@ public:
     FileChoice SaveDialog(const FileDialog &dialog) override;
     std::optional<QColor> ColourDialog(const QColor &initial) override;
     void ProcessEvents() override;
-    std::optional<LabelJobOptions> LabelOptionsDialog(bool printerInstalled) override;
     void OpenWithDesktop(const QString &fileName) override;
 
 protected:

@@ -7,6 +7,7 @@
 #include "print/core/LabelPrintout.h"
 #include "print/core/PdfCanvas.h"
 
+#include "common/PrintoutSettings.h"
 #include "common/ResultCodes.h"
 
 #include <QFile>
@@ -55,7 +56,7 @@ PrintResult PrintElementListJob(const TElementList &elements, const TSettings &s
 {
     // Events run while printing: only the copies are read after this point.
     const auto list = std::make_unique<TElementList>(elements);
-    const TSettings ownSettings = settings;
+    const PrintoutSettings ownSettings = PrintoutSettingsOf(settings);
 
     const bool toPrinter = DefaultPrinterInstalled();
     std::unique_ptr<PrintCanvas> canvas;
@@ -73,7 +74,7 @@ PrintResult PrintLabelsJob(const LabelDocument &document, const TSettings &setti
                            const QString &pdfPath, QWidget *parent)
 {
     const auto ownDocument = std::make_unique<LabelDocument>(document);
-    const TSettings ownSettings = settings;
+    const PrintoutSettings ownSettings = PrintoutSettingsOf(settings);
     const LabelPrintOptions printOptions{options.layout, options.firstPosition};
 
     const bool toPrinter = !options.toPdf && DefaultPrinterInstalled();

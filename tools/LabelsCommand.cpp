@@ -1,16 +1,15 @@
 // mvtool labels: the part labels of a database file as a PDF of label sheets.
 
 #include "tools/Commands.h"
+#include "tools/ToolFiles.h"
 #include "tools/ToolInputs.h"
 
 #include "common/DocumentTitle.h"
-#include "common/Encoding.h"
-#include "common/ResultCodes.h"
+#include "common/PrintoutSettings.h"
 #include "print/core/LabelPdfExport.h"
+#include "print/core/Win1250Text.h"
 
 #include <QString>
-
-#include <iostream>
 
 int PrintLabels(const std::string &databaseName, const std::string &pdfName, LabelLayout layout, int firstPosition,
                 const std::string &settingsName)
@@ -24,11 +23,8 @@ int PrintLabels(const std::string &databaseName, const std::string &pdfName, Lab
     LabelDocument document;
     document.Elements = database.Elements;
     document.Groups = database.Groups;
-    document.Customer = QString::fromStdString(Win1250ToUtf8(database.Header.Customer.str()));
+    document.Customer = FromWin1250(database.Header.Customer.str());
     document.Title = QString::fromStdString(TitleOfFile(databaseName));
-    const int code = PrintLabelsToPdf(document, pdfName, settings, LabelPrintOptions{layout, firstPosition});
-    if (code == rcOK)
-        return 0;
-    std::cerr << "mvtool: cannot write " << pdfName << ": " << ResultText(code) << "\n";
-    return 1;
+    return WrittenExitCode(pdfName, PrintLabelsToPdf(document, pdfName, PrintoutSettingsOf(settings),
+                                                     LabelPrintOptions{layout, firstPosition}));
 }

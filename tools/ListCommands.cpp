@@ -6,6 +6,7 @@
 #include "tools/ToolInputs.h"
 
 #include "common/DatabaseFile.h"
+#include "common/PrintoutSettings.h"
 #include "common/ResultCodes.h"
 #include "common/Settings.h"
 #include "common/exchange/Exchange.h"
@@ -22,11 +23,7 @@ int PrintList(const std::string &databaseName, const std::string &pdfName, const
     Database database;
     if (!ReadDatabase(databaseName, database))
         return 1;
-    const int code = PrintListToPdf(database.Elements, pdfName, settings);
-    if (code == rcOK)
-        return 0;
-    std::cerr << "mvtool: cannot write " << pdfName << ": " << ResultText(code) << "\n";
-    return 1;
+    return WrittenExitCode(pdfName, PrintListToPdf(database.Elements, pdfName, PrintoutSettingsOf(settings)));
 }
 
 int ExportList(const std::string &databaseName, const std::string &outName, ExchangeFormat format)

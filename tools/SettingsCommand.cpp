@@ -4,6 +4,7 @@
 
 #include "tools/Commands.h"
 #include "tools/NumberText.h"
+#include "tools/SettingsFields.h"
 #include "tools/SettingsText.h"
 #include "tools/ToolFiles.h"
 

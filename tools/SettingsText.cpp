@@ -3,6 +3,7 @@
 #include "tools/FieldValues.h"
 #include "tools/IniValue.h"
 #include "tools/NumberText.h"
+#include "tools/SettingsFields.h"
 
 #include "common/Encoding.h"
 

@@ -33,9 +33,13 @@ bool ReadTextFile(const std::string &name, std::string &text)
 
 int WriteMadeFile(const std::string &name, const void *data, std::size_t size)
 {
-    const int rc = WriteFileAtomically(name, data, size);
-    if (rc == rcOK)
+    return WrittenExitCode(name, WriteFileAtomically(name, data, size));
+}
+
+int WrittenExitCode(const std::string &name, int code)
+{
+    if (code == rcOK)
         return 0;
-    std::cerr << "mvtool: cannot write " << name << ": " << ResultText(rc) << "\n";
+    std::cerr << "mvtool: cannot write " << name << ": " << ResultText(code) << "\n";
     return 1;
 }

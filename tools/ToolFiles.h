@@ -13,3 +13,6 @@ int WriteMadeFile(const std::string &name, const void *data, std::size_t size);
 // Says on standard error what a name that is no regular file is ("mvtool: X
 // is a FIFO, not a regular file"); nothing for a regular or missing file.
 void TellWhenNotAFile(const std::string &name);
+// The exit code of writing `name` with result code `code`: 0 for rcOK, else 1
+// after saying on standard error why it was not written.
+int WrittenExitCode(const std::string &name, int code);

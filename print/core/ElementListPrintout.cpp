@@ -49,7 +49,7 @@ public:
             m_cache.emplace();
     }
 
-    void Run(const TElementList &list, const TSettings &settings, PrintProgress *progress);
+    void Run(const TElementList &list, const PrintoutSettings &settings, PrintProgress *progress);
 
 private:
     void PrintPageStart();
@@ -70,7 +70,7 @@ private:
     std::uint16_t m_savedTop = 0;
 };
 
-void Printout::Run(const TElementList &list, const TSettings &settings, PrintProgress *progress)
+void Printout::Run(const TElementList &list, const PrintoutSettings &settings, PrintProgress *progress)
 {
     const ElementRowTexts texts(settings);
     const int count = ElementCount(list);
@@ -213,7 +213,7 @@ int Printout::PrintCell(const TPrintColumn &column, RowKind kind, const QString 
 
 } // namespace
 
-int PrintElementList(PrintCanvas &canvas, const TElementList &list, const TSettings &settings,
+int PrintElementList(PrintCanvas &canvas, const TElementList &list, const PrintoutSettings &settings,
                      PrintProgress *progress, MeasureCache cache)
 {
     canvas.SetPortrait();

@@ -8,7 +8,7 @@
 #include "print/core/PrintProgress.h"
 
 #include "common/Element.h"
-#include "common/Settings.h"
+#include "common/PrintoutSettings.h"
 
 #include <QPoint>
 
@@ -44,5 +44,5 @@ enum class MeasureCache { On, Off };
 // Prints the elements of list on canvas, calling progress (when given) before
 // each row and stopping before the next row once the canvas is aborted.
 // Returns Begin's code when it fails, else End's.
-int PrintElementList(PrintCanvas &canvas, const TElementList &list, const TSettings &settings,
+int PrintElementList(PrintCanvas &canvas, const TElementList &list, const PrintoutSettings &settings,
                      PrintProgress *progress, MeasureCache cache = MeasureCache::On);

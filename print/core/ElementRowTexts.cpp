@@ -1,21 +1,13 @@
 #include "print/core/ElementRowTexts.h"
 
+#include "print/core/Win1250Text.h"
+
 #include "common/Conversions.h"
-#include "common/Encoding.h"
 
-namespace {
-
-QString FromWin1250(const std::string &bytes)
-{
-    return QString::fromStdString(Win1250ToUtf8(bytes));
-}
-
-} // namespace
-
-ElementRowTexts::ElementRowTexts(const TSettings &settings) : m_unit(settings.Unit())
+ElementRowTexts::ElementRowTexts(const PrintoutSettings &settings) : m_unit(settings.unit)
 {
     for (int code = 1; code < kBandingCodeCount; ++code)
-        m_marks[code] = FromWin1250(settings.BandingMarkText(code));
+        m_marks[code] = FromWin1250(settings.bandingMarks[code]);
 }
 
 QString ElementRowTexts::Dimension(std::int32_t millimetres, std::uint8_t banding) const

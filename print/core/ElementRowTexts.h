@@ -1,16 +1,16 @@
 #pragma once
-// The six printed texts of one element, in the settings' unit and banding marks.
+// The six printed texts of one element, in the printout's unit and banding marks.
 
 #include "print/core/PrintColumns.h"
 
 #include "common/Element.h"
-#include "common/Settings.h"
+#include "common/PrintoutSettings.h"
 
 #include <array>
 
 class ElementRowTexts {
 public:
-    explicit ElementRowTexts(const TSettings &settings);
+    explicit ElementRowTexts(const PrintoutSettings &settings);
 
     // number: the element's 1-based position in the list.
     TPrintRowTexts Of(const TElement &element, int number) const;

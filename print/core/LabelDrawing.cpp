@@ -5,9 +5,9 @@
 #include "print/core/FontFit.h"
 #include "print/core/LabelLayout.h"
 #include "print/core/PieceSketch.h"
+#include "print/core/Win1250Text.h"
 
 #include "common/Conversions.h"
-#include "common/Encoding.h"
 #include "common/ResultCodes.h"
 
 #include <algorithm>
@@ -111,7 +111,7 @@ int DrawPartLabel(PrintCanvas &canvas, const QRect &label, const PartLabel &part
     const QRect labelText(sketchTexts.x(), sketchTexts.y(), sketchTexts.width(), sketchTexts.height() / 2);
     const QRect material(sketchTexts.x(), labelText.y() + labelText.height(), sketchTexts.width(),
                          sketchTexts.height() - labelText.height());
-    FittedText(canvas, labelText, QString::fromStdString(Win1250ToUtf8(part.Element.Label.str())), Align::Left, true);
+    FittedText(canvas, labelText, FromWin1250(part.Element.Label.str()), Align::Left, true);
     FittedText(canvas, material, common.Material, Align::Left, false);
 
     const int drawn = DrawBarcode(canvas, bars, part.Code);

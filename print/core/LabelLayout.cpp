@@ -34,11 +34,6 @@ const LabelSheet &SheetOf(LabelLayout layout)
     return Named(layout).sheet;
 }
 
-const char *LabelLayoutName(LabelLayout layout)
-{
-    return Named(layout).name;
-}
-
 std::optional<LabelLayout> LabelLayoutFromName(const std::string &name)
 {
     for (const NamedSheet &named : kSheets)

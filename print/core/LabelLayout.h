@@ -34,7 +34,6 @@ struct LabelSheet {
 const LabelSheet &SheetOf(LabelLayout layout);
 
 // "a4-3x8", "a4-2x7", "roll-100x50": the names the command line takes.
-const char *LabelLayoutName(LabelLayout layout);
 std::optional<LabelLayout> LabelLayoutFromName(const std::string &name);
 
 // The page a canvas for the layout is made with.

@@ -10,7 +10,7 @@
 
 #include <optional>
 
-int PrintLabelsToPdf(const LabelDocument &document, const std::string &pdfFile, const TSettings &settings,
+int PrintLabelsToPdf(const LabelDocument &document, const std::string &pdfFile, const PrintoutSettings &settings,
                      const LabelPrintOptions &options)
 {
     std::optional<OffscreenGuiApplication> gui;

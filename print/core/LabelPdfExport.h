@@ -13,5 +13,5 @@ constexpr int kLabelPdfDpi = 600;
 // rcUnexpectedError when a non-GUI Qt application is already running or the
 // first position is not on the sheet, else the code of PrintPartLabels (the
 // file written atomically: on failure an older file of that name stays).
-int PrintLabelsToPdf(const LabelDocument &document, const std::string &pdfFile, const TSettings &settings,
+int PrintLabelsToPdf(const LabelDocument &document, const std::string &pdfFile, const PrintoutSettings &settings,
                      const LabelPrintOptions &options);

@@ -1,31 +1,26 @@
 #include "print/core/LabelPrintout.h"
 
 #include "print/core/LabelDrawing.h"
+#include "print/core/Win1250Text.h"
 
-#include "common/Encoding.h"
 #include "common/ResultCodes.h"
 
 namespace {
 
-QString FromWin1250(const std::string &bytes)
-{
-    return QString::fromStdString(Win1250ToUtf8(bytes));
-}
-
-LabelCommonTexts CommonTexts(const LabelDocument &document, const TSettings &settings)
+LabelCommonTexts CommonTexts(const LabelDocument &document, const PrintoutSettings &settings)
 {
     LabelCommonTexts common;
     common.Customer = document.Customer;
     common.Title = document.Title;
-    common.Material = FromWin1250(settings.MaterialName());
+    common.Material = FromWin1250(settings.materialName);
     for (int code = 1; code < kBandingCodeCount; ++code)
-        common.BandingMarks[code] = FromWin1250(settings.BandingMarkText(code));
+        common.BandingMarks[code] = FromWin1250(settings.bandingMarks[code]);
     return common;
 }
 
 } // namespace
 
-int PrintPartLabels(PrintCanvas &canvas, const LabelDocument &document, const TSettings &settings,
+int PrintPartLabels(PrintCanvas &canvas, const LabelDocument &document, const PrintoutSettings &settings,
                     const LabelPrintOptions &options, PrintProgress *progress)
 {
     if (!IsLabelPosition(options.layout, options.firstPosition))

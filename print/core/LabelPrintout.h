@@ -7,7 +7,7 @@
 #include "print/core/PrintCanvas.h"
 #include "print/core/PrintProgress.h"
 
-#include "common/Settings.h"
+#include "common/PrintoutSettings.h"
 
 constexpr const char *kLabelJobTitle = "Morvena input - stampanje nalepnica";
 
@@ -20,5 +20,5 @@ struct LabelPrintOptions {
 // once the canvas is aborted. rcUnexpectedError, with nothing begun, when the
 // first position is not on the sheet; else Begin's code when it fails, then the
 // first barcode failure, then End's code.
-int PrintPartLabels(PrintCanvas &canvas, const LabelDocument &document, const TSettings &settings,
+int PrintPartLabels(PrintCanvas &canvas, const LabelDocument &document, const PrintoutSettings &settings,
                     const LabelPrintOptions &options, PrintProgress *progress);

@@ -4,7 +4,6 @@
 #include "print/core/OffscreenGuiApplication.h"
 #include "print/core/PdfCanvas.h"
 
-#include "common/DatabaseFile.h"
 #include "common/ResultCodes.h"
 
 #include <QCoreApplication>
@@ -12,19 +11,7 @@
 
 #include <optional>
 
-int PrintDatabaseToPdf(const std::string &databaseFile, const std::string &pdfFile, const TSettings &settings)
-{
-    TElementList list;
-    TElementGroups groups;
-    ClearGroups(groups);
-    TDatabaseHeader header{};
-    const int read = ReadDatabaseFile(databaseFile, list, groups, header);
-    if (read != rcOK)
-        return read;
-    return PrintListToPdf(list, pdfFile, settings);
-}
-
-int PrintListToPdf(const TElementList &list, const std::string &pdfFile, const TSettings &settings)
+int PrintListToPdf(const TElementList &list, const std::string &pdfFile, const PrintoutSettings &settings)
 {
     std::optional<OffscreenGuiApplication> gui;
     if (!QCoreApplication::instance())

@@ -1,16 +1,13 @@
 #pragma once
-// The printed element list of a database file, written as a PDF without any
-// window: for the command-line tool. Creates an offscreen QGuiApplication when
-// none runs yet.
+// The printed element list, written as a PDF without any window: for the
+// command-line tool. Creates an offscreen QGuiApplication when none runs yet.
 
 #include "common/Element.h"
-#include "common/Settings.h"
+#include "common/PrintoutSettings.h"
 
 #include <string>
 
-// The reader's code when the database cannot be read, rcUnexpectedError when a
-// non-GUI Qt application is already running, else the code of writing the PDF
-// (written atomically: on failure an older file of that name stays).
-int PrintDatabaseToPdf(const std::string &databaseFile, const std::string &pdfFile, const TSettings &settings);
-// The same for a list already read: rcUnexpectedError or the code of the write.
-int PrintListToPdf(const TElementList &list, const std::string &pdfFile, const TSettings &settings);
+// rcUnexpectedError when a non-GUI Qt application is already running, else the
+// code of writing the PDF (written atomically: on failure an older file of that
+// name stays).
+int PrintListToPdf(const TElementList &list, const std::string &pdfFile, const PrintoutSettings &settings);

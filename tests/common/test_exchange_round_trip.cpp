@@ -2,6 +2,7 @@
 
 #include "common/DatabaseFile.h"
 #include "common/ResultCodes.h"
+#include "common/SameBytes.h"
 #include "support/PackedField.h"
 #include "support/TempDir.h"
 
@@ -71,11 +72,6 @@ CustomerTexts RandomCustomer(RandomDocuments &random)
     return {random.Text(50), random.Text(50), random.Text(30)};
 }
 
-bool SameBytes(const void *a, const void *b, std::size_t size)
-{
-    return std::memcmp(a, b, size) == 0;
-}
-
 } // namespace
 
 TEST(ExchangeRoundTrip, MvInputKeepsEveryByteOfTwoHundredDocuments)
@@ -89,8 +85,8 @@ TEST(ExchangeRoundTrip, MvInputKeepsEveryByteOfTwoHundredDocuments)
         const ExchangeReadResult back =
             ReadExchange(WriteExchange(ExchangeFormat::MvInput, list, groups, customer, nullptr));
         ASSERT_TRUE(back.Ok()) << "run " << run << ": " << LineMessage(back.Refusals.front().Line, back.Refusals.front().Reason);
-        ASSERT_TRUE(SameBytes(&back.Elements, &list, sizeof list)) << "run " << run;
-        ASSERT_TRUE(SameBytes(&back.Groups, &groups, sizeof groups)) << "run " << run;
+        ASSERT_TRUE(SameBytes(back.Elements, list)) << "run " << run;
+        ASSERT_TRUE(SameBytes(back.Groups, groups)) << "run " << run;
         EXPECT_EQ(back.Customer.Customer, customer.Customer);
         EXPECT_EQ(back.Customer.Address, customer.Address);
         EXPECT_EQ(back.Customer.Telephone, customer.Telephone);

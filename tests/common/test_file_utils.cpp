@@ -1,6 +1,7 @@
 #include "common/FileUtils.h"
 
 #include "common/ResultCodes.h"
+#include "common/Settings.h"
 #include "support/MessageCapture.h"
 #include "support/TempDir.h"
 
@@ -156,13 +157,13 @@ TEST(CopyDataFile, UnreadableSourceIsAnAccessError)
 TEST(ReadSettingsRecord, ReadsExactlyOneRecord)
 {
     TempDir dir;
-    const std::string bytes = Pattern(kSettingsRecordSize + 100);
-    WriteAll(dir.file("exact"), bytes.substr(0, kSettingsRecordSize));
+    const std::string bytes = Pattern(TSettings::Size + 100);
+    WriteAll(dir.file("exact"), bytes.substr(0, TSettings::Size));
     WriteAll(dir.file("longer"), bytes);
     for (const char *name : {"exact", "longer"}) {
-        std::vector<std::uint8_t> buffer(kSettingsRecordSize + 1, 0xEE);
+        std::vector<std::uint8_t> buffer(TSettings::Size + 1, 0xEE);
         ASSERT_EQ(ReadSettingsRecord(dir.file(name), buffer.data()), rcOK) << name;
-        EXPECT_EQ(std::string(buffer.begin(), buffer.end() - 1), bytes.substr(0, kSettingsRecordSize)) << name;
+        EXPECT_EQ(std::string(buffer.begin(), buffer.end() - 1), bytes.substr(0, TSettings::Size)) << name;
         EXPECT_EQ(buffer.back(), 0xEE) << "wrote past the record: " << name;
     }
 }
@@ -170,9 +171,9 @@ TEST(ReadSettingsRecord, ReadsExactlyOneRecord)
 TEST(ReadSettingsRecord, FailureCodes)
 {
     TempDir dir;
-    WriteAll(dir.file("short"), Pattern(kSettingsRecordSize - 1));
+    WriteAll(dir.file("short"), Pattern(TSettings::Size - 1));
     WriteAll(dir.file("empty"), "");
-    std::vector<std::uint8_t> buffer(kSettingsRecordSize);
+    std::vector<std::uint8_t> buffer(TSettings::Size);
     EXPECT_EQ(ReadSettingsRecord(dir.file("short"), buffer.data()), rcFileCorrupted);
     EXPECT_EQ(ReadSettingsRecord(dir.file("empty"), buffer.data()), rcFileCorrupted);
     EXPECT_EQ(ReadSettingsRecord(dir.file("missing"), buffer.data()), rcFileNotFound);

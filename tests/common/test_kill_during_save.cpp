@@ -1,5 +1,6 @@
 #include "common/DatabaseFile.h"
 #include "common/ResultCodes.h"
+#include "common/SameBytes.h"
 #include "support/Elements.h"
 #include "support/TempDir.h"
 
@@ -7,7 +8,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <cstring>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -25,11 +25,6 @@ TElementList FullList(std::int32_t firstLength)
     for (int i = 0; i < kMaxElements; ++i)
         list[i] = MakeElement(firstLength + i, 300 + i % 97, static_cast<std::uint16_t>(1 + i % 9), "deo");
     return list;
-}
-
-bool SameList(const TElementList &a, const TElementList &b)
-{
-    return std::memcmp(a.data(), b.data(), sizeof a) == 0;
 }
 
 int TemporaryCount(const std::string &dir)
@@ -77,7 +72,7 @@ TEST_P(KillDuringSave, FileIsAlwaysTheOldOrTheNewList)
         TElementGroups readGroups;
         TDatabaseHeader header;
         ASSERT_EQ(ReadDatabaseFile(target, read, readGroups, header), rcOK);
-        EXPECT_TRUE(SameList(read, lists[0]) || SameList(read, lists[1]));
+        EXPECT_TRUE(SameBytes(read, lists[0]) || SameBytes(read, lists[1]));
         if (hardLinked) {
             EXPECT_EQ(ReadAll(dir.file("other name.tab")), ReadAll(target));
         }

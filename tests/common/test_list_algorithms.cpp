@@ -1,11 +1,11 @@
 #include "common/ListAlgorithms.h"
 
-#include "support/PackedField.h"
+#include "common/SameBytes.h"
 #include "support/Elements.h"
+#include "support/PackedField.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -17,11 +17,6 @@ std::vector<std::string> Labels(const TElementList &list)
     for (int i = 0; i < ElementCount(list); ++i)
         labels.push_back(list[i].Label.str());
     return labels;
-}
-
-bool SameBytes(const void *a, const void *b, std::size_t size)
-{
-    return std::memcmp(a, b, size) == 0;
 }
 
 } // namespace
@@ -96,7 +91,7 @@ TEST(SortByLength, EmptyListStaysAllZero)
     TElementList list = ListOf({});
     SortByLength(list);
     const TElementList zero = ListOf({});
-    EXPECT_TRUE(SameBytes(&list, &zero, sizeof list));
+    EXPECT_TRUE(SameBytes(list, zero));
 }
 
 TEST(SortByLength, FullListComesOutDescendingWithEveryElement)
@@ -211,7 +206,7 @@ TEST(MergeSameElements, CountsAddInTheFirstOnesPlace)
     EXPECT_EQ(Copy(list[1].Count), 15);
     EXPECT_EQ(Copy(list[2].Count), 1);
     const TElement zero = ZeroElement();
-    EXPECT_TRUE(SameBytes(&list[3], &zero, sizeof zero));
+    EXPECT_TRUE(SameBytes(list[3], zero));
 }
 
 struct OverflowCase {
@@ -288,7 +283,7 @@ TEST(DissolveGroups, PiecesFollowTheListInGroupOrder)
               (std::vector<std::string>{"g1", "g2", "g3", "g4", "g5"}));
     EXPECT_EQ(Copy(list[10].Count), 1);
     const TElementGroups empty = GroupsOf({});
-    EXPECT_TRUE(SameBytes(&groups, &empty, sizeof groups));
+    EXPECT_TRUE(SameBytes(groups, empty));
 }
 
 TEST(DissolveGroups, NoGroupsChangesNothing)
@@ -297,7 +292,7 @@ TEST(DissolveGroups, NoGroupsChangesNothing)
     const TElementList before = list;
     TElementGroups groups = GroupsOf({});
     EXPECT_TRUE(DissolveGroups(list, groups));
-    EXPECT_TRUE(SameBytes(&list, &before, sizeof list));
+    EXPECT_TRUE(SameBytes(list, before));
 }
 
 TEST(DissolveGroups, RefusedWhenThePiecesDoNotFit)
@@ -307,8 +302,8 @@ TEST(DissolveGroups, RefusedWhenThePiecesDoNotFit)
     const TElementList listBefore = list;
     const TElementGroups groupsBefore = groups;
     EXPECT_FALSE(DissolveGroups(list, groups));
-    EXPECT_TRUE(SameBytes(&list, &listBefore, sizeof list));
-    EXPECT_TRUE(SameBytes(&groups, &groupsBefore, sizeof groups));
+    EXPECT_TRUE(SameBytes(list, listBefore));
+    EXPECT_TRUE(SameBytes(groups, groupsBefore));
 }
 
 TEST(DissolveGroups, FillsTheListToTheLastSlot)

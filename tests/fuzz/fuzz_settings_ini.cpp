@@ -3,7 +3,7 @@
 
 #include "FuzzSupport.h"
 
-#include "common/Settings.h"
+#include "tools/SettingsFields.h"
 #include "tools/SettingsText.h"
 
 #include <cmath>

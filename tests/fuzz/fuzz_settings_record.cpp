@@ -2,10 +2,11 @@
 // through its accessors: each value stored back leaves the record unchanged.
 
 #include "FuzzSupport.h"
+#include "tests/support/SettingsFieldSize.h"
 
 #include "common/FileUtils.h"
 #include "common/ResultCodes.h"
-#include "common/Settings.h"
+#include "tools/SettingsFields.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include "test_document_host.h"
 
+#include "common/SameBytes.h"
 #include "support/PackedField.h"
 
 #include <QListWidget>
@@ -12,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -44,8 +44,7 @@ protected:
     }
     bool Unchanged() const
     {
-        return std::memcmp(&elements, &form->Elements, sizeof elements) == 0
-            && std::memcmp(&groups, &form->Groups, sizeof groups) == 0;
+        return SameBytes(elements, form->Elements) && SameBytes(groups, form->Groups);
     }
     // A refusal box: plain, OK only, with this text.
     void ExpectBox(const QString &text) const

@@ -64,7 +64,7 @@ protected:
     {
         window.reset();
         ShowWindow();
-        window->Autosaver().SetIntervals(intervals);
+        window->findChild<Autosave *>()->SetIntervals(intervals);
         QTest::qWait(20);
     }
     // What a program that died leaves: a whole copy titled "Ponuda", and one cut

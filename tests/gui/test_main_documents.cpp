@@ -162,7 +162,7 @@ TEST_F(DocumentCommands, ExitAsksTopmostFirstAndStopsAtTheFirstRefusal)
     Fill(*second, 3);
     TForm16 *third = window->NewDocument();
     Fill(*third, 2);
-    window->ClientArea()->setActiveSubWindow(second); // now on top
+    ClientArea()->setActiveSubWindow(second); // now on top
 
     desktop.AnswerBox(Platform::Answer::No);
     window->FileExitItem->trigger();
@@ -325,7 +325,7 @@ TEST_P(ColourCommandTest, StoresTheChosenColourAndRepaints)
     // Side by side, both grids can be seen. Once they have painted, a synchronous
     // repaint of the frame flushes whatever was still due, so that later paints
     // come from the command.
-    window->ClientArea()->tileSubWindows();
+    ClientArea()->tileSubWindows();
     ASSERT_TRUE(QTest::qWaitFor([&] { return grids[first]->count > 0 && grids[second]->count > 0; }));
     window->repaint();
     for (auto *counters : {&grids, &unitLabels}) {
@@ -345,7 +345,7 @@ TEST_P(ColourCommandTest, StoresTheChosenColourAndRepaints)
         EXPECT_TRUE(QTest::qWaitFor([&] { return grids[first]->count > 0 && grids[second]->count > 0; }));
         EXPECT_TRUE(QTest::qWaitFor([&] { return unitLabels[first]->count > 0 && unitLabels[second]->count > 0; }));
     } else {
-        EXPECT_EQ(window->ClientArea()->background().color(), chosen);
+        EXPECT_EQ(ClientArea()->background().color(), chosen);
     }
     if (GetParam().offset == SettingsOffset::ControlColour) {
         for (TForm16 *document : documents)
@@ -357,14 +357,14 @@ TEST_P(ColourCommandTest, CancelChangesNothing)
 {
     window->NewDocument();
     const TSettings before = window->State().Settings;
-    const QBrush background = window->ClientArea()->background();
+    const QBrush background = ClientArea()->background();
 
     desktop.AnswerColour(std::nullopt);
     (window.get()->*GetParam().item)->trigger();
 
     EXPECT_EQ(desktop.ColourDialogs().size(), 1u);
     EXPECT_EQ(Bytes(window->State().Settings), Bytes(before));
-    EXPECT_EQ(window->ClientArea()->background(), background);
+    EXPECT_EQ(ClientArea()->background(), background);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QMdiArea>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -49,6 +50,11 @@ TForm1 &MainWindowTest::StartWindow()
     if (!window)
         throw std::runtime_error("the main window refused to start");
     return *window;
+}
+
+QMdiArea *MainWindowTest::ClientArea() const
+{
+    return window->findChild<QMdiArea *>();
 }
 
 TForm1 &MainWindowTest::ShowWindow()

@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+class QMdiArea;
 class QString;
 class QWidget;
 
@@ -34,6 +35,8 @@ protected:
     // Starts, shows and activates the window.
     TForm1 &ShowWindow();
     std::string Path(const std::string &name) const { return dir.file(name); }
+    // The frame's MDI area, around the document windows.
+    QMdiArea *ClientArea() const;
 
     TempDir dir;
     ScriptedPlatform desktop;

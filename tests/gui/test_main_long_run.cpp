@@ -7,6 +7,7 @@
 
 #include "common/DatabaseFile.h"
 #include "common/ResultCodes.h"
+#include "common/SameBytes.h"
 #include "document/ElementTableModel.h"
 #include "document/Unit16.h"
 #include "document/UnitLabel.h"
@@ -20,7 +21,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <cstring>
 #include <map>
 #include <random>
 #include <string>
@@ -42,8 +42,7 @@ Lists NoLists()
 
 bool Same(const Lists &a, const TElementList &elements, const TElementGroups &groups)
 {
-    return std::memcmp(a.Elements.data(), elements.data(), sizeof elements) == 0
-        && std::memcmp(a.Groups.data(), groups.data(), sizeof groups) == 0;
+    return SameBytes(a.Elements, elements) && SameBytes(a.Groups, groups);
 }
 
 bool AllZero(const void *bytes, std::size_t size)

@@ -164,7 +164,7 @@ TEST_F(OpenSave, MergeIsNotOfferedBeyond800ElementsOr10Groups)
     SetLists(*active, ListOf(std::vector<TElement>(400, MakeElement(300, 200))), NoGroups());
     Open(Path("many.tab"));
     SetLists(*active, ListOf({MakeElement(300, 200)}), many);
-    window->ClientArea()->setActiveSubWindow(active);
+    ClientArea()->setActiveSubWindow(active);
     Open(Path("groups.tab"));
     EXPECT_EQ(window->Documents().size(), 3);
     EXPECT_TRUE(desktop.Boxes().empty());

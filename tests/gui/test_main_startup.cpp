@@ -232,5 +232,5 @@ TEST_F(MainWindowTest, PaintsTheClientAreaInTheMainWindowColour)
     settings.SetMainColour(0x00332211); // red 0x11, green 0x22, blue 0x33
     WriteSettings(settings);
     StartWindow();
-    EXPECT_EQ(window->ClientArea()->background().color(), QColor(0x11, 0x22, 0x33));
+    EXPECT_EQ(ClientArea()->background().color(), QColor(0x11, 0x22, 0x33));
 }

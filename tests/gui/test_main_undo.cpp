@@ -5,6 +5,7 @@
 
 #include "common/DatabaseFile.h"
 #include "common/ResultCodes.h"
+#include "common/SameBytes.h"
 #include "dialogs/Unit2.h"
 #include "document/ListSnapshot.h"
 #include "document/Unit16.h"
@@ -24,7 +25,6 @@
 #include <QUndoStack>
 
 #include <algorithm>
-#include <cstring>
 #include <functional>
 #include <memory>
 #include <random>
@@ -43,8 +43,7 @@ std::unique_ptr<ListSnapshot> ListsOf(const TForm16 &document)
 
 bool SameLists(const TForm16 &document, const ListSnapshot &lists)
 {
-    return std::memcmp(&document.Elements, &lists.elements, sizeof lists.elements) == 0
-        && std::memcmp(&document.Groups, &lists.groups, sizeof lists.groups) == 0;
+    return SameBytes(document.Elements, lists.elements) && SameBytes(document.Groups, lists.groups);
 }
 
 class Undo : public MainWindowTest {
@@ -262,7 +261,7 @@ TEST_F(Undo, TheMenuNamesTheStepsOfTheActiveDocument)
     TForm16 *other = window->NewDocument();
     EXPECT_FALSE(window->EditUndoItem->isEnabled()) << "a new document has nothing to undo";
     EXPECT_EQ(window->EditUndoItem->text(), QStringLiteral("&Undo"));
-    window->ClientArea()->setActiveSubWindow(document);
+    ClientArea()->setActiveSubWindow(document);
     window->EditUndoItem->trigger();
     EXPECT_FALSE(window->EditUndoItem->isEnabled());
     EXPECT_EQ(other->Model().UndoStack()->count(), 0);

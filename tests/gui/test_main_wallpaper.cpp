@@ -60,7 +60,7 @@ TEST_P(WallPaperChoice, TakesTheJpegFirstAndTheBitmapOtherwise)
     switch (GetParam().expectedFrom) {
     case Picture::None:
         EXPECT_TRUE(picture.isNull());
-        EXPECT_EQ(window->ClientArea()->background().style(), Qt::SolidPattern);
+        EXPECT_EQ(ClientArea()->background().style(), Qt::SolidPattern);
         break;
     case Picture::Valid:
         ASSERT_FALSE(picture.isNull());
@@ -73,8 +73,8 @@ TEST_P(WallPaperChoice, TakesTheJpegFirstAndTheBitmapOtherwise)
     }
     if (!picture.isNull()) {
         EXPECT_EQ(picture.size(), QSize(40, 30));
-        EXPECT_EQ(window->ClientArea()->background().style(), Qt::TexturePattern);
-        EXPECT_EQ(window->ClientArea()->background().texture().size(), QSize(40, 30));
+        EXPECT_EQ(ClientArea()->background().style(), Qt::TexturePattern);
+        EXPECT_EQ(ClientArea()->background().texture().size(), QSize(40, 30));
     }
     EXPECT_TRUE(desktop.Boxes().empty());
 }

@@ -2,7 +2,7 @@
 // that Escape and the close box leave it unanswered. Each box is answered by a
 // timer, as a user would, the moment it shows.
 
-#include "platform/QtPlatform.h"
+#include "dialogs/DesktopPlatform.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -41,7 +41,7 @@ TEST_P(DesktopBox, AnswersAsTheUserDid)
         else
             box->close();
     });
-    QtPlatform desktop;
+    DesktopPlatform desktop;
     EXPECT_EQ(desktop.MessageBox(c.icon, c.buttons, QStringLiteral("?"), c.defaultButton), c.expected);
     EXPECT_EQ(title, QString::fromLatin1(c.title));
 }

@@ -5,7 +5,6 @@
 #include "support/Elements.h"
 #include "support/TempDir.h"
 
-#include "common/DatabaseFile.h"
 #include "common/ResultCodes.h"
 
 #include <QCoreApplication>
@@ -20,11 +19,10 @@ TEST(PdfExportHeadless, WritesThePdfWithNothingOnStderr)
     unsetenv("XDG_RUNTIME_DIR"); // Qt warns about it at start-up
     unsetenv("DISPLAY");
     TempDir dir;
-    const std::string database = dir.file("ormar.tab");
-    ASSERT_EQ(WriteDatabaseFile(database, ListOf({MakeElement(720, 560, 2, "Vrata")}), NoGroups(), "", "", ""), rcOK);
+    const TElementList list = ListOf({MakeElement(720, 560, 2, "Vrata")});
 
     testing::internal::CaptureStderr();
-    const int code = PrintDatabaseToPdf(database, dir.file("ormar.pdf"), TSettings());
+    const int code = PrintListToPdf(list, dir.file("ormar.pdf"), PrintoutSettings{});
     const std::string stderrText = testing::internal::GetCapturedStderr();
     EXPECT_EQ(code, rcOK);
     EXPECT_EQ(stderrText, "");

@@ -3,8 +3,8 @@
 // and the calls the tests look for in them.
 
 #include "print/core/ElementListPrintout.h"
-#include "print/core/RecordingCanvas.h"
 #include "support/Elements.h"
+#include "support/RecordingCanvas.h"
 
 #include "common/ResultCodes.h"
 

@@ -4,11 +4,24 @@
 #include "print/core/LabelDrawing.h"
 #include "print/core/LabelPrintout.h"
 
+#include "common/Settings.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 constexpr int kDpi = 300;
+
+// The name the command line takes for each layout.
+std::string LayoutName(LabelLayout layout)
+{
+    switch (layout) {
+    case LabelLayout::A4By3x8: return "a4-3x8";
+    case LabelLayout::A4By2x7: return "a4-2x7";
+    case LabelLayout::Roll100x50: return "roll-100x50";
+    }
+    return "?";
+}
 
 // One label's calls: every label ends with the text under its barcode.
 using DrawnLabelCalls = std::vector<CanvasCall>;
@@ -100,10 +113,10 @@ TEST(LabelLayout, FirstAndLastLabelOfEachSheetInDots)
         {LabelLayout::Roll100x50, 1, DotsRect(0, 0, 1181, 591)},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(LabelRect(c.layout, c.position, kDpi), c.dots) << LabelLayoutName(c.layout) << " " << c.position;
+        EXPECT_EQ(LabelRect(c.layout, c.position, kDpi), c.dots) << LayoutName(c.layout) << " " << c.position;
 
     for (const LabelLayout layout : {LabelLayout::A4By3x8, LabelLayout::A4By2x7, LabelLayout::Roll100x50})
-        EXPECT_EQ(LabelLayoutFromName(LabelLayoutName(layout)), layout);
+        EXPECT_EQ(LabelLayoutFromName(LayoutName(layout)), layout);
     EXPECT_FALSE(LabelLayoutFromName("a4-3X8"));
 }
 
@@ -168,8 +181,8 @@ TEST(LabelPrintout, EveryLabelInItsPositionFromTheStartAcrossPageBreaks)
         LabelDocument document = DocumentOf({element});
         document.Title = QStringLiteral("Kuhinja i trpezarija, drugi sprat");
         RecordingCanvas canvas = CanvasFor(c.layout);
-        ASSERT_EQ(PrintPartLabels(canvas, document, settings, {c.layout, c.start}, nullptr), rcOK);
-        EXPECT_EQ(CountOf(canvas, CanvasCall::Kind::NewPage), c.pages - 1) << LabelLayoutName(c.layout);
+        ASSERT_EQ(PrintPartLabels(canvas, document, PrintoutSettingsOf(settings), {c.layout, c.start}, nullptr), rcOK);
+        EXPECT_EQ(CountOf(canvas, CanvasCall::Kind::NewPage), c.pages - 1) << LayoutName(c.layout);
 
         const std::vector<DrawnLabel> labels = DrawnLabels(canvas, document);
         ASSERT_EQ(static_cast<int>(labels.size()), c.pieces);
@@ -179,7 +192,7 @@ TEST(LabelPrintout, EveryLabelInItsPositionFromTheStartAcrossPageBreaks)
             const int slot = c.start - 1 + i;
             EXPECT_EQ(labels[i].page, slot / perPage);
             const QRect label = LabelRect(c.layout, slot % perPage + 1, kDpi);
-            SCOPED_TRACE(std::string(LabelLayoutName(c.layout)) + " label " + std::to_string(i + 1));
+            SCOPED_TRACE(LayoutName(c.layout) + " label " + std::to_string(i + 1));
             ExpectInside(labels[i], label.adjusted(padding, padding, -padding, -padding));
             EXPECT_TRUE(HasText(labels[i].calls, QStringLiteral("%1/%2").arg(i + 1).arg(c.pieces)));
             for (const char *text : {"RB. 1", "2800****** \u00d7 2070******", "Bocna stranica leva, gore",
@@ -206,7 +219,7 @@ TEST(LabelPrintout, TheSketchDrawsPvcThickAbsDoubleAndTheGrainArrow)
         element.WidthBanding = c.widthBanding;
         element.Grain = c.grain;
         RecordingCanvas canvas = CanvasFor(LabelLayout::A4By3x8);
-        ASSERT_EQ(PrintPartLabels(canvas, DocumentOf({element}), TSettings(), {}, nullptr), rcOK);
+        ASSERT_EQ(PrintPartLabels(canvas, DocumentOf({element}), PrintoutSettings{}, {}, nullptr), rcOK);
         int thick = 0, thin = 0;
         for (const CanvasCall &call : canvas.Calls())
             if (call.kind == CanvasCall::Kind::Line)
@@ -220,7 +233,7 @@ TEST(LabelPrintout, BarsAreWholeModulesOfTheSymbolOrNotDrawnAtAll)
 {
     RecordingCanvas canvas = CanvasFor(LabelLayout::A4By3x8);
     const LabelDocument document = DocumentOf({MakeElement(900, 400)});
-    ASSERT_EQ(PrintPartLabels(canvas, document, TSettings(), {}, nullptr), rcOK);
+    ASSERT_EQ(PrintPartLabels(canvas, document, PrintoutSettings{}, {}, nullptr), rcOK);
     Code128Symbol symbol;
     ASSERT_EQ(EncodeCode128(QByteArrayLiteral("Kuhinja/1/1"), symbol), rcOK);
     std::vector<int> widths;
@@ -234,7 +247,7 @@ TEST(LabelPrintout, BarsAreWholeModulesOfTheSymbolOrNotDrawnAtAll)
         EXPECT_EQ(widths[i], symbol.bars[i].width * module) << i;
 
     RecordingCanvas coarse(496, 702, 60); // A4 at 60 dpi: a module would be less than a dot
-    EXPECT_EQ(PrintPartLabels(coarse, document, TSettings(), {}, nullptr), rcUnexpectedError);
+    EXPECT_EQ(PrintPartLabels(coarse, document, PrintoutSettings{}, {}, nullptr), rcUnexpectedError);
     EXPECT_EQ(CountOf(coarse, CanvasCall::Kind::Rectangle), 0);
     EXPECT_EQ(CountOf(coarse, CanvasCall::Kind::End), 1);
 }

@@ -4,8 +4,6 @@
 #include "print/core/PdfExport.h"
 #include "support/TempDir.h"
 
-#include "common/DatabaseFile.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -33,12 +31,12 @@ TEST(PdfOutput, WritesARealPdfWithThePagesOfTheLayout)
     TempDir dir;
     const std::string name = dir.file("list.pdf");
     PdfCanvas pdf(name);
-    ASSERT_EQ(PrintElementList(pdf, NumberedList(300), TSettings(), nullptr), rcOK);
+    ASSERT_EQ(PrintElementList(pdf, NumberedList(300), PrintoutSettings{}, nullptr), rcOK);
     EXPECT_EQ(pdf.DpiY(), 300);
     EXPECT_NEAR(pdf.PageHeightMm(), 297, 1); // A4, no margins
 
     RecordingCanvas same(pdf.PageWidth(), pdf.PageHeight(), pdf.DpiY());
-    ASSERT_EQ(PrintElementList(same, NumberedList(300), TSettings(), nullptr), rcOK);
+    ASSERT_EQ(PrintElementList(same, NumberedList(300), PrintoutSettings{}, nullptr), rcOK);
     const std::string bytes = ReadAll(name);
     EXPECT_EQ(bytes.substr(0, 4), "%PDF");
     EXPECT_EQ(PdfPageCount(bytes), CountOf(same, CanvasCall::Kind::NewPage) + 1);
@@ -63,15 +61,10 @@ TEST(PdfOutput, FailedOrCancelledJobsLeaveNoFile)
     }
 }
 
-TEST(PdfOutput, DatabaseFilePrintsToPdfOrReportsTheReadersCode)
+TEST(PdfOutput, ListPrintsToPdf)
 {
     TempDir dir;
-    const std::string database = dir.file("kuhinja.tab");
     const std::string pdf = dir.file("kuhinja.pdf");
-    ASSERT_EQ(WriteDatabaseFile(database, NumberedList(5), NoGroups(), "Kupac", "", ""), rcOK);
-
-    EXPECT_EQ(PrintDatabaseToPdf(database, pdf, TSettings()), rcOK);
+    EXPECT_EQ(PrintListToPdf(NumberedList(5), pdf, PrintoutSettings{}), rcOK);
     EXPECT_EQ(ReadAll(pdf).substr(0, 4), "%PDF");
-    EXPECT_EQ(PrintDatabaseToPdf(dir.file("none.tab"), dir.file("none.pdf"), TSettings()), rcFileNotFound);
-    EXPECT_FALSE(Exists(dir.file("none.pdf")));
 }

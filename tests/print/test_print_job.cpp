@@ -44,7 +44,7 @@ TEST(PrintJob, CancelAbortsWhileOtherWindowsGetNoInput)
     RecordingCanvas canvas;
     PrintProgressDialog progress(canvas);
     CancelFromTheEventLoop(&other);
-    ASSERT_EQ(PrintElementList(canvas, NumberedList(10), TSettings(), &progress), rcOK);
+    ASSERT_EQ(PrintElementList(canvas, NumberedList(10), PrintoutSettings{}, &progress), rcOK);
 
     EXPECT_TRUE(canvas.Aborted());
     EXPECT_EQ(otherClicks.count(), 0);

@@ -24,7 +24,7 @@ TEST(PrintLayout, ColumnEdgesOfBothBlocksAsPrinted)
 {
     RecordingCanvas canvas;
     const TElementList list = NumberedList(64); // the 64th opens the right block
-    ASSERT_EQ(PrintElementList(canvas, list, TSettings(), nullptr), rcOK);
+    ASSERT_EQ(PrintElementList(canvas, list, PrintoutSettings{}, nullptr), rcOK);
     for (const ColumnEdges &column : kLeftBlock) {
         const std::vector<CanvasCall> headings = TextsOf(canvas, QString::fromLatin1(column.heading));
         ASSERT_EQ(headings.size(), 2u) << column.heading;
@@ -49,7 +49,7 @@ TEST(PrintLayout, CentimetresBecomeDotsOfTheVerticalResolution)
 TEST(PrintLayout, RowsFooterAndTitleBandsAtTheirHeights)
 {
     RecordingCanvas canvas; // h = 49 on a page 3300 dots high
-    ASSERT_EQ(PrintElementList(canvas, NumberedList(127), TSettings(), nullptr), rcOK);
+    ASSERT_EQ(PrintElementList(canvas, NumberedList(127), PrintoutSettings{}, nullptr), rcOK);
 
     const std::vector<CanvasCall> first = TextsOf(canvas, QStringLiteral("001"));
     const std::vector<CanvasCall> second = TextsOf(canvas, QStringLiteral("002"));
@@ -85,7 +85,7 @@ TEST(PrintLayout, BlocksAndPagesFillLeftThenRightThenAnew)
     const Case cases[] = {{1, 1, 1}, {63, 1, 1}, {64, 2, 1}, {126, 2, 1}, {127, 3, 2}, {252, 4, 2}, {253, 5, 3}};
     for (const Case &c : cases) {
         RecordingCanvas canvas;
-        ASSERT_EQ(PrintElementList(canvas, NumberedList(c.elements), TSettings(), nullptr), rcOK);
+        ASSERT_EQ(PrintElementList(canvas, NumberedList(c.elements), PrintoutSettings{}, nullptr), rcOK);
         EXPECT_EQ(TextsOf(canvas, QStringLiteral("RB")).size(), static_cast<std::size_t>(c.headingRows)) << c.elements;
         EXPECT_EQ(CountOf(canvas, CanvasCall::Kind::NewPage) + 1, c.pages) << c.elements;
         EXPECT_EQ(canvas.Calls().back().kind, CanvasCall::Kind::End);
@@ -95,7 +95,7 @@ TEST(PrintLayout, BlocksAndPagesFillLeftThenRightThenAnew)
 TEST(PrintLayout, RightBlockStartsLevelWithTheLeftUnderItsOwnHeading)
 {
     RecordingCanvas canvas;
-    ASSERT_EQ(PrintElementList(canvas, NumberedList(64), TSettings(), nullptr), rcOK);
+    ASSERT_EQ(PrintElementList(canvas, NumberedList(64), PrintoutSettings{}, nullptr), rcOK);
     const std::vector<CanvasCall> headings = TextsOf(canvas, QStringLiteral("RB"));
     ASSERT_EQ(headings.size(), 2u);
     EXPECT_EQ(headings[1].rect.top(), headings[0].rect.top());
@@ -110,7 +110,7 @@ TEST(PrintLayout, EmptyListBeginsAndEndsAnEmptyDocument)
     RecordingCanvas canvas;
     TElementList list;
     ClearList(list);
-    EXPECT_EQ(PrintElementList(canvas, list, TSettings(), nullptr), rcOK);
+    EXPECT_EQ(PrintElementList(canvas, list, PrintoutSettings{}, nullptr), rcOK);
     ASSERT_EQ(canvas.Calls().size(), 2u);
     EXPECT_EQ(canvas.Calls()[0].kind, CanvasCall::Kind::Begin);
     EXPECT_EQ(canvas.Calls()[1].kind, CanvasCall::Kind::End);

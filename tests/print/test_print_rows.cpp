@@ -4,12 +4,13 @@
 #include "print/core/FontFit.h"
 
 #include "common/Conversions.h"
+#include "common/Settings.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TSettings WithUnitAndMarks(std::int32_t unit)
+PrintoutSettings WithUnitAndMarks(std::int32_t unit)
 {
     TSettings settings;
     settings.SetUnit(unit);
@@ -17,7 +18,7 @@ TSettings WithUnitAndMarks(std::int32_t unit)
     const char *const marks[] = {"", "'", "\"", "a", "A", "p\x9a"}; // \x9a: Windows-1250 s with caron
     for (int code = 1; code < kBandingCodeCount; ++code)
         settings.SetBandingMarkText(code, marks[code]);
-    return settings;
+    return PrintoutSettingsOf(settings);
 }
 
 class Aborter : public PrintProgress {
@@ -81,7 +82,7 @@ TEST(PrintRows, EveryCellIsCappedByTheCellToItsLeftThroughAnEmptyGrainCell)
     for (const Case &c : cases) {
         RecordingCanvas canvas(1200, 3300, 300);
         const TElementList list = ListOf({MakeElement(500, 400, c.count, "A")});
-        ASSERT_EQ(PrintElementList(canvas, list, TSettings(), nullptr), rcOK);
+        ASSERT_EQ(PrintElementList(canvas, list, PrintoutSettings{}, nullptr), rcOK);
         const auto &calls = canvas.Calls();
         const auto rb = std::find_if(calls.begin(), calls.end(),
                                      [](const CanvasCall &call) { return call.text == QStringLiteral("001"); });
@@ -145,7 +146,7 @@ TEST(PrintRows, CachedMeasuresPrintExactlyThePagesOfMeasuringAnew)
         e.Grain = static_cast<std::uint8_t>(i % 3 == 0);
         list[i] = e;
     }
-    const TSettings settings = WithUnitAndMarks(UnitCm);
+    const PrintoutSettings settings = WithUnitAndMarks(UnitCm);
     RecordingCanvas cached(1500, 2100, 200);
     RecordingCanvas anew(1500, 2100, 200);
     ASSERT_EQ(PrintElementList(cached, list, settings, nullptr, MeasureCache::On), rcOK);
@@ -159,7 +160,7 @@ TEST(PrintRows, AbortStopsBeforeTheNextRowAndEndsTheDocument)
 {
     RecordingCanvas canvas;
     Aborter progress(canvas, 70);
-    ASSERT_EQ(PrintElementList(canvas, NumberedList(200), TSettings(), &progress), rcOK);
+    ASSERT_EQ(PrintElementList(canvas, NumberedList(200), PrintoutSettings{}, &progress), rcOK);
     EXPECT_EQ(progress.steps.size(), 71u);
     EXPECT_EQ(progress.steps.front(), 0);
     EXPECT_EQ(progress.lastTotal, 200);

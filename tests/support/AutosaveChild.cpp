@@ -2,11 +2,11 @@
 // with one unsaved document, writing its recovery copy within a blink.
 
 #include "common/ProgramState.h"
+#include "dialogs/DesktopPlatform.h"
 #include "document/Document.h"
 #include "document/Unit16.h"
 #include "main/Autosave.h"
 #include "main/MAIN.h"
-#include "platform/QtPlatform.h"
 #include "support/RecoveryDocument.h"
 
 #include <QApplication>
@@ -19,13 +19,13 @@ int main(int argc, char **argv)
     if (argc != 2)
         return EXIT_FAILURE;
     QApplication app(argc, argv);
-    QtPlatform desktop;
+    DesktopPlatform desktop;
     ProgramState state;
     std::unique_ptr<TForm1> window = TForm1::Start(desktop, state, argv[1]);
     if (!window)
         return EXIT_FAILURE;
     using namespace std::chrono_literals;
-    window->Autosaver().SetIntervals({50ms, 1h});
+    window->findChild<Autosave *>()->SetIntervals({50ms, 1h});
     window->show();
     TForm16 *document = window->NewDocument();
     const RecoveryDocument sample = SampleRecoveryDocument();

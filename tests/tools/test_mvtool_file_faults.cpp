@@ -69,8 +69,7 @@ TEST(ToolFileFaults, EveryFailedCallOfAWriterKeepsOldOrNewFile)
         nullptr, {rcFileNotFound, rcHeaderCorrupted, rcBodyCorrupted});
 
     const std::string pdf = dir.file("list.pdf");
-    TSettings settings;
-    settings.SetUnit(1);
+    const PrintoutSettings settings; // in millimetres
     std::string reference;
     SweepFileFaults(
         pdf, "old pdf",

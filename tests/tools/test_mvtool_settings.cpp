@@ -2,8 +2,10 @@
 
 #include "common/BoardType.h"
 #include "common/Settings.h"
+#include "support/SettingsFieldSize.h"
 #include "support/TempDir.h"
 #include "support/ToolProcess.h"
+#include "tools/SettingsFields.h"
 
 #include <gtest/gtest.h>
 

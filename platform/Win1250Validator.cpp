@@ -1,4 +1,4 @@
-#include "document/Win1250Validator.h"
+#include "platform/Win1250Validator.h"
 
 #include "common/Encoding.h"
 

@@ -1,4 +1,4 @@
-#include "print/core/RecordingCanvas.h"
+#include "support/RecordingCanvas.h"
 
 #include "common/ResultCodes.h"
 

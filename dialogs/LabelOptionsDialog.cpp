@@ -1,4 +1,4 @@
-#include "platform/LabelOptionsDialog.h"
+#include "dialogs/LabelOptionsDialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 // The labels dialog, driven by the keys a user presses in it.
 
-#include "platform/LabelOptionsDialog.h"
+#include "dialogs/LabelOptionsDialog.h"
 
 #include <QApplication>
 #include <QTest>
