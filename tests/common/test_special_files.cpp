@@ -6,6 +6,7 @@
 #include "common/FileDescriptor.h"
 #include "common/FileUtils.h"
 #include "common/ResultCodes.h"
+#include "common/Settings.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +33,7 @@ TEST(SpecialFiles, EveryReaderRefusesADirectoryAndAFifoAtOnce)
              return ReadDatabaseFile(name, list, groups, header);
          }},
         {"settings record", [](const std::string &name) {
-             std::vector<std::uint8_t> record(kSettingsRecordSize);
+             std::vector<std::uint8_t> record(TSettings::Size);
              return ReadSettingsRecord(name, record.data());
          }},
         {"board table", [](const std::string &name) {
