@@ -3,7 +3,7 @@
 #include "common/Conversions.h"
 #include "common/Element.h"
 #include "common/Encoding.h"
-#include "document/EntryValues.h"
+#include "common/EntryValues.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 #include "tools/BoardRows.h"
 
-#include "tools/CsvRecords.h"
 #include "tools/FieldValues.h"
-#include "tools/NumberText.h"
+
+#include "common/CsvReader.h"
+#include "common/NumberText.h"
 
 #include <cstring>
 #include <optional>
@@ -69,7 +70,7 @@ private:
     }
     void reserved(TBoardType &b)
     {
-        const std::string_view hex = TrimSpaces(m_fields[Reserved]);
+        const std::string_view hex = TrimBlanks(m_fields[Reserved]);
         if (hex.empty())
             return;
         std::uint8_t bytes[kReservedSize];
@@ -102,7 +103,10 @@ std::string Joined(const std::vector<std::string> &fields)
 
 bool ReadBoardRows(const std::string &text, std::vector<TBoardType> &boards, std::vector<std::string> &problems)
 {
-    const CsvText csv = ReadCsv(text);
+    CsvOptions options;
+    options.Comments = true;
+    options.Strict = true; // blanks belong to their field
+    const CsvText csv = ReadCsv(text, options);
     if (csv.Records.empty()) {
         problems.push_back(csv.Error.empty() ? "the header row is missing: " + std::string(kHeader) : csv.Error);
         return false;

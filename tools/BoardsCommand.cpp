@@ -4,11 +4,12 @@
 
 #include "tools/BoardRows.h"
 #include "tools/Commands.h"
-#include "tools/NumberText.h"
 #include "tools/ToolFiles.h"
 
 #include "common/BoardType.h"
+#include "common/CsvReader.h"
 #include "common/Encoding.h"
+#include "common/NumberText.h"
 #include "common/ResultCodes.h"
 
 #include <cstdio>
@@ -23,18 +24,6 @@ namespace {
 using namespace BoardsCsv;
 
 // ---- show ----------------------------------------------------------------
-
-std::string CsvField(const std::string &text)
-{
-    const bool plain = text.find_first_of(",\"\r\n") == std::string::npos
-        && (text.empty() || (text.front() != ' ' && text.back() != ' '));
-    if (plain)
-        return text;
-    std::string quoted = "\"";
-    for (const char ch : text)
-        quoted += ch == '"' ? std::string("\"\"") : std::string(1, ch);
-    return quoted + "\"";
-}
 
 std::string ReservedText(const TBoardType &board)
 {
@@ -57,7 +46,7 @@ std::string CsvRow(const TBoardType &board)
 {
     return std::to_string(board.Length) + "," + std::to_string(board.Width) + "," + std::to_string(board.Grain) + ","
         + FormatNumber(board.PricePerM2) + "," + std::to_string(board.Quantity) + ","
-        + CsvField(Win1250ToUtf8(board.Name.str())) + "," + CsvField(Win1250ToUtf8(board.ShortText.str())) + ","
+        + QuotedCell(Win1250ToUtf8(board.Name.str()), ',') + "," + QuotedCell(Win1250ToUtf8(board.ShortText.str()), ',') + ","
         + std::to_string(board.QuantityUsed) + "," + ReservedText(board);
 }
 

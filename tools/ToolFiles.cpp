@@ -1,30 +1,27 @@
 #include "tools/ToolFiles.h"
 
 #include "common/AtomicFile.h"
+#include "common/Encoding.h"
+#include "common/FileUtils.h"
 #include "common/ResultCodes.h"
 
-#include <cstdio>
 #include <iostream>
-#include <memory>
-#include <utility>
+
+bool ReadFileBytes(const std::string &name, std::string &bytes)
+{
+    const int rc = LoadTextFile(name, bytes, kMaxTextFileBytes);
+    if (rc == rcOK)
+        return true;
+    std::cerr << "mvtool: cannot read " << name << ": " << LoadTextFileProblem(rc) << "\n";
+    return false;
+}
 
 bool ReadTextFile(const std::string &name, std::string &text)
 {
-    // stdio rather than a stream: a read error (a directory gives one) is a
-    // flag to test here, where the stream library would throw.
-    const std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(name.c_str(), "rb"), &std::fclose);
     std::string bytes;
-    if (file) {
-        char block[65536];
-        std::size_t n;
-        while ((n = std::fread(block, 1, sizeof block, file.get())) > 0)
-            bytes.append(block, n);
-    }
-    if (!file || std::ferror(file.get())) {
-        std::cerr << "mvtool: cannot read " << name << "\n";
+    if (!ReadFileBytes(name, bytes))
         return false;
-    }
-    text = std::move(bytes);
+    text = DecodeTextFile(bytes);
     return true;
 }
 

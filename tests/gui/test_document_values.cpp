@@ -4,7 +4,7 @@
 #include "common/Conversions.h"
 #include "document/ElementGrid.h"
 #include "document/ElementTableModel.h"
-#include "document/EntryValues.h"
+#include "common/EntryValues.h"
 #include "document/MaterialItems.h"
 #include "document/UnitLabel.h"
 
