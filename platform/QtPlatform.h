@@ -13,6 +13,7 @@ public:
     void ProcessEvents() override;
     std::optional<LabelJobOptions> LabelOptionsDialog(bool printerInstalled) override;
     void OpenWithDesktop(const QString &fileName) override;
+    void Beep() override;
 
 protected:
     Answer ShowMessageBox(Icon icon, Buttons buttons, const QString &text, Answer defaultButton) override;
