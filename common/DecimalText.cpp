@@ -24,8 +24,8 @@ std::string ZeroDigits(std::string_view text)
 std::int64_t ScaledHalfEven(const DecimalDigits &number, int scale)
 {
     const std::size_t shift = static_cast<std::size_t>(std::clamp(scale, 0, 6));
-    std::string whole = number.Whole.substr(std::min(number.Whole.find_first_not_of('0'), number.Whole.size()));
-    whole += number.Fraction.substr(0, shift);
+    // The point moves `shift` digits to the right.
+    std::string whole = number.Whole + number.Fraction.substr(0, shift);
     whole.append(shift - std::min(shift, number.Fraction.size()), '0');
     whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
     if (whole.size() > kMaxDigits)
@@ -36,8 +36,9 @@ std::int64_t ScaledHalfEven(const DecimalDigits &number, int scale)
 
     const std::string_view rest = std::string_view(number.Fraction).substr(std::min(shift, number.Fraction.size()));
     if (!rest.empty()) {
-        const bool aboveHalf = rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string_view::npos);
-        const bool half = rest[0] == '5' && !aboveHalf;
+        const bool moreAfterFive = rest.find_first_not_of('0', 1) != std::string_view::npos;
+        const bool aboveHalf = rest[0] > '5' || (rest[0] == '5' && moreAfterFive);
+        const bool half = rest[0] == '5' && !moreAfterFive;
         if (aboveHalf || (half && value % 2 != 0))
             ++value;
     }

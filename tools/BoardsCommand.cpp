@@ -46,7 +46,8 @@ std::string CsvRow(const TBoardType &board)
 {
     return std::to_string(board.Length) + "," + std::to_string(board.Width) + "," + std::to_string(board.Grain) + ","
         + FormatNumber(board.PricePerM2) + "," + std::to_string(board.Quantity) + ","
-        + QuotedCell(Win1250ToUtf8(board.Name.str()), ',') + "," + QuotedCell(Win1250ToUtf8(board.ShortText.str()), ',') + ","
+        + QuotedCell(Win1250ToUtf8(board.Name.str()), ',') + ","
+        + QuotedCell(Win1250ToUtf8(board.ShortText.str()), ',') + ","
         + std::to_string(board.QuantityUsed) + "," + ReservedText(board);
 }
 

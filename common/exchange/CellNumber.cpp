@@ -176,12 +176,14 @@ CellDecimal ReadCellDecimal(std::string_view cell, DecimalMark mark)
     std::size_t unitStart = text.size();
     while (unitStart > 0 && std::isalpha(static_cast<unsigned char>(text[unitStart - 1])))
         --unitStart;
+    bool unknownUnit = false;
     if (unitStart < text.size()) {
         result.Unit = SizeUnitOfName(text.substr(unitStart));
+        unknownUnit = !result.Unit;
         text = TrimSpaces(text.substr(0, unitStart));
     }
     std::vector<Token> tokens;
-    if ((unitStart < TrimSpaces(cell).size() && !result.Unit) || !Tokenize(text, tokens) || tokens.empty()) {
+    if (unknownUnit || !Tokenize(text, tokens) || tokens.empty()) {
         result.Problem = "nije broj";
         return result;
     }

@@ -91,9 +91,10 @@ struct HeaderMatch {
     }
 };
 
-std::string Quoted(const std::string &heading)
+// "'Boja' u koloni 5": a text of the header row and where it stands, from 1.
+std::string InColumn(const std::string &text, std::size_t index)
 {
-    return "'" + heading + "' u koloni ";
+    return "'" + text + "' u koloni " + std::to_string(index + 1);
 }
 
 HeaderMatch MatchHeader(const FormatLayout &layout, const std::vector<std::string> &headings, char separator)
@@ -104,12 +105,12 @@ HeaderMatch MatchHeader(const FormatLayout &layout, const std::vector<std::strin
         cell.Reading.Mark = DecimalMarkOf(separator);
         cell.Reading.Lossless = layout.Lossless;
         const std::string written(TrimBlanks(headings[i]));
-        const std::string where = Quoted(written) + std::to_string(i + 1);
+        const std::string where = InColumn(written, i);
         const Heading heading = ReadHeading(written);
         const auto named = std::find_if(layout.Columns.begin(), layout.Columns.end(),
                                         [&](const Column &column) { return NamesColumn(heading, column); });
         if (written.empty()) {
-            // An empty heading over an empty column is a spreadsheet's margin.
+            // A column without a heading is none of the list's (a spreadsheet's margin).
         } else if (named == layout.Columns.end()) {
             match.Problems.push_back("nepoznato zaglavlje " + where);
         } else if (match.Has(*named)) {
@@ -122,8 +123,7 @@ HeaderMatch MatchHeader(const FormatLayout &layout, const std::vector<std::strin
                 if (const std::optional<SizeUnit> unit = SizeUnitOfName(heading.Qualifier))
                     cell.Reading.Unit = *unit;
                 else
-                    match.Problems.push_back("nepoznata jedinica '" + heading.Qualifier + "' u koloni "
-                                             + std::to_string(i + 1));
+                    match.Problems.push_back("nepoznata jedinica " + InColumn(heading.Qualifier, i));
             }
         }
         match.Cells.push_back(cell);
@@ -265,8 +265,7 @@ void ReadBody(const ParsedText &parsed, std::optional<ExchangeFormat> format, Ex
     if (!format) {
         for (std::size_t i = 0; i < header.Fields.size(); ++i) {
             if (!TrimBlanks(header.Fields[i]).empty())
-                reader.Refuse(header.Line, "nepoznato zaglavlje " + Quoted(std::string(TrimBlanks(header.Fields[i])))
-                                               + std::to_string(i + 1));
+                reader.Refuse(header.Line, "nepoznato zaglavlje " + InColumn(std::string(TrimBlanks(header.Fields[i])), i));
         }
         if (result.Ok())
             reader.Refuse(header.Line, "nema zaglavlja");
