@@ -66,10 +66,11 @@ Wide RoundedDown(Wide numerator, int places)
 
 // The readings a person could give the cell: every separator grouping
 // thousands, or the last '.' or ',' standing for the decimals. Nothing when
-// the cell holds anything else, or more digits than this count keeps.
+// the cell holds anything else; none to compare with when it has more digits
+// than this count keeps.
 std::optional<std::vector<Wide>> PersonsReadings(std::string cell, SizeUnit columnUnit)
 {
-    for (const std::string space : {std::string("\xC2\xA0"), std::string("\xE2\x80\xAF")}) {
+    for (const std::string_view space : {std::string_view("\xC2\xA0"), std::string_view("\xE2\x80\xAF")}) {
         for (std::size_t at = cell.find(space); at != std::string::npos; at = cell.find(space))
             cell.replace(at, space.size(), " ");
     }
@@ -93,7 +94,7 @@ std::optional<std::vector<Wide>> PersonsReadings(std::string cell, SizeUnit colu
     for (const char c : cell.substr(0, unitStart)) {
         if (c >= '0' && c <= '9') {
             if (++digits > 30)
-                return std::nullopt;
+                return std::vector<Wide>{};
             all = all * 10 + static_cast<Wide>(c - '0');
             if (afterLastMark >= 0)
                 ++afterLastMark;
@@ -136,8 +137,8 @@ void RequireCellsReadAsAPersonWould(std::string_view text)
                 continue;
             Require(mark != DecimalMark::Undeclared || !IsAmbiguous(cell), "an ambiguous cell is refused");
             const std::optional<std::vector<Wide>> readings = PersonsReadings(cell, unit);
-            Require(readings.has_value() || *mm == kScaledLimit, "a number is read only from digits, separators and a unit");
-            if (!readings || *mm == kScaledLimit)
+            Require(readings.has_value(), "a number is read only from digits, separators and a unit");
+            if (readings->empty() || *mm == kScaledLimit)
                 continue;
             bool found = false;
             for (const Wide reading : *readings)
