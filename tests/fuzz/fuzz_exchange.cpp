@@ -115,11 +115,15 @@ std::optional<std::vector<Wide>> PersonsReadings(std::string cell, SizeUnit colu
 // "2,100" or "2.100" alone: thousands or decimals, nothing tells which.
 bool IsAmbiguous(const std::string &cell)
 {
+    // The cell without blanks at either end and without a unit after the number.
     const std::size_t first = cell.find_first_not_of(' ');
-    const std::size_t last = cell.find_last_of("0123456789");
-    if (first == std::string::npos || last == std::string::npos || last < first)
+    std::size_t end = cell.find_last_not_of(' ') + 1;
+    while (end > 0 && std::isalpha(static_cast<unsigned char>(cell[end - 1])))
+        --end;
+    end = cell.find_last_not_of(' ', end == 0 ? 0 : end - 1) + 1;
+    if (first == std::string::npos || end <= first)
         return false;
-    const std::string number = cell.substr(first, last - first + 1);
+    const std::string number = cell.substr(first, end - first);
     const std::size_t mark = number.find_first_of(".,");
     return mark >= 1 && mark <= 3 && number.size() == mark + 4 && number[0] != '0'
         && number.find_first_not_of("0123456789", mark + 1) == std::string::npos
