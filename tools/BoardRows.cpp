@@ -4,6 +4,7 @@
 
 #include "common/CsvReader.h"
 #include "common/NumberText.h"
+#include "common/exchange/CellText.h"
 
 #include <cstring>
 #include <optional>
@@ -73,17 +74,13 @@ private:
         const std::string_view hex = TrimBlanks(m_fields[Reserved]);
         if (hex.empty())
             return;
-        std::uint8_t bytes[kReservedSize];
-        bool valid = hex.size() == 2 * kReservedSize
-            && hex.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
-        for (std::size_t i = 0; valid && i < kReservedSize; ++i)
-            bytes[i] = static_cast<std::uint8_t>(std::stoul(std::string(hex.substr(2 * i, 2)), nullptr, 16));
-        if (!valid) {
+        std::vector<std::uint8_t> bytes;
+        if (!ParseHex(hex, bytes) || bytes.size() != kReservedSize) {
             problem("reserved must be empty or " + std::to_string(2 * kReservedSize) + " hexadecimal digits");
             return;
         }
-        std::memcpy(b.Reserved1, bytes, sizeof b.Reserved1);
-        std::memcpy(b.Reserved2, bytes + sizeof b.Reserved1, sizeof b.Reserved2);
+        std::memcpy(b.Reserved1, bytes.data(), sizeof b.Reserved1);
+        std::memcpy(b.Reserved2, bytes.data() + sizeof b.Reserved1, sizeof b.Reserved2);
     }
 
     const std::vector<std::string> &m_fields;

@@ -11,8 +11,9 @@
 #include "common/Encoding.h"
 #include "common/NumberText.h"
 #include "common/ResultCodes.h"
+#include "common/exchange/CellText.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
@@ -30,16 +31,9 @@ std::string ReservedText(const TBoardType &board)
     std::uint8_t bytes[kReservedSize];
     std::memcpy(bytes, board.Reserved1, sizeof board.Reserved1);
     std::memcpy(bytes + sizeof board.Reserved1, board.Reserved2, sizeof board.Reserved2);
-    std::string text;
-    bool any = false;
-    for (const std::uint8_t b : bytes) {
-        char hex[3];
-        std::snprintf(hex, sizeof hex, "%02X", b);
-        text += hex;
-        any = any || b != 0;
-    }
     // Left empty when all zero, as in a hand-written table.
-    return any ? text : std::string();
+    const bool any = std::any_of(bytes, bytes + kReservedSize, [](std::uint8_t b) { return b != 0; });
+    return any ? HexOf(bytes, kReservedSize) : std::string();
 }
 
 std::string CsvRow(const TBoardType &board)
