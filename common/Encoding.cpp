@@ -133,3 +133,24 @@ bool FitsWin1250(std::string_view utf8)
     std::string ignored;
     return Utf8ToWin1250(utf8, ignored);
 }
+
+bool IsUtf8(std::string_view text)
+{
+    std::size_t pos = 0;
+    char32_t c;
+    while (pos < text.size()) {
+        if (!NextCodePoint(text, pos, c))
+            return false;
+    }
+    return true;
+}
+
+std::string DecodeTextFile(std::string_view bytes)
+{
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    if (bytes.substr(0, kBom.size()) == kBom)
+        bytes.remove_prefix(kBom.size());
+    // Windows-1250 letters with diacritics never form valid UTF-8 sequences in
+    // a real text, so valid UTF-8 is taken for what it is.
+    return IsUtf8(bytes) ? std::string(bytes) : Win1250ToUtf8(bytes);
+}

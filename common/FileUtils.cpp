@@ -167,21 +167,40 @@ int ReadSettingsRecord(const std::string &name, std::uint8_t *buffer)
 
 int LoadTextFile(const std::string &name, std::string &text, std::size_t maxSize)
 {
-    if (!FileExists(name))
-        return rcFileNotFound;
-    FileDescriptor file = OpenRegularFileForReading(name);
+    constexpr std::size_t kBlockSize = 65536;
     struct stat info;
-    if (!file.isOpen() || ::fstat(file.get(), &info) != 0)
+    if (name.empty() || ::stat(name.c_str(), &info) != 0)
+        return rcFileNotFound;
+    if (S_ISDIR(info.st_mode))
         return rcFileAccessError;
-    if (static_cast<std::uint64_t>(info.st_size) > maxSize)
+    // A regular file tells its size before anything is read.
+    if (S_ISREG(info.st_mode) && static_cast<std::uint64_t>(info.st_size) > maxSize)
         return rcFileCorrupted;
-    std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
-    const ssize_t n = ReadFully(file.get(), bytes.data(), bytes.size());
-    if (n < 0)
+    FileDescriptor file(SystemCalls().Open(name.c_str(), O_RDONLY | O_CLOEXEC, 0));
+    if (!file.isOpen())
         return rcFileAccessError;
-    bytes.resize(static_cast<std::size_t>(n));
+    // A device or a pipe (or a file that grew meanwhile) is read only up to the limit.
+    std::string bytes;
+    std::vector<char> block(kBlockSize);
+    for (;;) {
+        const ssize_t n = ReadFully(file.get(), block.data(), block.size());
+        if (n < 0)
+            return rcFileAccessError;
+        bytes.append(block.data(), static_cast<std::size_t>(n));
+        if (bytes.size() > maxSize)
+            return rcFileCorrupted;
+        if (static_cast<std::size_t>(n) < block.size())
+            break;
+    }
     text = std::move(bytes);
     return rcOK;
+}
+
+std::string LoadTextFileProblem(int code)
+{
+    if (code == rcFileCorrupted)
+        return "datoteka je veca od " + std::to_string(kMaxTextFileBytes / (1024 * 1024)) + " MB";
+    return ResultText(code);
 }
 
 int LoadBuffer(const std::string &name, void *buffer, std::int64_t size, std::size_t capacity)

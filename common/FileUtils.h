@@ -47,9 +47,17 @@ int CopyDataFile(const std::string &source, const std::string &destination);
 // -148 short, -150 OK.
 int ReadSettingsRecord(const std::string &name, std::uint8_t *buffer);
 
+// The most a text the program reads (a cutting list, a settings or board text)
+// may hold: far more than any of them needs.
+constexpr std::size_t kMaxTextFileBytes = 4 * 1024 * 1024;
+
 // Reads a whole file of at most maxSize bytes into text: -149 not found, -147
-// unreadable, -148 larger than maxSize (refused before anything is read), -150.
+// unreadable (a directory too), -148 larger than maxSize (a regular file is
+// refused before anything is read, a device or pipe once it passes the limit), -150.
 int LoadTextFile(const std::string &name, std::string &text, std::size_t maxSize);
+// What went wrong in LoadTextFile's words for people: -148 is a file too large
+// ("datoteka je veca od 4 MB"), any other code its text.
+std::string LoadTextFileProblem(int code);
 
 // Reads `size` bytes (-1: the whole file) into buffer of `capacity` bytes.
 // An oversize file shows "Common.LoadBuffer: Buffer overflow error" and returns -148.

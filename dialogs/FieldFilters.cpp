@@ -1,9 +1,12 @@
 #include "dialogs/FieldFilters.h"
 
 #include "common/Conversions.h"
+#include "common/DecimalText.h"
 #include "common/Element.h"
 #include "common/Encoding.h"
-#include "document/EntryValues.h"
+#include "common/EntryValues.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -74,17 +77,16 @@ std::optional<std::uint16_t> CountFromText(const QString &text)
 
 std::optional<std::int32_t> EntryMillimetres(const QString &text, std::int32_t unit, double unitFactor)
 {
-    const std::optional<std::int32_t> mm = DimensionFromText(text.toStdString(), unit, unitFactor);
-    if (!mm || *mm < 0 || *mm > kMaxDimensionMm)
-        return std::nullopt;
-    return mm;
+    return DimensionFromText(text.toStdString(), unit, unitFactor);
 }
 
 std::optional<std::int32_t> EditMillimetres(const QString &text, double unitFactor)
 {
-    const std::optional<std::int32_t> mm = unitFactor == 1.0
-        ? StrictWholeNumber(text)
-        : std::optional<std::int32_t>(RoundHalfEven(TextToFloat(text.toStdString()) / unitFactor));
+    std::optional<std::int32_t> mm = StrictWholeNumber(text);
+    if (unitFactor != 1.0) {
+        const std::int64_t scaled = ScaledHalfEven(LenientDecimal(text.toStdString()), ScaleOfUnitFactor(unitFactor));
+        mm = static_cast<std::int32_t>(std::min<std::int64_t>(scaled, kMaxDimensionMm + 1));
+    }
     if (!mm || !IsDimension(*mm))
         return std::nullopt;
     return mm;

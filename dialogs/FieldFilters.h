@@ -23,12 +23,12 @@ QString FilterEditField(const QString &text, bool pointAllowed);
 std::optional<std::int32_t> StrictWholeNumber(const QString &text);
 // Pieces 1..65535 in strict digits; anything else is no count.
 std::optional<std::uint16_t> CountFromText(const QString &text);
-// Millimetres of a dimension typed in the new-elements dialog: 0..kMaxDimensionMm,
-// nothing for a longer one or a text that is no number.
+// Millimetres of a dimension typed in the new-elements dialog, from its decimal
+// digits; nothing for a text that is no number. The caller refuses what is too long.
 std::optional<std::int32_t> EntryMillimetres(const QString &text, std::int32_t unit, double unitFactor);
 // Millimetres of a dimension in the edit dialog: strict digits when the factor is
-// 1.0, else the decimal text divided by the factor, rounded half to even; only
-// 1..kMaxDimensionMm is a dimension.
+// 1.0, else the decimal text divided by the factor exactly (by shifting its
+// point), rounded half to even; only 1..kMaxDimensionMm is a dimension.
 std::optional<std::int32_t> EditMillimetres(const QString &text, double unitFactor);
 
 // The first 25 characters of a label field as Windows-1250 bytes; nothing when

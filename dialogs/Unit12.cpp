@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -34,6 +35,14 @@ QString DimensionText(std::int32_t mm, std::int32_t unit, double unitFactor)
     case UnitM: return QString::fromStdString(FloatToFixed(1, 3, mm * unitFactor));
     default: return QString();
     }
+}
+
+// The typing limit is for typing: a length of 10 m or more shows whole in cm
+// ("1234.5") and m ("12.345"), and the field then takes that many characters.
+void ShowDimension(QLineEdit *field, const QString &text)
+{
+    field->setMaxLength(std::max<int>(kDimensionCharacters, static_cast<int>(text.size())));
+    field->setText(text);
 }
 
 // A code the list cannot show reads as no banding.
@@ -126,8 +135,8 @@ void TForm12::FormActivate()
     KantDuzine->setCurrentIndex(BandingItem(old.LengthBanding));
     KantSirine->setCurrentIndex(BandingItem(old.WidthBanding));
     CheckBox1->setChecked(old.Grain != 0);
-    Edit1->setText(DimensionText(old.Length, settings.Unit(), UnitFactor));
-    Edit2->setText(DimensionText(old.Width, settings.Unit(), UnitFactor));
+    ShowDimension(Edit1, DimensionText(old.Length, settings.Unit(), UnitFactor));
+    ShowDimension(Edit2, DimensionText(old.Width, settings.Unit(), UnitFactor));
     FocusSelected(Edit1);
     CheckInput();
 }

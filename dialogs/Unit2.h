@@ -33,8 +33,8 @@ public:
     ~TForm2() override;
 
     TElementList Elements{};
-    // Set when an add was refused for its count: the Enter release that follows
-    // in the count field is swallowed.
+    // Set when an add was refused for its count or a size: the Enter release
+    // that follows in the refused field is swallowed, so the focus stays there.
     bool SkipEnter = false;
 
     // Components keep the names of the form.
@@ -118,10 +118,12 @@ private:
     void EscapeReleased(QObject *watched);
     void FocusOnwards(bool fromCount);
     std::int32_t TypedMillimetres(const QLineEdit *field) const;
+    void RefuseField(QLineEdit *field);
     bool GrainShown() const;
     // The selected entries, 1-based.
     std::vector<int> SelectedElements() const;
 
     ProgramState &m_state;
     Platform &m_desktop;
+    QLineEdit *m_refusedField = nullptr; // where SkipEnter swallows the Enter release
 };

@@ -6,6 +6,7 @@
 #include "common/ProgramState.h"
 #include "dialogs/ElementPreview.h"
 #include "dialogs/FieldFilters.h"
+#include "platform/Platform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,7 +16,7 @@
 
 std::int32_t TForm2::TypedMillimetres(const QLineEdit *field) const
 {
-    // A text that is no dimension, or one longer than any board, adds nothing, as 0 does.
+    // A text that is no dimension adds nothing, as 0 does.
     return EntryMillimetres(field->text(), m_state.Settings.Unit(), m_state.UnitFactor).value_or(0);
 }
 
@@ -51,15 +52,19 @@ void TForm2::Button2Click()
     e.Grain = GrainShown() ? 1 : 0;
     ClearPreview();
 
+    // A size beyond any board is refused as a zero count is, with a beep.
+    if (e.Length > kMaxDimensionMm || e.Width > kMaxDimensionMm) {
+        RefuseField(e.Length > kMaxDimensionMm ? Duzina : Sirina);
+        m_desktop.Beep();
+        return;
+    }
     const std::optional<std::uint16_t> count = CountFromText(Edit2->text());
     if (!count) {
-        Edit2->setFocus();
-        Edit2->selectAll();
-        SkipEnter = true;
+        RefuseField(Edit2);
         return;
     }
     e.Count = *count;
-    const bool isElement = typedLength > 0 && typedWidth > 0 && e.Length <= kMaxDimensionMm && e.Width <= kMaxDimensionMm;
+    const bool isElement = typedLength > 0 && typedWidth > 0;
     // A full list takes nothing more, without a word.
     if (isElement)
         AppendElement(Elements, e);
@@ -78,6 +83,14 @@ void TForm2::Button2Click()
     }
     ShowList();
     CheckBox1->setChecked(true);
+}
+
+void TForm2::RefuseField(QLineEdit *field)
+{
+    field->setFocus();
+    field->selectAll();
+    SkipEnter = true;
+    m_refusedField = field;
 }
 
 void TForm2::ShowList()

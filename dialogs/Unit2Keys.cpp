@@ -77,6 +77,10 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
 
 void TForm2::EnterReleased(QObject *watched)
 {
+    if (SkipEnter && watched == m_refusedField) {
+        SkipEnter = false;
+        return;
+    }
     if (watched == Duzina) {
         (KantDuzine->isVisibleTo(this) ? static_cast<QWidget *>(KantDuzine) : Sirina)->setFocus();
     } else if (watched == KantDuzine) {
@@ -86,10 +90,6 @@ void TForm2::EnterReleased(QObject *watched)
     } else if (watched == KantSirine) {
         Edit2->setFocus();
     } else if (watched == Edit2) {
-        if (SkipEnter) {
-            SkipEnter = false;
-            return;
-        }
         DrawPreview();
         FocusOnwards(true);
     } else if (watched == CheckBox1) {

@@ -2,7 +2,7 @@
 
 #include "common/Conversions.h"
 #include "common/Settings.h"
-#include "document/EntryValues.h"
+#include "common/EntryValues.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "document/EntryRow.h"
 
 #include "common/Conversions.h"
+#include "common/EntryValues.h"
 #include "common/Settings.h"
 #include "document/EntryFieldValidator.h"
-#include "document/EntryValues.h"
 #include "document/UnitLabel.h"
 #include "platform/FormWidgets.h"
 #include "platform/Hint.h"

@@ -108,6 +108,10 @@ std::optional<QString> ExportActiveDocument(const CommandContext &context)
         ShowError("Greska prilikom izvoza spiska elemenata!", code);
         return std::nullopt;
     }
+    const std::string warning = ExportWarning(format, document->Elements, document->Groups);
+    if (!warning.empty())
+        context.desktop.MessageBox(Platform::Icon::Warning, Platform::Buttons::Ok,
+                                   QStringLiteral("Spisak je izvezen, ali ") + QString::fromStdString(warning));
     QString status = QStringLiteral("Spisak elemenata je izvezen u ") + choice.fileName;
     if (!notes.empty())
         status += QStringLiteral(" (izmene: %1)").arg(notes.size());

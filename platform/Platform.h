@@ -54,6 +54,8 @@ public:
     virtual std::optional<LabelJobOptions> LabelOptionsDialog(bool printerInstalled) = 0;
     // Opens a file (a PDF written instead of printing) in the desktop's viewer.
     virtual void OpenWithDesktop(const QString &fileName) = 0;
+    // The desktop's warning sound, for a refusal that needs no words.
+    virtual void Beep() = 0;
 
     static Answer FirstButton(Buttons buttons);
 

@@ -174,3 +174,8 @@ void QtPlatform::OpenWithDesktop(const QString &fileName)
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
 }
+
+void QtPlatform::Beep()
+{
+    QApplication::beep();
+}

@@ -14,6 +14,7 @@ public:
     std::optional<QColor> ColourDialog(const QColor &initial) override;
     void ProcessEvents() override;
     void OpenWithDesktop(const QString &fileName) override;
+    void Beep() override;
 
 protected:
     Answer ShowMessageBox(Icon icon, Buttons buttons, const QString &text, Answer defaultButton) override;

@@ -1,8 +1,10 @@
 #include "tools/BoardRows.h"
 
-#include "tools/CsvRecords.h"
 #include "tools/FieldValues.h"
-#include "tools/NumberText.h"
+
+#include "common/CsvReader.h"
+#include "common/NumberText.h"
+#include "common/exchange/CellText.h"
 
 #include <cstring>
 #include <optional>
@@ -69,20 +71,16 @@ private:
     }
     void reserved(TBoardType &b)
     {
-        const std::string_view hex = TrimSpaces(m_fields[Reserved]);
+        const std::string_view hex = TrimBlanks(m_fields[Reserved]);
         if (hex.empty())
             return;
-        std::uint8_t bytes[kReservedSize];
-        bool valid = hex.size() == 2 * kReservedSize
-            && hex.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
-        for (std::size_t i = 0; valid && i < kReservedSize; ++i)
-            bytes[i] = static_cast<std::uint8_t>(std::stoul(std::string(hex.substr(2 * i, 2)), nullptr, 16));
-        if (!valid) {
+        std::vector<std::uint8_t> bytes;
+        if (!ParseHex(hex, bytes) || bytes.size() != kReservedSize) {
             problem("reserved must be empty or " + std::to_string(2 * kReservedSize) + " hexadecimal digits");
             return;
         }
-        std::memcpy(b.Reserved1, bytes, sizeof b.Reserved1);
-        std::memcpy(b.Reserved2, bytes + sizeof b.Reserved1, sizeof b.Reserved2);
+        std::memcpy(b.Reserved1, bytes.data(), sizeof b.Reserved1);
+        std::memcpy(b.Reserved2, bytes.data() + sizeof b.Reserved1, sizeof b.Reserved2);
     }
 
     const std::vector<std::string> &m_fields;
@@ -102,7 +100,10 @@ std::string Joined(const std::vector<std::string> &fields)
 
 bool ReadBoardRows(const std::string &text, std::vector<TBoardType> &boards, std::vector<std::string> &problems)
 {
-    const CsvText csv = ReadCsv(text);
+    CsvOptions options;
+    options.Comments = true;
+    options.Strict = true; // blanks belong to their field
+    const CsvText csv = ReadCsv(text, options);
     if (csv.Records.empty()) {
         problems.push_back(csv.Error.empty() ? "the header row is missing: " + std::string(kHeader) : csv.Error);
         return false;

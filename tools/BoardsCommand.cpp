@@ -4,14 +4,16 @@
 
 #include "tools/BoardRows.h"
 #include "tools/Commands.h"
-#include "tools/NumberText.h"
 #include "tools/ToolFiles.h"
 
 #include "common/BoardType.h"
+#include "common/CsvReader.h"
 #include "common/Encoding.h"
+#include "common/NumberText.h"
 #include "common/ResultCodes.h"
+#include "common/exchange/CellText.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
@@ -24,40 +26,22 @@ using namespace BoardsCsv;
 
 // ---- show ----------------------------------------------------------------
 
-std::string CsvField(const std::string &text)
-{
-    const bool plain = text.find_first_of(",\"\r\n") == std::string::npos
-        && (text.empty() || (text.front() != ' ' && text.back() != ' '));
-    if (plain)
-        return text;
-    std::string quoted = "\"";
-    for (const char ch : text)
-        quoted += ch == '"' ? std::string("\"\"") : std::string(1, ch);
-    return quoted + "\"";
-}
-
 std::string ReservedText(const TBoardType &board)
 {
     std::uint8_t bytes[kReservedSize];
     std::memcpy(bytes, board.Reserved1, sizeof board.Reserved1);
     std::memcpy(bytes + sizeof board.Reserved1, board.Reserved2, sizeof board.Reserved2);
-    std::string text;
-    bool any = false;
-    for (const std::uint8_t b : bytes) {
-        char hex[3];
-        std::snprintf(hex, sizeof hex, "%02X", b);
-        text += hex;
-        any = any || b != 0;
-    }
     // Left empty when all zero, as in a hand-written table.
-    return any ? text : std::string();
+    const bool any = std::any_of(bytes, bytes + kReservedSize, [](std::uint8_t b) { return b != 0; });
+    return any ? HexOf(bytes, kReservedSize) : std::string();
 }
 
 std::string CsvRow(const TBoardType &board)
 {
     return std::to_string(board.Length) + "," + std::to_string(board.Width) + "," + std::to_string(board.Grain) + ","
         + FormatNumber(board.PricePerM2) + "," + std::to_string(board.Quantity) + ","
-        + CsvField(Win1250ToUtf8(board.Name.str())) + "," + CsvField(Win1250ToUtf8(board.ShortText.str())) + ","
+        + QuotedCell(Win1250ToUtf8(board.Name.str()), ',') + ","
+        + QuotedCell(Win1250ToUtf8(board.ShortText.str()), ',') + ","
         + std::to_string(board.QuantityUsed) + "," + ReservedText(board);
 }
 

@@ -1,7 +1,7 @@
 #include "tools/FieldValues.h"
-#include "tools/NumberText.h"
 
 #include "common/Encoding.h"
+#include "common/NumberText.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ std::string About(std::string_view subject, const std::string &text)
 std::optional<std::int64_t> ReadInteger(std::string_view text, std::int64_t minimum, std::int64_t maximum,
                                         std::string_view subject, std::string &problem)
 {
-    const std::optional<std::int64_t> value = ParseInteger(text);
+    const std::optional<std::int64_t> value = ParseInteger(text, PlusSign::Refused);
     if (!value) {
         problem = About(subject, "\"" + std::string(text) + "\" is not a whole number");
         return std::nullopt;

@@ -37,15 +37,19 @@ int ExportList(const std::string &databaseName, const std::string &outName, Exch
     const std::string text = WriteExchange(format, database.Elements, database.Groups, customer, &notes);
     for (const std::string &note : notes)
         std::cerr << note << "\n";
-    return WriteMadeFile(outName, text.data(), text.size());
+    const int exitCode = WriteMadeFile(outName, text.data(), text.size());
+    const std::string warning = ExportWarning(format, database.Elements, database.Groups);
+    if (exitCode == 0 && !warning.empty())
+        std::cerr << "mvtool: " << warning << "\n";
+    return exitCode;
 }
 
 int ImportList(const std::string &csvName, const std::string &databaseName, ExchangeFormat format)
 {
-    std::string text;
-    if (!ReadTextFile(csvName, text))
+    std::string bytes;
+    if (!ReadFileBytes(csvName, bytes))
         return 1;
-    const ExchangeReadResult read = ReadExchange(text, format);
+    const ExchangeReadResult read = ReadExchange(bytes, format);
     for (const ExchangeRefusal &refusal : read.Refusals)
         std::cerr << LineMessage(refusal.Line, refusal.Reason) << "\n";
     if (!read.Ok())

@@ -3,13 +3,14 @@
 // bytes without a name are zero or come from a base record.
 
 #include "tools/Commands.h"
-#include "tools/NumberText.h"
 #include "tools/SettingsFields.h"
 #include "tools/SettingsText.h"
 #include "tools/ToolFiles.h"
 
+#include "common/Conversions.h"
 #include "common/Encoding.h"
 #include "common/FileUtils.h"
+#include "common/NumberText.h"
 #include "common/ResultCodes.h"
 #include "common/Settings.h"
 
@@ -106,7 +107,7 @@ int ShowSettings(const std::string &recordName)
     std::cout << "; MvInput settings record (Setup.Dat).\n"
                  "; Build the record from this text with\n"
                  ";   mvtool settings make THIS.ini Setup.Dat [--base OLD.Dat]\n"
-                 "; A key left out keeps the value of the --base record (zero without one).\n"
+                 "; A key left out keeps the value of the --base record (zero without one, unit 1).\n"
                  "; Texts stand in double quotes; a line starting with ';' is a comment.\n"
                  "; Colours are #RRGGBB; a Windows system colour shows as its number.\n";
     std::string section;
@@ -136,6 +137,8 @@ int Refuse(const IniProblems &problems)
 int MakeSettings(const std::string &iniName, const std::string &outName, const std::string &baseName)
 {
     TSettings settings;
+    // Zeros but for the unit, which the program would show as millimetres anyway.
+    settings.SetUnit(UnitMm);
     if (!baseName.empty()) {
         const int rc = ReadSettingsRecord(baseName, settings.data());
         if (rc != rcOK) {

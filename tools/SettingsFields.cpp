@@ -1,15 +1,14 @@
 #include "tools/SettingsFields.h"
 
-#include "common/BoardType.h"
+#include <limits>
 
 namespace {
 
 using Kind = SettingsFieldKind;
+constexpr double kInt32Min = -2147483648.0;
 constexpr double kInt32Max = 2147483647.0;
 constexpr double kUInt16Max = 65535.0;
-constexpr double kPriceMax = 1e12;
-// Item index of the last board (600 boards) plus 2.
-constexpr double kRememberedMaterialMax = kMaxBoardTypes + 1;
+constexpr double kDoubleMax = std::numeric_limits<double>::max();
 
 TSettingsField Flag(const char *section, const char *key, std::size_t offset, const char *meaning)
 {
@@ -38,35 +37,37 @@ std::vector<TSettingsField> MakeFields()
 {
     namespace O = SettingsOffset;
     return {
-        Number("material", "remembered_material", O::RememberedMaterial, Kind::UInt16, 0, kRememberedMaterialMax,
+        Number("material", "remembered_material", O::RememberedMaterial, Kind::UInt16, 0, kUInt16Max,
                "material chosen for a new window: board number in Table.T01 plus 1 (2 = the first board, 0 = none)"),
         Text("material", "material_name", O::MaterialName, kMaterialNameCapacity,
              "name of the current material (at most 40 characters)"),
-        Number("material", "board_length", O::BoardLength, Kind::Int32, 0, kInt32Max,
+        Number("material", "board_length", O::BoardLength, Kind::Int32, kInt32Min, kInt32Max,
                "board length of the current material in mm"),
-        Number("material", "board_width", O::BoardWidth, Kind::Int32, 0, kInt32Max,
+        Number("material", "board_width", O::BoardWidth, Kind::Int32, kInt32Min, kInt32Max,
                "board width of the current material in mm"),
-        Number("material", "usable_length", O::UsableBoardLength, Kind::Int32, 0, kInt32Max,
+        Number("material", "usable_length", O::UsableBoardLength, Kind::Int32, kInt32Min, kInt32Max,
                "usable board length in mm (board length less the trim)"),
-        Number("material", "usable_width", O::UsableBoardWidth, Kind::Int32, 0, kInt32Max,
+        Number("material", "usable_width", O::UsableBoardWidth, Kind::Int32, kInt32Min, kInt32Max,
                "usable board width in mm (board width less the trim)"),
-        Number("material", "trim", O::Trim, Kind::Int32, 0, kInt32Max,
+        Number("material", "trim", O::Trim, Kind::Int32, kInt32Min, kInt32Max,
                "trim in mm, taken once off each board dimension"),
-        Number("material", "price_per_m2", O::PricePerM2, Kind::Double, 0, kPriceMax,
+        Number("material", "price_per_m2", O::PricePerM2, Kind::Double, -kDoubleMax, kDoubleMax,
                "price of one square metre of the current material"),
         Flag("material", "default_grain", O::DefaultGrain,
              "the current material has a grain: 'Prati teksturu' is ticked by default (0 or 1)"),
         Number("material", "material_list_layout", O::MaterialListLayout, Kind::Byte, 0, 255,
                "material list: 1 = name first, any other value = short text first"),
 
-        Number("entry", "unit", O::Unit, Kind::Int32, 1, 3, "unit of measure: 1 = mm, 2 = cm, 3 = m"),
+        // The program shows any other unit as millimetres, so every stored value is one to keep.
+        Number("entry", "unit", O::Unit, Kind::Int32, kInt32Min, kInt32Max,
+               "unit of measure: 1 = mm, 2 = cm, 3 = m (any other value reads as mm)"),
         Flag("entry", "auto_sort", O::AutoSort,
              "sort the elements by length after reading a file and after adding (0 or 1)"),
         Flag("entry", "edit_hints", O::EditHints, "hints shown in the edit dialog (0 or 1)"),
         Flag("entry", "labels_entered", O::LabelsEntered, "element labels are entered (0 or 1)"),
         Flag("entry", "add_abs_thickness", O::AddAbsThickness,
              "add the ABS tape thickness to ABS-banded elements on entry (0 or 1)"),
-        Number("entry", "abs_thickness", O::AbsThickness, Kind::Int32, 0, kInt32Max,
+        Number("entry", "abs_thickness", O::AbsThickness, Kind::Int32, kInt32Min, kInt32Max,
                "that ABS tape thickness in mm"),
         Flag("entry", "reset_length", O::ResetLength, "after an entry, set the length field back to 000 (0 or 1)"),
         Flag("entry", "reset_width", O::ResetWidth, "after an entry, set the width field back to 000 (0 or 1)"),
@@ -77,7 +78,7 @@ std::vector<TSettingsField> MakeFields()
 
         Flag("banding", "banding_in_use", O::BandingInUse, "edge banding in use (0 or 1)"),
         Number("banding", "tape_surplus", O::TapeSurplus, Kind::Byte, 0, 255, "edge tape to order, in percent of the demand (110 = 10 % surplus)"),
-        Number("banding", "tape_allowance", O::TapeAllowance, Kind::Int32, 0, kInt32Max,
+        Number("banding", "tape_allowance", O::TapeAllowance, Kind::Int32, kInt32Min, kInt32Max,
                "edge tape allowance in mm per banded edge"),
         Text("banding", "mark_1", TSettings::BandingMarkOffset(1), kBandingMarkCapacity,
              "mark after a dimension banded on one edge with PVC (at most 6 characters)"),
@@ -102,7 +103,7 @@ std::vector<TSettingsField> MakeFields()
                "document window height in pixels (0 or 1: the program's default)"),
         Number("window", "left", O::WindowLeft, Kind::UInt16, 0, kUInt16Max, "document window left edge in pixels"),
         Number("window", "top", O::WindowTop, Kind::UInt16, 0, kUInt16Max, "document window top edge in pixels"),
-        Number("window", "state", O::WindowState, Kind::Byte, 0, 2,
+        Number("window", "state", O::WindowState, Kind::Byte, 0, 255,
                "document window state: 0 = normal, 1 = minimised, 2 = maximised"),
         Number("window", "column_widths", O::ColumnWidths, Kind::ColumnWidths, 0, kUInt16Max,
                "widths in pixels of the eight element grid columns RB., DUZINA, SIRINA, OZNAKA, POV, T, P, KOM"),

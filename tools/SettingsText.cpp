@@ -2,10 +2,10 @@
 
 #include "tools/FieldValues.h"
 #include "tools/IniValue.h"
-#include "tools/NumberText.h"
 #include "tools/SettingsFields.h"
 
 #include "common/Encoding.h"
+#include "common/NumberText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -61,9 +61,9 @@ std::optional<std::string> PlainText(const std::string &item, int line, IniProbl
 std::optional<std::int64_t> ColourValue(const std::string &text, const TSettingsField &field, int line,
                                         IniProblems &problems)
 {
-    const std::string_view trimmed = TrimSpaces(text);
+    const std::string_view trimmed = TrimBlanks(text);
     if (!trimmed.empty() && trimmed[0] != '#') {
-        const std::optional<std::int64_t> value = ParseInteger(trimmed);
+        const std::optional<std::int64_t> value = ParseInteger(trimmed, PlusSign::Refused);
         if (value && *value >= field.Minimum && *value <= field.Maximum)
             return value;
     }
@@ -136,8 +136,6 @@ void ApplyValue(TSettings &settings, const TSettingsField &field, const IniValue
         const std::optional<double> number = ParseNumber(*text);
         if (!number)
             problems.add(line, "\"" + *text + "\" is not a number");
-        else if (*number < field.Minimum || *number > field.Maximum)
-            problems.add(line, *text + " is out of range 0.." + FormatNumber(field.Maximum));
         else if (settings.get<double>(field.Offset) != *number)
             settings.set(field.Offset, *number);
         return;
@@ -170,16 +168,16 @@ void ApplySettingsText(const std::string &text, TSettings &settings, IniProblems
         if (number == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0)
             line.erase(0, 3);
         const std::string_view withoutReturn = std::string_view(line).substr(0, line.find_last_not_of('\r') + 1);
-        const std::string_view trimmed = TrimSpaces(withoutReturn);
+        const std::string_view trimmed = TrimBlanks(withoutReturn);
         if (trimmed.empty() || trimmed[0] == ';')
             continue;
         if (trimmed[0] == '[') {
             const std::size_t close = trimmed.find(']');
-            const std::string_view rest = close == std::string_view::npos ? "" : TrimSpaces(trimmed.substr(close + 1));
+            const std::string_view rest = close == std::string_view::npos ? "" : TrimBlanks(trimmed.substr(close + 1));
             if (close == std::string_view::npos || (!rest.empty() && rest[0] != ';'))
                 problems.add(number, "a section line must read [name]");
             else
-                section = std::string(TrimSpaces(trimmed.substr(1, close - 1)));
+                section = std::string(TrimBlanks(trimmed.substr(1, close - 1)));
             continue;
         }
         const std::size_t equals = trimmed.find('=');
@@ -187,7 +185,7 @@ void ApplySettingsText(const std::string &text, TSettings &settings, IniProblems
             problems.add(number, "expected key = value (comments start with ';')");
             continue;
         }
-        const std::string key(TrimSpaces(trimmed.substr(0, equals)));
+        const std::string key(TrimBlanks(trimmed.substr(0, equals)));
         // Blanks at the end belong to a value whose text has quotes.
         const IniValue value = DecodeIniValue(withoutReturn.substr(withoutReturn.find('=') + 1));
         const TSettingsField *field = FindSettingsField(section, key);

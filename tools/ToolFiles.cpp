@@ -1,18 +1,12 @@
 #include "tools/ToolFiles.h"
 
 #include "common/AtomicFile.h"
+#include "common/Encoding.h"
 #include "common/FileDescriptor.h"
 #include "common/FileUtils.h"
 #include "common/ResultCodes.h"
 
 #include <iostream>
-
-namespace {
-
-// A text the commands read is a few megabytes at most; anything far larger is no input of ours.
-constexpr std::size_t kMaxTextBytes = std::size_t(256) << 20;
-
-} // namespace
 
 void TellWhenNotAFile(const std::string &name)
 {
@@ -21,14 +15,23 @@ void TellWhenNotAFile(const std::string &name)
         std::cerr << "mvtool: " << name << " is a " << FileKindText(kind) << ", not a regular file\n";
 }
 
-bool ReadTextFile(const std::string &name, std::string &text)
+bool ReadFileBytes(const std::string &name, std::string &bytes)
 {
-    const int rc = LoadTextFile(name, text, kMaxTextBytes);
+    const int rc = LoadTextFile(name, bytes, kMaxTextFileBytes);
     if (rc == rcOK)
         return true;
-    std::cerr << "mvtool: cannot read " << name << ": " << ResultText(rc) << "\n";
+    std::cerr << "mvtool: cannot read " << name << ": " << LoadTextFileProblem(rc) << "\n";
     TellWhenNotAFile(name);
     return false;
+}
+
+bool ReadTextFile(const std::string &name, std::string &text)
+{
+    std::string bytes;
+    if (!ReadFileBytes(name, bytes))
+        return false;
+    text = DecodeTextFile(bytes);
+    return true;
 }
 
 int WriteMadeFile(const std::string &name, const void *data, std::size_t size)

@@ -4,10 +4,12 @@
 #include <cstddef>
 #include <string>
 
-// Reads a whole text file; false, after saying so on standard error with the
-// reader's code, when it cannot be read (also anything but a regular file,
-// named by its kind).
+// Reads a whole text file of at most 4 MB as UTF-8 (a Windows-1250 text is
+// converted); false, after saying so on standard error, when it cannot be read
+// (also anything but a regular file, named by its kind) or is larger.
 bool ReadTextFile(const std::string &name, std::string &text);
+// The same file's bytes as they are, for a reader that decodes them itself.
+bool ReadFileBytes(const std::string &name, std::string &bytes);
 // Writes a made file atomically; on failure says why on standard error. Exit code 0 or 1.
 int WriteMadeFile(const std::string &name, const void *data, std::size_t size);
 // Says on standard error what a name that is no regular file is ("mvtool: X

@@ -132,8 +132,13 @@ int RunCommandLine(int argc, char **argv)
         return PrintList(first, pdf, settingsRecord);
     if (labels) {
         const std::optional<LabelLayout> layout = LabelLayoutFromName(layoutName);
-        if (!layout || !IsLabelPosition(*layout, firstPosition))
+        if (!layout)
             return UsageError();
+        if (!IsLabelPosition(*layout, firstPosition)) {
+            std::cerr << "mvtool: pocetna pozicija " << firstPosition << " je van lista od "
+                      << SheetOf(*layout).LabelsPerPage() << " nalepnica\n";
+            return 2;
+        }
         return PrintLabels(first, pdf, *layout, firstPosition, settingsRecord);
     }
     if (exportList || importList) {

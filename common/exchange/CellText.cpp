@@ -1,21 +1,8 @@
 #include "common/exchange/CellText.h"
 
 #include <cctype>
-#include <charconv>
-#include <cmath>
 
 namespace {
-
-std::optional<double> UnitFactor(const std::string &unit)
-{
-    if (unit.empty() || unit == "mm")
-        return 1.0;
-    if (unit == "cm")
-        return 10.0;
-    if (unit == "m")
-        return 1000.0;
-    return std::nullopt;
-}
 
 int HexDigit(char c)
 {
@@ -26,61 +13,6 @@ int HexDigit(char c)
 }
 
 } // namespace
-
-std::string_view Trimmed(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
-std::string Lowered(std::string_view text)
-{
-    std::string lower(text);
-    for (char &c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
-std::optional<double> ParseMillimetres(std::string_view cell)
-{
-    std::string_view text = Trimmed(cell);
-    std::size_t unitStart = text.size();
-    while (unitStart > 0 && std::isalpha(static_cast<unsigned char>(text[unitStart - 1])))
-        --unitStart;
-    const std::optional<double> factor = UnitFactor(Lowered(text.substr(unitStart)));
-    std::string number(Trimmed(text.substr(0, unitStart)));
-    if (!factor || number.empty())
-        return std::nullopt;
-    for (char &c : number)
-        c = c == ',' ? '.' : c;
-    // from_chars takes no plus sign, and no "inf" or "nan" is a size.
-    const std::size_t start = number[0] == '+' || number[0] == '-' ? 1 : 0;
-    if (start == number.size() || !(std::isdigit(static_cast<unsigned char>(number[start])) || number[start] == '.'))
-        return std::nullopt;
-    double value = 0.0;
-    const char *end = number.data() + number.size();
-    const auto [stop, error] = std::from_chars(number.data() + start, end, value, std::chars_format::fixed);
-    if (error != std::errc() || stop != end || !std::isfinite(value))
-        return std::nullopt;
-    return (number[0] == '-' ? -value : value) * *factor;
-}
-
-std::optional<std::int64_t> ParseInteger(std::string_view cell)
-{
-    std::string_view text = Trimmed(cell);
-    const bool plus = !text.empty() && text[0] == '+';
-    if (plus)
-        text.remove_prefix(1);
-    if (text.empty() || (plus && !std::isdigit(static_cast<unsigned char>(text[0]))))
-        return std::nullopt;
-    std::int64_t value = 0;
-    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || stop != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
 
 std::string HexOf(const std::uint8_t *bytes, std::size_t size)
 {

@@ -46,12 +46,19 @@ struct ExchangeReadResult {
 std::string WriteExchange(ExchangeFormat format, const TElementList &elements, const TElementGroups &groups,
                           const CustomerTexts &customer, std::vector<std::string> *notes);
 
+// Empty, or why MvInput could not open the written text again as one
+// database: every format but mvinput writes the group pieces as ordinary
+// rows, which may come to more than a list holds. The text is written all the same.
+std::string ExportWarning(ExchangeFormat format, const TElementList &elements, const TElementGroups &groups);
+
 // The format whose header row the text has; nothing when none matches.
 std::optional<ExchangeFormat> DetectExchangeFormat(std::string_view text);
 
-// Reads a text of the given format, or of the format its header row comes
-// closest to when none is given. Separator ',', ';' or tab, a BOM or none,
-// quoted fields, sizes with a decimal comma or point and a unit ("59 cm"),
-// headings in any case and order. Every bad row is refused (the first hundred
+// Reads the bytes of a file of the given format, or of the format its header
+// row comes closest to when none is given: UTF-8 with or without a BOM, else
+// Windows-1250; separator ',', ';' or tab; quoted fields; sizes as a person
+// writes them, read only when unambiguous (see CellNumber.h) and with a unit
+// in the cell ("59 cm") or the heading ("Sirina [cm]"); headings in any case
+// and order, with or without diacritics. Every bad row is refused (the first hundred
 // are reported); with any refusal the lists and texts come back empty.
 ExchangeReadResult ReadExchange(std::string_view text, std::optional<ExchangeFormat> format = std::nullopt);

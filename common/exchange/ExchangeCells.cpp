@@ -2,9 +2,11 @@
 
 #include "common/Conversions.h"
 #include "common/Encoding.h"
+#include "common/NumberText.h"
 #include "common/exchange/CellText.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <limits>
 #include <utility>
@@ -74,28 +76,40 @@ std::int64_t CarriedValue(const Column &column, const TElement &e)
     return static_cast<std::int64_t>(raw);
 }
 
-// Length or width, as the column says.
-std::string ReadSize(const Column &column, std::string_view cell, TElement &e)
+// Length or width, as the column says. The lossless format takes any whole
+// number but 0, which would end the list; the others a size 1..99999 mm.
+std::string ReadSize(const Column &column, const CellReading &reading, std::string_view cell, TElement &e)
 {
-    const std::optional<double> mm = ParseMillimetres(cell);
-    if (!mm)
-        return ReasonName(column) + " nije broj";
-    // Compared before rounding, so that no huge value reaches the integer.
-    const std::int32_t size = *mm < kMaxDimensionMm + 1.0 ? RoundHalfEven(*mm) : kMaxDimensionMm + 1;
-    if (size > kMaxDimensionMm)
-        return ReasonName(column) + " veca od " + IntToText(kMaxDimensionMm) + " mm";
-    if (size <= 0)
-        return ReasonName(column) + " nije veca od nule";
+    std::int64_t size = 0;
+    if (reading.Lossless) {
+        const std::optional<std::int64_t> number = ParseInteger(cell, PlusSign::Accepted);
+        if (!number || *number < std::numeric_limits<std::int32_t>::min()
+            || *number > std::numeric_limits<std::int32_t>::max())
+            return ReasonName(column) + " nije ceo broj";
+        if (*number == 0)
+            return ReasonName(column) + " je nula";
+        size = *number;
+    } else {
+        std::string problem;
+        const std::optional<std::int64_t> mm = ReadCellMillimetres(cell, reading.Mark, reading.Unit, problem);
+        if (!mm)
+            return ReasonName(column) + " \"" + std::string(cell) + "\" " + problem;
+        if (*mm > kMaxDimensionMm)
+            return ReasonName(column) + " veca od " + IntToText(kMaxDimensionMm) + " mm";
+        if (*mm <= 0)
+            return ReasonName(column) + " nije veca od nule";
+        size = *mm;
+    }
     if (column.Kind == CellKind::Length)
-        e.Length = size;
+        e.Length = static_cast<std::int32_t>(size);
     else
-        e.Width = size;
+        e.Width = static_cast<std::int32_t>(size);
     return {};
 }
 
 std::string ReadCount(const Column &column, std::string_view cell, TElement &e)
 {
-    const std::optional<std::int64_t> count = ParseInteger(cell);
+    const std::optional<std::int64_t> count = ParseInteger(cell, PlusSign::Accepted);
     if (!count)
         return ReasonName(column) + " nije broj";
     if (*count < 1)
@@ -143,7 +157,8 @@ std::string ReadRotate(const Column &column, std::string_view cell, TElement &e)
 std::string ReadRanged(const Column &column, std::string_view cell, std::int64_t min, std::int64_t max,
                        std::int64_t &value)
 {
-    const std::optional<std::int64_t> number = cell.empty() ? std::optional<std::int64_t>(0) : ParseInteger(cell);
+    const std::optional<std::int64_t> number =
+        cell.empty() ? std::optional<std::int64_t>(0) : ParseInteger(cell, PlusSign::Accepted);
     if (!number || *number < min || *number > max)
         return ReasonName(column) + " nije broj od " + std::to_string(min) + " do " + std::to_string(max);
     value = *number;
@@ -164,17 +179,25 @@ std::string ReadBanding(const Column &column, std::string_view cell, TElement &e
     return {};
 }
 
-std::string ReadTape(const Column &column, std::string_view cell, RowState &row, Tape &tape)
+// What a cutting program writes for an edge: empty or 0 for none, a name
+// holding the word ABS for ABS, and any other mark, number or name for PVC.
+Tape TapeOfCell(std::string_view cell)
 {
+    if (cell.empty() || cell == "0")
+        return Tape::None;
     const std::string name = Lowered(cell);
-    if (name.empty() || name == "0")
-        tape = Tape::None;
-    else if (name == "pvc")
-        tape = Tape::Pvc;
-    else if (name == "abs")
-        tape = Tape::Abs;
-    else
-        return ReasonName(column) + " nije PVC ni ABS";
+    for (std::size_t at = name.find("abs"); at != std::string::npos; at = name.find("abs", at + 1)) {
+        const bool wordStart = at == 0 || !std::isalpha(static_cast<unsigned char>(name[at - 1]));
+        const bool wordEnd = at + 3 == name.size() || !std::isalpha(static_cast<unsigned char>(name[at + 3]));
+        if (wordStart && wordEnd)
+            return Tape::Abs;
+    }
+    return Tape::Pvc;
+}
+
+std::string ReadTape(std::string_view cell, RowState &row, Tape &tape)
+{
+    tape = TapeOfCell(cell);
     row.Tapes = true;
     return {};
 }
@@ -249,11 +272,12 @@ std::string CellOf(const Column &column, const TElement &e, int position, int gr
     case CellKind::Carried: return std::to_string(CarriedValue(column, e));
     case CellKind::Reserved: return ReservedHex(e);
     case CellKind::LabelPadding: return LabelPaddingHex(e);
+    case CellKind::LabelLength: return e.Label.Length > e.Label.Capacity ? IntToText(e.Label.Length) : std::string();
     }
     return {};
 }
 
-std::string ApplyCell(const Column &column, std::string_view cell, RowState &row)
+std::string ApplyCell(const Column &column, const CellReading &reading, std::string_view cell, RowState &row)
 {
     TElement &e = row.Element;
     switch (column.Kind) {
@@ -261,17 +285,17 @@ std::string ApplyCell(const Column &column, std::string_view cell, RowState &row
     case CellKind::Enabled:
     case CellKind::Unused: return {};
     case CellKind::Length:
-    case CellKind::Width: return ReadSize(column, cell, e);
+    case CellKind::Width: return ReadSize(column, reading, cell, e);
     case CellKind::Count: return ReadCount(column, cell, e);
     case CellKind::Label: return ReadLabel(column, cell, e);
     case CellKind::Grain: return ReadGrain(column, cell, e);
     case CellKind::Rotate: return ReadRotate(column, cell, e);
     case CellKind::LengthBanding:
     case CellKind::WidthBanding: return ReadBanding(column, cell, e);
-    case CellKind::TopTape: return ReadTape(column, cell, row, row.Top);
-    case CellKind::BottomTape: return ReadTape(column, cell, row, row.Bottom);
-    case CellKind::LeftTape: return ReadTape(column, cell, row, row.Left);
-    case CellKind::RightTape: return ReadTape(column, cell, row, row.Right);
+    case CellKind::TopTape: return ReadTape(cell, row, row.Top);
+    case CellKind::BottomTape: return ReadTape(cell, row, row.Bottom);
+    case CellKind::LeftTape: return ReadTape(cell, row, row.Left);
+    case CellKind::RightTape: return ReadTape(cell, row, row.Right);
     case CellKind::Group: {
         std::int64_t group = 0;
         std::string reason = ReadRanged(column, cell, 0, kGroupsPerDocument, group);
@@ -281,6 +305,13 @@ std::string ApplyCell(const Column &column, std::string_view cell, RowState &row
     case CellKind::Carried: return ReadCarried(column, cell, e);
     case CellKind::Reserved: return ReadReserved(column, cell, e);
     case CellKind::LabelPadding: return ReadHex(column, cell, row.LabelPadding);
+    case CellKind::LabelLength: {
+        std::int64_t length = 0;
+        std::string reason = ReadRanged(column, cell, 0, 255, length);
+        if (!cell.empty())
+            row.LabelLength = length;
+        return reason;
+    }
     }
     return {};
 }
@@ -296,5 +327,11 @@ std::string FinishRow(RowState &row)
     if (row.LabelPadding.size() > e.Label.Capacity - length)
         return "LabelPadding duzi od ostatka oznake";
     std::copy(row.LabelPadding.begin(), row.LabelPadding.end(), e.Label.Chars + length);
+    // A length byte beyond the 25 characters: every character is the label's.
+    if (row.LabelLength && *row.LabelLength != static_cast<std::int64_t>(length)) {
+        if (*row.LabelLength <= static_cast<std::int64_t>(e.Label.Capacity) || length != e.Label.Capacity)
+            return "LabelLength ne odgovara oznaci";
+        e.Label.Length = static_cast<std::uint8_t>(*row.LabelLength);
+    }
     return {};
 }

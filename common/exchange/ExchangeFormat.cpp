@@ -1,7 +1,7 @@
 #include "common/exchange/Exchange.h"
 
 #include "common/Conversions.h"
-#include "common/exchange/CellText.h"
+#include "common/NumberText.h"
 #include "common/exchange/ExchangeLayout.h"
 
 const char *ExchangeFormatName(ExchangeFormat format)
@@ -11,7 +11,7 @@ const char *ExchangeFormatName(ExchangeFormat format)
 
 std::optional<ExchangeFormat> ExchangeFormatFromName(std::string_view name)
 {
-    const std::string wanted = Lowered(Trimmed(name));
+    const std::string wanted = Lowered(TrimBlanks(name));
     for (const FormatLayout &layout : ExchangeLayouts()) {
         if (wanted == layout.Name)
             return layout.Format;

@@ -28,12 +28,14 @@ enum class CellKind {
     Carried,       // an integer field of the record, by offset and size
     Reserved,      // the reserved bytes, in hex
     LabelPadding,  // the label's bytes after its length, in hex
+    LabelLength,   // the label's length byte where it exceeds the 25 characters; else empty
 };
 
 struct Column {
     const char *Heading;
     CellKind Kind;
     bool Required = false;
+    const char *OtherNames = ""; // headings that name it too, as ReadHeading gives them, '|' between
     std::size_t Offset = 0; // Carried only: where the little-endian value sits
     std::size_t Size = 0;
     bool Signed = false;
@@ -47,6 +49,9 @@ struct FormatLayout {
     bool Bom;
     const char *LineEnd;
     bool Readable;
+    // Every value a record can hold is read back (the ".tab" twin); the others
+    // take only what a workshop means: sizes 1..99999 mm, counts from 1.
+    bool Lossless;
     std::vector<Column> Columns;
 };
 

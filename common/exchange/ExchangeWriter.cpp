@@ -1,7 +1,8 @@
 #include "common/exchange/Exchange.h"
 
+#include "common/Conversions.h"
+#include "common/CsvReader.h"
 #include "common/Encoding.h"
-#include "common/exchange/CsvText.h"
 #include "common/exchange/ExchangeCells.h"
 #include "common/exchange/ExchangeLayout.h"
 
@@ -88,4 +89,17 @@ std::string WriteExchange(ExchangeFormat format, const TElementList &elements, c
     }
     std::string text = std::move(writer).Text();
     return layout.Bom ? "\xEF\xBB\xBF" + text : text;
+}
+
+std::string ExportWarning(ExchangeFormat format, const TElementList &elements, const TElementGroups &groups)
+{
+    if (format == ExchangeFormat::MvInput)
+        return {};
+    int rows = ElementCount(elements);
+    for (int g = 0; g < GroupCount(groups); ++g)
+        rows += GroupPieceCount(groups[g]);
+    if (rows <= kMaxElements)
+        return {};
+    return "spisak ima " + IntToText(rows) + " redova (elementi i komadi grupa): MvInput ga ne moze ponovo otvoriti"
+           " kao jednu bazu, koja prima najvise " + IntToText(kMaxElements) + " elemenata";
 }

@@ -35,13 +35,17 @@ TEST_F(EditElement, ShowsTheElementInEachUnitAndStoresUnchangedValuesBackExactly
 {
     struct Case {
         std::int32_t unit;
+        std::int32_t lengthMm, widthMm;
         const char *length;
         const char *width;
     };
-    const Case cases[] = {{UnitMm, "1250", "600"}, {UnitCm, "125.0", "60.0"}, {UnitM, "1.250", "0.600"}};
+    // Sizes of 10 m and more need more characters than the fields let a user type.
+    const Case cases[] = {{UnitMm, 1250, 600, "1250", "600"},   {UnitCm, 1250, 600, "125.0", "60.0"},
+                          {UnitM, 1250, 600, "1.250", "0.600"}, {UnitCm, 12345, 1235, "1234.5", "123.5"},
+                          {UnitM, 12345, 99999, "12.345", "99.999"}};
     for (const Case &c : cases) {
         SetUnit(c.unit);
-        TElement old = MakeElement(1250, 600, 3, "Polica");
+        TElement old = MakeElement(c.lengthMm, c.widthMm, 3, "Polica");
         old.Grain = 1;
         Start(old);
         EXPECT_EQ(form->Edit1->text(), QString::fromLatin1(c.length));
@@ -51,8 +55,8 @@ TEST_F(EditElement, ShowsTheElementInEachUnitAndStoresUnchangedValuesBackExactly
         EXPECT_TRUE(Selected(form->Edit1));
         TypeEach({"", "", "", "", ""}); // up to "Izmena", which the last Enter presses
         ASSERT_EQ(form->result(), QDialog::Accepted) << c.unit;
-        EXPECT_EQ(+form->NewElement.Length, 1250);
-        EXPECT_EQ(+form->NewElement.Width, 600);
+        EXPECT_EQ(+form->NewElement.Length, c.lengthMm);
+        EXPECT_EQ(+form->NewElement.Width, c.widthMm);
         EXPECT_EQ(+form->NewElement.Count, 3);
         EXPECT_EQ(+form->NewElement.Grain, 1);
         EXPECT_EQ(form->NewElement.Label.str(), "Polica"); // labels are not entered: the old label stays

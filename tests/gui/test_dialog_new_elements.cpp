@@ -13,6 +13,9 @@
 #include <QSignalSpy>
 #include <QToolButton>
 
+#include <string>
+#include <utility>
+
 namespace {
 
 class NewElements : public DialogTest {
@@ -108,7 +111,7 @@ TEST_F(NewElements, FieldsKeepOnlyWhatTheirUnitAllows)
     EXPECT_EQ(form->Edit2->text(), QStringLiteral("12"));
 }
 
-TEST_F(NewElements, TypedUnitsBecomeMillimetresAndOversizeAddsNothing)
+TEST_F(NewElements, TypedUnitsBecomeMillimetres)
 {
     struct Case {
         std::int32_t unit;
@@ -120,8 +123,9 @@ TEST_F(NewElements, TypedUnitsBecomeMillimetresAndOversizeAddsNothing)
     const Case cases[] = {
         {UnitCm, "12.5", "30", 125, 300},
         {UnitCm, "60,25", "60.35", 602, 604},
+        {UnitCm, "12.35", "2.15", 124, 22}, // ties of half a millimetre go to the even one
         {UnitM, "0.605", "1.5", 605, 1500},
-        {UnitCm, "10000", "30", 0, 0}, // 100000 mm is longer than any board
+        {UnitM, ".0215", ".0125", 22, 12}, // five characters at most
         {UnitMm, "99999", "1", 99999, 1},
     };
     for (const Case &c : cases) {
@@ -155,6 +159,29 @@ TEST_F(NewElements, RefusedCountSelectsTheCountAndSwallowsTheEnterThatFollows)
     }
     Type(QStringLiteral("7")); // a key released on the button sends the focus back
     EXPECT_TRUE(LengthFocusedAndSelected());
+}
+
+// A size longer than any board is refused as a zero count is: that field
+// selected, the Enter release swallowed there, and a beep.
+TEST_F(NewElements, OversizeIsRefusedInItsFieldWithABeep)
+{
+    SetUnit(UnitCm);
+    Start();
+    for (const auto &[length, width] : {std::pair("10000", "30"), std::pair("30", "99999")}) {
+        form->Duzina->setFocus();
+        TypeEach({length, width, ""});
+        ASSERT_EQ(Focus(), form->Button2) << length;
+        const int beeps = desktop.Beeps();
+        Key(Qt::Key_Return);
+        EXPECT_EQ(Count(), 0) << length;
+        QLineEdit *refused = std::string(length) == "10000" ? form->Duzina : form->Sirina;
+        EXPECT_EQ(Focus(), refused) << length;
+        EXPECT_EQ(refused->selectedText(), refused->text());
+        EXPECT_EQ(desktop.Beeps(), beeps + 1);
+        EXPECT_FALSE(form->SkipEnter) << "the release of that Enter was swallowed";
+        Key(Qt::Key_Return);
+        EXPECT_NE(Focus(), refused) << "the next Enter moves on";
+    }
 }
 
 TEST_F(NewElements, EscapeEmptiesTheFieldAndNeverCloses)

@@ -80,6 +80,9 @@ INSTANTIATE_TEST_SUITE_P(Units, EntryInUnits, ::testing::Values(
     UnitEntryCase{UnitCm, "60,5", 605},    // a typed comma is the decimal point
     UnitEntryCase{UnitCm, "60.25", 602},
     UnitEntryCase{UnitCm, "60.35", 604},
+    UnitEntryCase{UnitCm, "12.35", 124},   // 123.5: a tie a binary division never sees
+    UnitEntryCase{UnitCm, "2.15", 22},
+    UnitEntryCase{UnitM, "0.0215", 22},
     UnitEntryCase{UnitM, "0.6057", 606},
     UnitEntryCase{UnitM, "0,6055", 606},
     UnitEntryCase{UnitM, "0.0045", 4}));

@@ -1,10 +1,8 @@
-// The document window's pure rules: typed dimensions, cell texts, material item
-// texts and the digit keys.
+// The document window's pure rules: cell texts, material item texts and the digit keys.
 
 #include "common/Conversions.h"
 #include "document/ElementGrid.h"
 #include "document/ElementTableModel.h"
-#include "document/EntryValues.h"
 #include "document/MaterialItems.h"
 #include "document/UnitLabel.h"
 
@@ -12,73 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 
 namespace {
-
-struct DimensionCase {
-    const char *text;
-    std::int32_t unit;
-    std::optional<std::int32_t> millimetres;
-};
-
-class DimensionFromTextTest : public ::testing::TestWithParam<DimensionCase> {};
-
-TEST_P(DimensionFromTextTest, GivesWholeMillimetresOrNothing)
-{
-    const DimensionCase &c = GetParam();
-    EXPECT_EQ(DimensionFromText(c.text, c.unit, UnitFactorOf(c.unit)), c.millimetres)
-        << "text \"" << c.text << "\" unit " << c.unit;
-}
-
-INSTANTIATE_TEST_SUITE_P(Entry, DimensionFromTextTest, ::testing::Values(
-    DimensionCase{"600", UnitMm, 600},
-    DimensionCase{"0600", UnitMm, 600},
-    DimensionCase{"", UnitMm, 0},
-    DimensionCase{"60.5", UnitMm, std::nullopt},   // never 6005
-    DimensionCase{"60,5", UnitMm, std::nullopt},
-    DimensionCase{"-600", UnitMm, std::nullopt},
-    DimensionCase{"6x0", UnitMm, std::nullopt},
-    DimensionCase{"60.5", UnitCm, 605},
-    DimensionCase{"60,5", UnitCm, 605},             // a comma is the decimal point
-    DimensionCase{"60", UnitCm, 600},
-    DimensionCase{".5", UnitCm, 5},
-    DimensionCase{"60.25", UnitCm, 602},            // 602.5: tie to even
-    DimensionCase{"60.35", UnitCm, 604},            // 603.5: tie to even
-    DimensionCase{"60.45", UnitCm, 604},
-    DimensionCase{"1.25", UnitCm, 12},
-    DimensionCase{"0.05", UnitCm, 0},
-    DimensionCase{"6.0.5", UnitCm, std::nullopt},
-    DimensionCase{"-60.5", UnitCm, std::nullopt},
-    DimensionCase{"0.6057", UnitM, 606},
-    DimensionCase{"0.6055", UnitM, 606},            // 605.5: tie to even
-    DimensionCase{"0.0045", UnitM, 4},              // 4.5: tie to even
-    DimensionCase{"0.0035", UnitM, 4},
-    DimensionCase{"2,8", UnitM, 2800},
-    DimensionCase{"12.5", 4, 12},                   // unknown unit: factor 1, rounded
-    DimensionCase{"13.5", 0, 14}));
-
-TEST(EntryText, FieldsAcceptWhatTheirUnitMeans)
-{
-    EXPECT_TRUE(IsDimensionText("123", UnitMm));
-    EXPECT_FALSE(IsDimensionText("12.3", UnitMm));
-    EXPECT_TRUE(IsDimensionText("12.", UnitCm));
-    EXPECT_TRUE(IsDimensionText("12,3", UnitM));
-    EXPECT_FALSE(IsDimensionText("1.2.3", UnitM));
-    EXPECT_FALSE(IsDimensionText("1e3", UnitCm));
-    EXPECT_TRUE(IsCountText("12"));
-    EXPECT_FALSE(IsCountText("1.2"));
-    EXPECT_FALSE(IsCountText("-1"));
-}
-
-TEST(EntryText, CountsFromOneToSixtyFiveThousandFiveHundredThirtyFive)
-{
-    EXPECT_FALSE(IsAcceptedCount(-1));
-    EXPECT_FALSE(IsAcceptedCount(0));
-    EXPECT_TRUE(IsAcceptedCount(1));
-    EXPECT_TRUE(IsAcceptedCount(65535));
-    EXPECT_FALSE(IsAcceptedCount(65536));
-}
 
 DisplayOptions Options(std::int32_t unit, bool banding)
 {

@@ -21,6 +21,7 @@
 #include <QUrl>
 #include <QTableView>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <unistd.h>
@@ -287,6 +288,29 @@ TEST_F(OpenSave, ACuttingListWithBadRowsListsTheFirstTwentyAndOpensNothing)
     ASSERT_EQ(lines.size(), 22);
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("red 2: ")));
     EXPECT_EQ(lines.last(), QStringLiteral("... i jos 5"));
+}
+
+// 800 elements and a group piece are 801 rows for an optimiser: written all
+// the same, with a box that MvInput cannot open them again as one database.
+TEST_F(OpenSave, AnExportOfMoreRowsThanAListHoldsIsWrittenWithAWarning)
+{
+    TElementList elements;
+    ClearList(elements);
+    for (TElement &e : elements)
+        e = MakeElement(500, 300);
+    TElementGroups groups = NoGroups();
+    groups[0].Pieces[0] = MakeElement(700, 100);
+    WriteDatabase(Path("velika.tab"), elements, groups);
+    Open(Path("velika.tab"));
+    ASSERT_EQ(window->Documents().size(), 1);
+    desktop.AnswerSave({QString::fromStdString(Path("velika.csv")), 2}); // Smart2D
+    desktop.AnswerBox(Platform::Answer::Ok);
+    window->FileExportItem->trigger();
+    ASSERT_EQ(desktop.Boxes().size(), 1u);
+    EXPECT_EQ(desktop.Boxes()[0].icon, Platform::Icon::Warning);
+    EXPECT_TRUE(desktop.Boxes()[0].text.contains(QStringLiteral("801 redova")));
+    const std::string written = ReadAll(Path("velika.csv"));
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 802);
 }
 
 TEST_F(OpenSave, NamedAndDroppedFilesOpenAsOpenDoes)

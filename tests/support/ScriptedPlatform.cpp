@@ -39,6 +39,7 @@ void ScriptedPlatform::Forget()
     m_colourDialogs.clear();
     m_processEventsCalls = 0;
     m_openedWithDesktop.clear();
+    m_beeps = 0;
 }
 
 Platform::Answer ScriptedPlatform::ShowMessageBox(Icon icon, Buttons buttons, const QString &text,

@@ -50,6 +50,8 @@ public:
     std::optional<QColor> ColourDialog(const QColor &initial) override;
     void ProcessEvents() override;
     void OpenWithDesktop(const QString &fileName) override { m_openedWithDesktop << fileName; }
+    void Beep() override { ++m_beeps; }
+    int Beeps() const { return m_beeps; }
     std::optional<LabelJobOptions> LabelOptionsDialog(bool printerInstalled) override;
 
 protected:
@@ -69,5 +71,6 @@ private:
     std::vector<FileDialog> m_saveDialogs;
     std::vector<QColor> m_colourDialogs;
     int m_processEventsCalls = 0;
+    int m_beeps = 0;
     QStringList m_openedWithDesktop;
 };

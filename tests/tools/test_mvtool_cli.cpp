@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -56,14 +57,28 @@ TEST(CommandLine, WrongOptionsAndMissingValuesGiveTheUsage)
              {"--frob"}, {"dump", "-x", "a.mvd"}, {"convert", "a", "b", "--force"}, {"settings", "--base", "x"},
              {"settings", "make", "a.ini", "b.dat", "--base"}, {"boards", "make", "a.csv", "b", "c"}, {"Dump", "a"},
              {"labels", "a.tab", "--pdf", "a.pdf", "--layout", "a4-4x10"},
-             {"labels", "a.tab", "--pdf", "a.pdf", "--layout", "a4-3x8", "--start", "0"},
-             {"labels", "a.tab", "--pdf", "a.pdf", "--layout", "a4-2x7", "--start", "15"},
-             {"labels", "a.tab", "--pdf", "a.pdf", "--layout", "roll-100x50", "--start", "2"},
              {"labels", "a.tab", "--pdf", "a.pdf"}}) {
         const ToolRun run = RunTool(MVTOOL_PATH, args);
         EXPECT_EQ(run.exitCode, 2) << args[0];
         EXPECT_EQ(run.err, kUsage);
         EXPECT_EQ(run.out, "");
+    }
+}
+
+// A first position off the sheet is named with the sheet's size, not answered with the usage.
+TEST(CommandLine, StartOffTheSheetSaysWhy)
+{
+    const std::pair<std::vector<std::string>, const char *> cases[] = {
+        {{"a4-3x8", "25"}, "pocetna pozicija 25 je van lista od 24 nalepnica"},
+        {{"a4-3x8", "0"}, "pocetna pozicija 0 je van lista od 24 nalepnica"},
+        {{"a4-2x7", "15"}, "pocetna pozicija 15 je van lista od 14 nalepnica"},
+        {{"roll-100x50", "2"}, "pocetna pozicija 2 je van lista od 1 nalepnica"},
+    };
+    for (const auto &[layout, message] : cases) {
+        const ToolRun run = RunTool(MVTOOL_PATH, {"labels", "a.tab", "--pdf", "a.pdf", "--layout", layout[0], "--start",
+                                                  layout[1]});
+        EXPECT_EQ(run.exitCode, 2) << message;
+        EXPECT_EQ(run.err, std::string("mvtool: ") + message + "\n");
     }
 }
 

@@ -81,6 +81,36 @@ TEST_F(ListTools, ABadRowWritesNothingAndNamesItsLine)
     EXPECT_FALSE(std::filesystem::exists(dir.file("bad.tab")));
 }
 
+// Any input is read only up to 4 MB: an endless device ends in a message, not an abort.
+TEST_F(ListTools, AnInputBeyondFourMegabytesIsRefusedWithItsOwnMessage)
+{
+    WriteAll(dir.file("big.csv"), "Duzina;Sirina;Komada\n" + std::string(4 * 1024 * 1024, '\n'));
+    for (const std::string &input : {std::string("/dev/zero"), dir.file("big.csv")}) {
+        const ToolRun run = Mvtool({"import", input, dir.file("out.tab"), "--format", "spreadsheet"});
+        EXPECT_EQ(run.exitCode, 1) << input;
+        EXPECT_EQ(run.err, "mvtool: cannot read " + input + ": datoteka je veca od 4 MB\n");
+    }
+    const ToolRun settings = Mvtool({"settings", "make", "/dev/zero", dir.file("s.dat")});
+    EXPECT_EQ(settings.exitCode, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.tab")));
+}
+
+TEST_F(ListTools, AnExportOfMoreRowsThanAListHoldsIsWrittenWithAWarning)
+{
+    TElementList elements;
+    ClearList(elements);
+    for (TElement &e : elements)
+        e = MakeElement(500, 300);
+    TElementGroups groups = NoGroups();
+    groups[0].Pieces[0] = MakeElement(700, 100);
+    ASSERT_EQ(WriteDatabaseFile(database, elements, groups, "", "", ""), rcOK);
+    const ToolRun run = Mvtool({"export", database, dir.file("big.csv"), "--format", "smart2d"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.err.find("801 redova"), std::string::npos) << run.err;
+    EXPECT_TRUE(std::filesystem::exists(dir.file("big.csv")));
+    EXPECT_EQ(Mvtool({"export", database, dir.file("all.csv"), "--format", "mvinput"}).err, "");
+}
+
 TEST_F(ListTools, AnUnknownOrWriteOnlyFormatIsAUsageError)
 {
     EXPECT_EQ(Mvtool({"export", database, dir.file("x.csv"), "--format", "excel"}).exitCode, 2);

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -104,15 +105,25 @@ TEST(SettingsFieldTable, HoldsExactlyTheNamedFieldsWithoutOverlap)
     EXPECT_EQ(FindSettingsField("entry", "trim"), nullptr) << "a key belongs to one section";
 }
 
-TEST(SettingsFieldTable, RangesFollowTheFieldWidths)
+// Whatever a record holds, settings show prints and make must take back: the
+// program reads a unit of 0 or 4 as millimetres, a state of 7 as normal.
+TEST(SettingsFieldTable, RangesAreAllTheFieldWidthsHold)
 {
-    EXPECT_EQ(FindSettingsField("banding", "tape_surplus")->Maximum, 255);
-    EXPECT_EQ(FindSettingsField("window", "width")->Maximum, 65535);
-    EXPECT_EQ(FindSettingsField("material", "trim")->Maximum, 2147483647.0);
-    const TSettingsField *unit = FindSettingsField("entry", "unit");
-    EXPECT_EQ(unit->Minimum, 1);
-    EXPECT_EQ(unit->Maximum, 3);
-    EXPECT_EQ(FindSettingsField("colours", "main_background")->Maximum, 0xFFFFFFFF);
+    for (const TSettingsField &field : SettingsFields()) {
+        std::pair<double, double> range{field.Minimum, field.Maximum};
+        switch (field.Kind) {
+        case SettingsFieldKind::Flag: EXPECT_EQ(range, std::make_pair(0.0, 1.0)) << field.Key; break;
+        case SettingsFieldKind::Byte: EXPECT_EQ(range, std::make_pair(0.0, 255.0)) << field.Key; break;
+        case SettingsFieldKind::UInt16:
+        case SettingsFieldKind::ColumnWidths: EXPECT_EQ(range, std::make_pair(0.0, 65535.0)) << field.Key; break;
+        case SettingsFieldKind::Int32:
+            EXPECT_EQ(range, std::make_pair(-2147483648.0, 2147483647.0)) << field.Key;
+            break;
+        case SettingsFieldKind::Colour: EXPECT_EQ(range, std::make_pair(0.0, 4294967295.0)) << field.Key; break;
+        case SettingsFieldKind::Double:
+        case SettingsFieldKind::Text: break;
+        }
+    }
     EXPECT_EQ(FindSettingsField("material", "material_name")->Capacity, 40u);
     EXPECT_EQ(FindSettingsField("banding", "mark_5")->Capacity, 6u);
 }

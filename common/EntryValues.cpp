@@ -1,9 +1,11 @@
-#include "document/EntryValues.h"
+#include "common/EntryValues.h"
 
 #include "common/Conversions.h"
+#include "common/DecimalText.h"
 #include "common/Element.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -33,9 +35,8 @@ std::optional<std::int32_t> DimensionFromText(std::string text, std::int32_t uni
     text = WithDecimalPoint(std::move(text));
     if (!IsDimensionText(text, unit))
         return std::nullopt;
-    if (unit == UnitMm)
-        return TextToInt(text);
-    return RoundHalfEven(TextToFloat(text) / unitFactor);
+    const std::int64_t mm = ScaledHalfEven(LenientDecimal(text), ScaleOfUnitFactor(unitFactor));
+    return static_cast<std::int32_t>(std::min<std::int64_t>(mm, std::numeric_limits<std::int32_t>::max()));
 }
 
 bool IsAcceptedCount(std::int32_t count)
