@@ -168,18 +168,17 @@ int ReadSettingsRecord(const std::string &name, std::uint8_t *buffer)
 int LoadTextFile(const std::string &name, std::string &text, std::size_t maxSize)
 {
     constexpr std::size_t kBlockSize = 65536;
-    struct stat info;
-    if (name.empty() || ::stat(name.c_str(), &info) != 0)
+    if (!FileExists(name))
         return rcFileNotFound;
-    if (S_ISDIR(info.st_mode))
+    // Only a regular file is read: a pipe or a device would block or never end.
+    FileDescriptor file = OpenRegularFileForReading(name);
+    struct stat info;
+    if (!file.isOpen() || ::fstat(file.get(), &info) != 0)
         return rcFileAccessError;
-    // A regular file tells its size before anything is read.
-    if (S_ISREG(info.st_mode) && static_cast<std::uint64_t>(info.st_size) > maxSize)
+    // A file tells its size before anything is read.
+    if (static_cast<std::uint64_t>(info.st_size) > maxSize)
         return rcFileCorrupted;
-    FileDescriptor file(SystemCalls().Open(name.c_str(), O_RDONLY | O_CLOEXEC, 0));
-    if (!file.isOpen())
-        return rcFileAccessError;
-    // A device or a pipe (or a file that grew meanwhile) is read only up to the limit.
+    // One that grows meanwhile is read only up to the limit.
     std::string bytes;
     std::vector<char> block(kBlockSize);
     for (;;) {

@@ -108,7 +108,7 @@ std::optional<QString> ExportActiveDocument(const CommandContext &context)
         ShowError("Greska prilikom izvoza spiska elemenata!", code);
         return std::nullopt;
     }
-    const std::string warning = ExportWarning(format, document->Elements, document->Groups);
+    const std::string warning = ExportWarning(format, document.Elements(), document.Groups());
     if (!warning.empty())
         context.desktop.MessageBox(Platform::Icon::Warning, Platform::Buttons::Ok,
                                    QStringLiteral("Spisak je izvezen, ali ") + QString::fromStdString(warning));

@@ -85,11 +85,13 @@ TEST_F(ListTools, ABadRowWritesNothingAndNamesItsLine)
 TEST_F(ListTools, AnInputBeyondFourMegabytesIsRefusedWithItsOwnMessage)
 {
     WriteAll(dir.file("big.csv"), "Duzina;Sirina;Komada\n" + std::string(4 * 1024 * 1024, '\n'));
-    for (const std::string &input : {std::string("/dev/zero"), dir.file("big.csv")}) {
-        const ToolRun run = Mvtool({"import", input, dir.file("out.tab"), "--format", "spreadsheet"});
-        EXPECT_EQ(run.exitCode, 1) << input;
-        EXPECT_EQ(run.err, "mvtool: cannot read " + input + ": datoteka je veca od 4 MB\n");
-    }
+    const ToolRun big = Mvtool({"import", dir.file("big.csv"), dir.file("out.tab"), "--format", "spreadsheet"});
+    EXPECT_EQ(big.exitCode, 1);
+    EXPECT_EQ(big.err, "mvtool: cannot read " + dir.file("big.csv") + ": datoteka je veca od 4 MB\n");
+    // A device never ends: it is no file to read at all.
+    const ToolRun zero = Mvtool({"import", "/dev/zero", dir.file("out.tab"), "--format", "spreadsheet"});
+    EXPECT_EQ(zero.exitCode, 1);
+    EXPECT_NE(zero.err.find("/dev/zero is a character device, not a regular file"), std::string::npos) << zero.err;
     const ToolRun settings = Mvtool({"settings", "make", "/dev/zero", dir.file("s.dat")});
     EXPECT_EQ(settings.exitCode, 1);
     EXPECT_FALSE(std::filesystem::exists(dir.file("out.tab")));
