@@ -1,0 +1,187 @@
+#include "common/cutting/BoardSet.h"
+
+namespace {
+
+std::int64_t Product(std::int32_t a, std::int32_t b)
+{
+    return static_cast<std::int64_t>(a) * b;
+}
+
+} // namespace
+
+struct BoardSet::Choice {
+    bool Found = false;
+    int Board = -1;
+    LeafPlacement Placement;
+    bool Turned = false;
+    std::int64_t Waste = 0;   // leaf area less piece area: the tighter the better
+    std::int32_t Side = 0;    // the shorter leftover side
+    std::int32_t X = 0, Y = 0;
+
+    bool Beats(const Choice &other) const
+    {
+        if (!other.Found)
+            return true;
+        if (Waste != other.Waste)
+            return Waste < other.Waste;
+        if (Side != other.Side)
+            return Side < other.Side;
+        if (Board != other.Board)
+            return Board < other.Board;
+        return Y != other.Y ? Y < other.Y : X < other.X;
+    }
+};
+
+void BoardSet::Consider(int board, int piece, bool turned, SplitRule rule, Choice &best) const
+{
+    const PieceShape &shape = m_problem->Shapes[piece];
+    const std::int32_t ex = turned ? shape.Ey : shape.Ex;
+    const std::int32_t ey = turned ? shape.Ex : shape.Ey;
+    const GuillotineBoard &b = m_boards[board];
+    if (b.SurelyTooSmall(ex, ey))
+        return;
+    for (const int leaf : b.FreeLeaves()) {
+        const GuillotineBoard::Node &l = b.At(leaf);
+        if (ex > l.W || ey > l.H)
+            continue;
+        Choice c;
+        c.Found = true;
+        c.Board = board;
+        c.Turned = turned;
+        c.Waste = Product(l.W, l.H) - Product(ex, ey);
+        c.Side = std::min(l.W - ex, l.H - ey);
+        c.X = l.X;
+        c.Y = l.Y;
+        if (!c.Beats(best))
+            continue;
+        // The rule says which cut goes first; the stage limit may allow only the other.
+        CutLine preferred;
+        if (rule == SplitRule::LargerPart)
+            preferred = Product(l.W, l.H - ey) >= Product(l.W - ex, l.H) ? CutLine::AlongLength : CutLine::AlongWidth;
+        else
+            preferred = l.W - ex < l.H - ey ? CutLine::AlongLength : CutLine::AlongWidth;
+        const CutLine other = preferred == CutLine::AlongLength ? CutLine::AlongWidth : CutLine::AlongLength;
+        if (b.Fits(leaf, ex, ey, preferred))
+            c.Placement = LeafPlacement{leaf, preferred};
+        else if (b.Fits(leaf, ex, ey, other))
+            c.Placement = LeafPlacement{leaf, other};
+        else
+            continue;
+        best = c;
+    }
+}
+
+bool BoardSet::Insert(int piece, SplitRule rule, int skipBoard)
+{
+    const PieceShape &shape = m_problem->Shapes[piece];
+    Choice best;
+    for (int board = 0; board < BoardCount(); ++board) {
+        if (board == skipBoard)
+            continue;
+        Consider(board, piece, false, rule, best);
+        if (shape.CanTurn && shape.Ex != shape.Ey)
+            Consider(board, piece, true, rule, best);
+    }
+    if (!best.Found)
+        return false;
+    const std::int32_t ex = best.Turned ? shape.Ey : shape.Ex;
+    const std::int32_t ey = best.Turned ? shape.Ex : shape.Ey;
+    Save(best.Board);
+    const int node = m_boards[best.Board].Place(best.Placement, ex, ey, piece, best.Turned);
+    m_where[piece] = Where{best.Board, node};
+    return true;
+}
+
+void BoardSet::InsertOrOpen(int piece, SplitRule rule)
+{
+    if (Insert(piece, rule))
+        return;
+    m_boards.emplace_back(m_problem->Length, m_problem->Width, m_problem->Kerf, m_problem->Stages);
+    // Every piece fits an empty board: the planner refuses the others first.
+    Insert(piece, rule);
+}
+
+void BoardSet::Remove(int piece)
+{
+    Where &where = m_where[piece];
+    Save(where.Board);
+    m_boards[where.Board].Remove(where.Node);
+    where = Where{};
+}
+
+void BoardSet::Track(int board, bool placed)
+{
+    std::vector<int> nodes;
+    m_boards[board].PiecesUnder(m_boards[board].Root(), nodes);
+    for (const int node : nodes)
+        m_where[m_boards[board].At(node).Piece] = placed ? Where{board, node} : Where{};
+}
+
+void BoardSet::RemoveBoard(int board, std::vector<int> &freed)
+{
+    std::vector<int> nodes;
+    m_boards[board].PiecesUnder(m_boards[board].Root(), nodes);
+    for (const int node : nodes) {
+        const int piece = m_boards[board].At(node).Piece;
+        freed.push_back(piece);
+        m_where[piece] = Where{};
+    }
+    m_boards.erase(m_boards.begin() + board);
+    for (int later = board; later < BoardCount(); ++later)
+        Track(later, true);
+}
+
+void BoardSet::Save(int board)
+{
+    if (!m_stepping)
+        return;
+    if (m_isSaved.size() < m_boards.size())
+        m_isSaved.resize(m_boards.size(), 0);
+    if (m_isSaved[board])
+        return;
+    m_isSaved[board] = 1;
+    m_saved.emplace_back(board, m_boards[board]);
+}
+
+void BoardSet::BeginStep()
+{
+    m_stepping = true;
+}
+
+void BoardSet::Commit()
+{
+    for (const auto &entry : m_saved)
+        m_isSaved[entry.first] = 0;
+    m_saved.clear();
+    m_stepping = false;
+}
+
+void BoardSet::Undo()
+{
+    // A piece that moved between two saved boards must be cleared from both
+    // before either is put back.
+    for (const auto &entry : m_saved)
+        Track(entry.first, false);
+    for (auto &entry : m_saved) {
+        m_boards[entry.first] = std::move(entry.second);
+        Track(entry.first, true);
+    }
+    Commit();
+}
+
+void BoardSet::Replace(int board, const GuillotineBoard &with)
+{
+    Track(board, false);
+    m_boards[board] = with;
+    Track(board, true);
+}
+
+int BoardSet::Emptiest() const
+{
+    int emptiest = -1;
+    for (int board = 0; board < BoardCount(); ++board) {
+        if (emptiest < 0 || Area(board) < Area(emptiest))
+            emptiest = board;
+    }
+    return emptiest;
+}
