@@ -32,14 +32,15 @@ struct BoardSet::Choice {
     }
 };
 
-void BoardSet::Consider(int board, int piece, bool turned, SplitRule rule, Choice &best) const
+bool BoardSet::Consider(int board, int piece, bool turned, SplitRule rule, Choice &best) const
 {
     const PieceShape &shape = m_problem->Shapes[piece];
     const std::int32_t ex = turned ? shape.Ey : shape.Ex;
     const std::int32_t ey = turned ? shape.Ex : shape.Ey;
     const GuillotineBoard &b = m_boards[board];
     if (b.SurelyTooSmall(ex, ey))
-        return;
+        return false;
+    bool takes = false;
     for (const int leaf : b.FreeLeaves()) {
         const GuillotineBoard::Node &l = b.At(leaf);
         if (ex > l.W || ey > l.H)
@@ -52,15 +53,21 @@ void BoardSet::Consider(int board, int piece, bool turned, SplitRule rule, Choic
         c.Side = std::min(l.W - ex, l.H - ey);
         c.X = l.X;
         c.Y = l.Y;
-        if (!c.Beats(best))
+        if (!c.Beats(best)) {
+            takes = takes || b.Fits(leaf, ex, ey, CutLine::AlongLength) || b.Fits(leaf, ex, ey, CutLine::AlongWidth);
             continue;
+        }
         // The rule says which cut goes first; the stage limit may allow only the other.
         CutLine preferred;
         if (rule == SplitRule::LargerPart)
             preferred = Product(l.W, l.H - ey) >= Product(l.W - ex, l.H) ? CutLine::AlongLength : CutLine::AlongWidth;
         else
             preferred = l.W - ex < l.H - ey ? CutLine::AlongLength : CutLine::AlongWidth;
-        const CutLine other = preferred == CutLine::AlongLength ? CutLine::AlongWidth : CutLine::AlongLength;
+        CutLine other = preferred == CutLine::AlongLength ? CutLine::AlongWidth : CutLine::AlongLength;
+        // Under a stage limit the way that spends fewer stages leaves more for later pieces.
+        if (m_problem->Stages > 0 && b.Fits(leaf, ex, ey, other)
+            && b.StagesNeeded(leaf, ex, ey, other) < b.StagesNeeded(leaf, ex, ey, preferred))
+            std::swap(preferred, other);
         if (b.Fits(leaf, ex, ey, preferred))
             c.Placement = LeafPlacement{leaf, preferred};
         else if (b.Fits(leaf, ex, ey, other))
@@ -68,19 +75,23 @@ void BoardSet::Consider(int board, int piece, bool turned, SplitRule rule, Choic
         else
             continue;
         best = c;
+        takes = true;
     }
+    return takes;
 }
 
-bool BoardSet::Insert(int piece, SplitRule rule, int skipBoard)
+bool BoardSet::Insert(int piece, SplitRule rule, int skipBoard, int enough)
 {
     const PieceShape &shape = m_problem->Shapes[piece];
     Choice best;
-    for (int board = 0; board < BoardCount(); ++board) {
+    int taking = 0;
+    for (int board = 0; board < BoardCount() && (enough == 0 || taking < enough); ++board) {
         if (board == skipBoard)
             continue;
-        Consider(board, piece, false, rule, best);
+        bool takes = Consider(board, piece, false, rule, best);
         if (shape.CanTurn && shape.Ex != shape.Ey)
-            Consider(board, piece, true, rule, best);
+            takes = Consider(board, piece, true, rule, best) || takes;
+        taking += takes ? 1 : 0;
     }
     if (!best.Found)
         return false;
@@ -92,11 +103,12 @@ bool BoardSet::Insert(int piece, SplitRule rule, int skipBoard)
     return true;
 }
 
-void BoardSet::InsertOrOpen(int piece, SplitRule rule)
+void BoardSet::InsertOrOpen(int piece, SplitRule rule, int enough)
 {
-    if (Insert(piece, rule))
+    if (Insert(piece, rule, -1, enough))
         return;
-    m_boards.emplace_back(m_problem->Length, m_problem->Width, m_problem->Kerf, m_problem->Stages);
+    m_boards.emplace_back(m_problem->Length, m_problem->Width, m_problem->Kerf, m_problem->Stages,
+                          m_problem->SmallestSide, m_problem->SmallestArea);
     // Every piece fits an empty board: the planner refuses the others first.
     Insert(piece, rule);
 }

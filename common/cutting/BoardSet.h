@@ -25,6 +25,8 @@ struct PlanProblem {
     int Stages = 0;
     std::vector<PieceShape> Shapes;
     std::int64_t BoardArea = 0; // usable board on the saw, mm²
+    std::int32_t SmallestSide = 1; // of any piece, grown
+    std::int64_t SmallestArea = 1;
 };
 
 // Which of two free parts a piece leaves whole when both cuts are needed.
@@ -44,10 +46,11 @@ public:
     const Where &At(int piece) const { return m_where[piece]; }
 
     // Into the tightest free part of any board but skipBoard; false, nothing
-    // changed, when no board takes it.
-    bool Insert(int piece, SplitRule rule, int skipBoard = -1);
+    // changed, when no board takes it. enough > 0 looks no further than that
+    // many boards that take the piece, the earliest first: quick on long lists.
+    bool Insert(int piece, SplitRule rule, int skipBoard = -1, int enough = 0);
     // As Insert, onto a new empty board when no board takes it.
-    void InsertOrOpen(int piece, SplitRule rule);
+    void InsertOrOpen(int piece, SplitRule rule, int enough = 0);
     void Remove(int piece);
     // Puts another layout of the same pieces in a board's place.
     void Replace(int board, const GuillotineBoard &with);
@@ -66,7 +69,8 @@ public:
 
 private:
     struct Choice;
-    void Consider(int board, int piece, bool turned, SplitRule rule, Choice &best) const;
+    // Whether the board takes the piece so turned; best becomes the better choice.
+    bool Consider(int board, int piece, bool turned, SplitRule rule, Choice &best) const;
     void Save(int board);
     // Points the pieces of a board at it, or marks them not placed.
     void Track(int board, bool placed);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <limits>
 #include <numeric>
 
 namespace {
@@ -39,6 +40,13 @@ PlanProblem ProblemOf(const PlanRequest &request)
         shape.CanTurn = CanTurn(request.Board, piece);
         shape.Area = static_cast<std::int64_t>(piece.Length) * piece.Width;
         problem.Shapes.push_back(shape);
+    }
+    if (!problem.Shapes.empty()) {
+        problem.SmallestSide = problem.SmallestArea = std::numeric_limits<std::int32_t>::max();
+        for (const PieceShape &shape : problem.Shapes) {
+            problem.SmallestSide = std::min({problem.SmallestSide, shape.Ex, shape.Ey});
+            problem.SmallestArea = std::min(problem.SmallestArea, static_cast<std::int64_t>(shape.Ex) * shape.Ey);
+        }
     }
     return problem;
 }

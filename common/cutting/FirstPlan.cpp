@@ -5,8 +5,10 @@
 
 namespace {
 
-// Big lists get fewer passes, so the first plan stays quick.
+// Big lists get fewer passes and look at fewer boards for each piece, so the
+// first plan stays quick.
 constexpr std::size_t kManyPieces = 3000;
+constexpr int kBoardsEnough = 4;
 
 std::int64_t Key(const PieceShape &s, PieceOrder order)
 {
@@ -48,6 +50,7 @@ BoardSet FirstBoards(const PlanProblem &problem)
     std::iota(all.begin(), all.end(), 0);
     std::vector<PieceOrder> orders = {PieceOrder::Area, PieceOrder::LongSide, PieceOrder::ShortSide,
                                       PieceOrder::Length, PieceOrder::Width};
+    const int enough = all.size() > kManyPieces ? kBoardsEnough : 0;
     if (all.size() > kManyPieces)
         orders.resize(1);
     BoardSet best(problem);
@@ -57,7 +60,7 @@ BoardSet FirstBoards(const PlanProblem &problem)
         for (const SplitRule rule : {SplitRule::LargerPart, SplitRule::ShorterAxis}) {
             BoardSet boards(problem);
             for (const int piece : ordered)
-                boards.InsertOrOpen(piece, rule);
+                boards.InsertOrOpen(piece, rule, enough);
             if (first || Better(boards, best))
                 best = std::move(boards);
             first = false;

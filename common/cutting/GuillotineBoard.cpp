@@ -17,8 +17,9 @@ bool Needed(CutLine line, std::int32_t ex, std::int32_t ey, const GuillotineBoar
 
 } // namespace
 
-GuillotineBoard::GuillotineBoard(std::int32_t length, std::int32_t width, std::int32_t kerf, int stageLimit)
-    : m_kerf(kerf), m_stageLimit(stageLimit)
+GuillotineBoard::GuillotineBoard(std::int32_t length, std::int32_t width, std::int32_t kerf, int stageLimit,
+                                 std::int32_t smallestSide, std::int64_t smallestArea)
+    : m_kerf(kerf), m_stageLimit(stageLimit), m_smallestSide(smallestSide), m_smallestArea(smallestArea)
 {
     Node root;
     root.W = length;
@@ -36,20 +37,24 @@ int GuillotineBoard::StageOf(int node, CutLine line) const
     return line == split.Line ? split.Stage : split.Stage + 1;
 }
 
-bool GuillotineBoard::Fits(int leaf, std::int32_t ex, std::int32_t ey, CutLine first) const
+int GuillotineBoard::StagesNeeded(int leaf, std::int32_t ex, std::int32_t ey, CutLine first) const
 {
     const Node &l = m_nodes[leaf];
     if (ex > l.W || ey > l.H)
-        return false;
-    if (m_stageLimit == 0)
-        return true;
+        return -1;
     const CutLine second = Across(first);
     const bool firstNeeded = Needed(first, ex, ey, l);
     const int firstStage = firstNeeded ? StageOf(leaf, first) : 0;
     int secondStage = 0;
     if (Needed(second, ex, ey, l))
         secondStage = firstNeeded ? firstStage + 1 : StageOf(leaf, second);
-    return std::max(firstStage, secondStage) <= m_stageLimit;
+    return std::max(firstStage, secondStage);
+}
+
+bool GuillotineBoard::Fits(int leaf, std::int32_t ex, std::int32_t ey, CutLine first) const
+{
+    const int stages = StagesNeeded(leaf, ex, ey, first);
+    return stages >= 0 && (m_stageLimit == 0 || stages <= m_stageLimit);
 }
 
 int GuillotineBoard::NewNode(const Node &node)
@@ -66,8 +71,12 @@ int GuillotineBoard::NewNode(const Node &node)
 
 void GuillotineBoard::AddFree(int node)
 {
-    m_nodes[node].Type = Node::Kind::Free;
-    m_nodes[node].FreeSlot = static_cast<int>(m_free.size());
+    Node &n = m_nodes[node];
+    n.Type = Node::Kind::Free;
+    n.FreeSlot = -1;
+    if (n.W < m_smallestSide || n.H < m_smallestSide || static_cast<std::int64_t>(n.W) * n.H < m_smallestArea)
+        return;
+    n.FreeSlot = static_cast<int>(m_free.size());
     m_free.push_back(node);
     m_extentsKnown = false;
 }
@@ -75,6 +84,8 @@ void GuillotineBoard::AddFree(int node)
 void GuillotineBoard::DropFree(int node)
 {
     const int slot = m_nodes[node].FreeSlot;
+    if (slot < 0)
+        return;
     const int last = m_free.back();
     m_free[slot] = last;
     m_nodes[last].FreeSlot = slot;
@@ -189,15 +200,27 @@ bool GuillotineBoard::SurelyTooSmall(std::int32_t ex, std::int32_t ey) const
     return ex > m_freeW || ey > m_freeH;
 }
 
+std::vector<Offcut> GuillotineBoard::Leftovers() const
+{
+    std::vector<Offcut> leftovers;
+    const auto walk = [&](const auto &self, int node) -> void {
+        const Node &n = m_nodes[node];
+        if (n.Type == Node::Kind::Split) {
+            self(self, n.Near);
+            self(self, n.Far);
+        } else if (n.Type == Node::Kind::Free && n.W > m_kerf && n.H > m_kerf) {
+            leftovers.push_back(Offcut{n.X, n.Y, n.W - m_kerf, n.H - m_kerf});
+        }
+    };
+    walk(walk, 0);
+    return leftovers;
+}
+
 std::int64_t GuillotineBoard::LargestOffcut() const
 {
     std::int64_t largest = 0;
-    for (const int leaf : m_free) {
-        const std::int64_t w = m_nodes[leaf].W - m_kerf;
-        const std::int64_t h = m_nodes[leaf].H - m_kerf;
-        if (w > 0 && h > 0)
-            largest = std::max(largest, w * h);
-    }
+    for (const Offcut &offcut : Leftovers())
+        largest = std::max(largest, offcut.Area());
     return largest;
 }
 
@@ -253,11 +276,7 @@ BoardPlan GuillotineBoard::Export() const
     // Without a stage limit the first cut of a board opens stage 1, whichever way it runs.
     const CutLine firstLine = m_stageLimit == 0 && root.Type == Node::Kind::Split ? root.Line : CutLine::AlongLength;
     ExportCuts(0, 1, firstLine, plan);
-    for (const int leaf : m_free) {
-        const Node &n = m_nodes[leaf];
-        if (n.W > m_kerf && n.H > m_kerf)
-            plan.Offcuts.push_back(Offcut{n.X, n.Y, n.W - m_kerf, n.H - m_kerf});
-    }
+    plan.Offcuts = Leftovers();
     std::sort(plan.Offcuts.begin(), plan.Offcuts.end(), [](const Offcut &a, const Offcut &b) {
         if (a.Area() != b.Area())
             return a.Area() > b.Area();

@@ -28,8 +28,11 @@ struct LeafPlacement {
 
 class GuillotineBoard {
 public:
-    // length, width: the usable board grown by the kerf; stageLimit 0 for any depth.
-    GuillotineBoard(std::int32_t length, std::int32_t width, std::int32_t kerf, int stageLimit);
+    // length, width: the usable board grown by the kerf; stageLimit 0 for any
+    // depth. Free parts narrower than smallestSide or smaller than smallestArea
+    // (grown, of the smallest piece) take no piece and are left out of FreeLeaves.
+    GuillotineBoard(std::int32_t length, std::int32_t width, std::int32_t kerf, int stageLimit,
+                    std::int32_t smallestSide = 1, std::int64_t smallestArea = 1);
 
     struct Node {
         enum class Kind : std::uint8_t { Free, Piece, Split };
@@ -40,14 +43,18 @@ public:
         int Stage = 1;                       // Split: its stage
         int Piece = -1;                      // Piece: index into the plan's pieces
         bool Turned = false;
-        int FreeSlot = -1;                   // Free: index into m_free
+        int FreeSlot = -1;                   // Free and big enough for a piece: index into m_free
     };
 
+    // The free leaves a piece may go into.
     const std::vector<int> &FreeLeaves() const { return m_free; }
     const Node &At(int node) const { return m_nodes[node]; }
     int Root() const { return 0; }
     std::size_t NodeCount() const { return m_nodes.size(); }
 
+    // The highest stage of the cuts that bring a free leaf down to the piece,
+    // this cut first (0: the piece fills the leaf), or -1 when it is too small.
+    int StagesNeeded(int leaf, std::int32_t ex, std::int32_t ey, CutLine first) const;
     // Whether a free leaf takes the piece with this first cut within the stage limit.
     bool Fits(int leaf, std::int32_t ex, std::int32_t ey, CutLine first) const;
     // Places the piece (Fits must hold); returns its node.
@@ -75,9 +82,13 @@ private:
     void Discard(int node);
     int SplitLeaf(int leaf, CutLine line, std::int32_t nearExtent);
     void ExportCuts(int node, int baseStage, CutLine baseLine, BoardPlan &plan) const;
+    // Every free leaf on the saw, however small.
+    std::vector<Offcut> Leftovers() const;
 
     std::int32_t m_kerf;
     int m_stageLimit;
+    std::int32_t m_smallestSide;
+    std::int64_t m_smallestArea;
     std::vector<Node> m_nodes;
     std::vector<int> m_free;
     std::vector<int> m_recycled;

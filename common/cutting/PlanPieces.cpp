@@ -1,6 +1,6 @@
 #include "common/cutting/PlanPieces.h"
 
-#include <string>
+#include <utility>
 
 namespace {
 
@@ -20,6 +20,16 @@ CuttingPiece PieceOf(const TElement &element, std::string ref)
 
 } // namespace
 
+std::string ElementPieceRef(int element, int piece)
+{
+    return std::to_string(element) + "/" + std::to_string(piece);
+}
+
+std::string GroupPieceRef(int group, int piece)
+{
+    return "G" + std::to_string(group) + "." + std::to_string(piece);
+}
+
 std::int64_t PlanPieceCount(const TElementList &list, const TElementGroups &groups)
 {
     std::int64_t count = TotalPieces(list);
@@ -37,13 +47,13 @@ std::vector<CuttingPiece> PlanPiecesOf(const TElementList &list, const TElementG
         const TElement &element = list[i - 1];
         const int count = element.Count;
         for (int k = 1; k <= count && pieces.size() < kPieceCap; ++k)
-            pieces.push_back(PieceOf(element, std::to_string(i) + "/" + std::to_string(k)));
+            pieces.push_back(PieceOf(element, ElementPieceRef(i, k)));
     }
     const int groupCount = GroupCount(groups);
     for (int g = 1; g <= groupCount && pieces.size() < kPieceCap; ++g) {
         const int count = GroupPieceCount(groups[g - 1]);
         for (int p = 1; p <= count && pieces.size() < kPieceCap; ++p)
-            pieces.push_back(PieceOf(groups[g - 1].Pieces[p - 1], "G" + std::to_string(g) + "." + std::to_string(p)));
+            pieces.push_back(PieceOf(groups[g - 1].Pieces[p - 1], GroupPieceRef(g, p)));
     }
     return pieces;
 }

@@ -6,7 +6,12 @@
 #include "common/cutting/CuttingPlan.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
+
+// "k/n": piece n of element k; "G<g>.<p>": piece p of group g.
+std::string ElementPieceRef(int element, int piece);
+std::string GroupPieceRef(int group, int piece);
 
 // Every piece of the list's elements and of its groups.
 std::int64_t PlanPieceCount(const TElementList &list, const TElementGroups &groups);
