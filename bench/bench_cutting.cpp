@@ -1,7 +1,10 @@
 // Cutting plans: quality on the classic two-dimensional bin packing instances
 // (classes 1 to 10) and speed on workshop lists. A plain program, not run by CI:
 //
-//   mvbench_cutting quality DIR [SECONDS]   both variants, per class, SECONDS per instance (default 1)
+//   mvbench_cutting quality DIR [SECONDS [R|O [CLASS...]]]
+//                     per class, SECONDS per instance (default 1; above 1000, search
+//                     steps instead), both variants
+//                     or one, all ten classes or those named
 //   mvbench_cutting speed                   first plan of 300 and 2000 pieces; 10 s of search on them
 
 #include "common/cutting/CuttingPlanner.h"
@@ -68,7 +71,7 @@ struct ClassTotals {
     double Seconds = 0;
 };
 
-void Quality(const std::string &dir, double seconds)
+void Quality(const std::string &dir, double seconds, const std::string &variants, const std::vector<int> &only)
 {
     std::vector<std::filesystem::path> files;
     for (const auto &entry : std::filesystem::directory_iterator(dir)) {
@@ -77,13 +80,21 @@ void Quality(const std::string &dir, double seconds)
     }
     std::sort(files.begin(), files.end());
     for (const bool oriented : {false, true}) {
+        if (variants.find(oriented ? 'O' : 'R') == std::string::npos)
+            continue;
         const char *variant = oriented ? "2BP|O|G" : "2BP|R|G";
         std::map<int, ClassTotals> classes;
         std::printf("# %s, %.1f s per instance\n", variant, seconds);
         for (const auto &file : files) {
             const Instance instance = ReadInstance(file, oriented);
+            if (!only.empty() && std::find(only.begin(), only.end(), instance.Class) == only.end())
+                continue;
             PlanLimits limits;
-            limits.Seconds = seconds;
+            // Above a thousand "seconds" are search steps: figures that the machine's load does not move.
+            if (seconds > 1000)
+                limits.Iterations = static_cast<std::int64_t>(seconds);
+            else
+                limits.Seconds = seconds;
             int first = -1;
             limits.Progress = [&](const PlanProgress &progress) {
                 if (first < 0)
@@ -186,7 +197,10 @@ int main(int argc, char **argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() >= 2 && args[0] == "quality") {
-        Quality(args[1], args.size() >= 3 ? std::stod(args[2]) : 1.0);
+        std::vector<int> only;
+        for (std::size_t i = 4; i < args.size(); ++i)
+            only.push_back(std::stoi(args[i]));
+        Quality(args[1], args.size() >= 3 ? std::stod(args[2]) : 1.0, args.size() >= 4 ? args[3] : "RO", only);
         return 0;
     }
     if (args.size() == 1 && args[0] == "speed") {

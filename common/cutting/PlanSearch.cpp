@@ -12,6 +12,9 @@ constexpr int kMaxRandomPieces = 5;     // the most pieces one random ruin frees
 constexpr int kMaxClimb = 3;            // levels above a piece a tree ruin may start
 constexpr int kBlinkPercent = 10;       // pieces that swap places in the order of putting back
 constexpr int kMakeRoomPercent = 50;    // steps that make room for a loose piece
+constexpr std::int64_t kStallSteps = 2000;  // steps without less loose area before the search loosens
+constexpr double kReheat = 5.0;             // how much more loose area it then accepts
+constexpr int kShortSidePercent = 0;   // steps that put pieces back by the shortest side left
 constexpr std::int64_t kTickSteps = 256;
 
 class Search {
@@ -28,6 +31,8 @@ public:
             DropEmptiestBoard();
         Cost cost = CostNow();
         std::vector<Cost> history(kHistoryLength, cost);
+        double lowest = cost.Loose;
+        std::int64_t stalled = 0;
         std::int64_t step = 0;
         while (!m_unplaced.empty() && !Over(step)) {
             m_current.BeginStep();
@@ -48,6 +53,14 @@ public:
             if (cost <= then)
                 then = cost;
             ++step;
+            // Stuck: for a while, steps that loosen more pieces may be taken.
+            if (cost.Loose < lowest) {
+                lowest = cost.Loose;
+                stalled = 0;
+            } else if (++stalled >= kStallSteps) {
+                std::fill(history.begin(), history.end(), Cost{cost.Loose * kReheat, 0});
+                stalled = 0;
+            }
             if (m_unplaced.empty()) {
                 m_best = m_current;
                 if (m_control.Improved)
@@ -56,6 +69,8 @@ public:
                     DropEmptiestBoard();
                 cost = CostNow();
                 std::fill(history.begin(), history.end(), cost);
+                lowest = cost.Loose;
+                stalled = 0;
             }
             if (m_control.Tick && step % kTickSteps == 0)
                 m_control.Tick(step);
