@@ -1,5 +1,7 @@
 #include "common/cutting/BoardSet.h"
 
+#include <algorithm>
+
 namespace {
 
 std::int64_t Product(std::int32_t a, std::int32_t b)

@@ -43,7 +43,6 @@ public:
 
     int BoardCount() const { return static_cast<int>(m_boards.size()); }
     const GuillotineBoard &Board(int board) const { return m_boards[board]; }
-    const Where &At(int piece) const { return m_where[piece]; }
 
     // Into the tightest free part of any board but skipBoard; false, nothing
     // changed, when no board takes it. enough > 0 looks no further than that

@@ -5,9 +5,9 @@
 //
 // Every plan is guillotine: each board is cut by edge-to-edge cuts, each a kerf
 // wide, part by part. Stage 1 cuts run along the board's length (lines of
-// constant y across the whole usable width), stage 2 cuts across the strips
-// they make, stage 3 along the length again; every cut counts, trimming ones
-// too. A piece whose Grain is set keeps its length along the board's length
+// constant y from end to end), making strips as long as the board; stage 2
+// cuts run across the strips, stage 3 along the length again; every cut
+// counts, trimming ones too. A piece whose Grain is set keeps its length along the board's length
 // when the board has grain; every other piece may be turned. Fewest boards
 // first; among those, the largest offcut on the last board.
 

@@ -148,7 +148,6 @@ int GuillotineBoard::Place(const LeafPlacement &placement, std::int32_t ex, std:
     n.Piece = piece;
     n.Turned = turned;
     m_pieceArea += static_cast<std::int64_t>(ex - m_kerf) * (ey - m_kerf);
-    ++m_pieceCount;
     return node;
 }
 
@@ -156,7 +155,6 @@ void GuillotineBoard::Remove(int pieceNode)
 {
     Node &n = m_nodes[pieceNode];
     m_pieceArea -= static_cast<std::int64_t>(n.W - m_kerf) * (n.H - m_kerf);
-    --m_pieceCount;
     n.Piece = -1;
     AddFree(pieceNode);
     // A split whose two parts are both free is no cut at all.

@@ -50,7 +50,6 @@ public:
     const std::vector<int> &FreeLeaves() const { return m_free; }
     const Node &At(int node) const { return m_nodes[node]; }
     int Root() const { return 0; }
-    std::size_t NodeCount() const { return m_nodes.size(); }
 
     // The highest stage of the cuts that bring a free leaf down to the piece,
     // this cut first (0: the piece fills the leaf), or -1 when it is too small.
@@ -65,7 +64,6 @@ public:
     void PiecesUnder(int node, std::vector<int> &pieceNodes) const;
 
     std::int64_t PieceArea() const { return m_pieceArea; } // on the saw, mm²
-    int PieceCount() const { return m_pieceCount; }
     // A cheap necessary test: no free leaf is as long or as wide as the piece.
     bool SurelyTooSmall(std::int32_t ex, std::int32_t ey) const;
     // The largest leftover on the saw, mm².
@@ -93,7 +91,6 @@ private:
     std::vector<int> m_free;
     std::vector<int> m_recycled;
     std::int64_t m_pieceArea = 0;
-    int m_pieceCount = 0;
     mutable bool m_extentsKnown = false;
     mutable std::int32_t m_freeW = 0, m_freeH = 0;
 };

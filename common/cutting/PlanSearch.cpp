@@ -14,7 +14,7 @@ constexpr int kBlinkPercent = 10;       // pieces that swap places in the order 
 constexpr int kMakeRoomPercent = 50;    // steps that make room for a loose piece
 constexpr std::int64_t kStallSteps = 2000;  // steps without less loose area before the search loosens
 constexpr double kReheat = 5.0;             // how much more loose area it then accepts
-constexpr int kShortSidePercent = 0;   // steps that put pieces back by the shortest side left
+constexpr int kSideOrderPercent = 40;   // steps that put pieces back longest side, length or width first
 constexpr std::int64_t kTickSteps = 256;
 
 class Search {
@@ -152,6 +152,14 @@ private:
             return false;
         std::vector<int> nodes;
         b.PiecesUnder(best, nodes);
+        Loosen(b, nodes);
+        first = loose;
+        return true;
+    }
+
+    // Takes the pieces of these nodes of board b off it.
+    void Loosen(const GuillotineBoard &b, const std::vector<int> &nodes)
+    {
         std::vector<int> freed;
         for (const int node : nodes)
             freed.push_back(b.At(node).Piece);
@@ -159,8 +167,6 @@ private:
             m_current.Remove(piece);
             m_unplaced.push_back(piece);
         }
-        first = loose;
-        return true;
     }
 
     void Ruin()
@@ -171,7 +177,6 @@ private:
         b.PiecesUnder(b.Root(), nodes);
         if (nodes.empty())
             return;
-        std::vector<int> freed;
         if (m_random.Chance(50)) {
             // A part of the cutting tree: the pieces near one piece.
             int node = nodes[static_cast<std::size_t>(m_random.Below(static_cast<int>(nodes.size())))];
@@ -186,26 +191,32 @@ private:
                           nodes[static_cast<std::size_t>(i + m_random.Below(static_cast<int>(nodes.size()) - i))]);
             nodes.resize(static_cast<std::size_t>(count));
         }
-        for (const int node : nodes)
-            freed.push_back(b.At(node).Piece);
-        for (const int piece : freed) {
-            m_current.Remove(piece);
-            m_unplaced.push_back(piece);
-        }
+        Loosen(b, nodes);
     }
 
     // first, when not -1, goes back before all others.
     void Recreate(int first)
     {
-        std::stable_sort(m_unplaced.begin(), m_unplaced.end(),
-                         [&](int a, int b) { return m_problem.Shapes[a].Area > m_problem.Shapes[b].Area; });
+        // Largest first, mostly by area, now and then by a side.
+        const int by = m_random.Chance(kSideOrderPercent) ? 1 + m_random.Below(3) : 0;
+        const auto key = [&](int piece) -> std::int64_t {
+            const PieceShape &s = m_problem.Shapes[piece];
+            switch (by) {
+            case 1: return std::max(s.Ex, s.Ey);
+            case 2: return s.Ex;
+            case 3: return s.Ey;
+            default: return s.Area;
+            }
+        };
+        std::stable_sort(m_unplaced.begin(), m_unplaced.end(), [&](int a, int b) { return key(a) > key(b); });
         for (std::size_t i = 1; i < m_unplaced.size(); ++i) {
             if (m_random.Chance(kBlinkPercent))
                 std::swap(m_unplaced[i - 1], m_unplaced[i]);
         }
-        if (first >= 0)
-            std::rotate(m_unplaced.begin(), std::find(m_unplaced.begin(), m_unplaced.end(), first),
-                        std::find(m_unplaced.begin(), m_unplaced.end(), first) + 1);
+        if (first >= 0) {
+            const auto at = std::find(m_unplaced.begin(), m_unplaced.end(), first);
+            std::rotate(m_unplaced.begin(), at, at + 1);
+        }
         const SplitRule rule = m_random.Chance(50) ? SplitRule::LargerPart : SplitRule::ShorterAxis;
         std::vector<int> left;
         for (const int piece : m_unplaced) {

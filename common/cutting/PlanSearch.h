@@ -1,10 +1,13 @@
 #pragma once
-// The search that improves a plan board by board. It takes the emptiest board
-// away and, step after step, frees a few pieces of one board (a random part of
-// its cutting tree, or a few random pieces) and puts every loose piece back
-// where it fits best. A step is kept when it leaves no more loose area than the
-// step some while ago did (late acceptance) and undone otherwise. When no piece
-// is left over, the plan has one board less and the next board goes.
+// The search that improves a plan board by board (a goal-driven ruin and
+// recreate). It takes the emptiest board away and, step after step, frees some
+// pieces (a part of one board's cutting tree, a few random pieces of one board,
+// or the smallest part of a board that a loose piece would fit) and puts every
+// loose piece back where it fits best. A step is kept when it leaves no more
+// loose area than the step some while ago did (late acceptance) and undone
+// otherwise; when the loose area stops falling, worse steps are allowed for a
+// while. When no piece is left over, the plan has one board less and the next
+// board goes.
 
 #include "common/cutting/BoardSet.h"
 
