@@ -11,6 +11,9 @@
 
 namespace {
 
+// Beyond a kilometre no board is real, and grown sizes stay far from overflow.
+constexpr std::int32_t kLargestMm = 1000000;
+
 bool CanTurn(const CuttingBoard &board, const CuttingPiece &piece)
 {
     return !(board.Grain && piece.Grain);
@@ -79,7 +82,9 @@ PlanResult PlanCutting(const PlanRequest &request, const PlanLimits &limits)
     PlanResult result;
     const CuttingBoard &board = request.Board;
     const bool stagesKnown = request.Stages == 0 || request.Stages == 2 || request.Stages == 3;
-    if (board.UsableLength <= 0 || board.UsableWidth <= 0 || request.Kerf < 0 || !stagesKnown) {
+    const auto known = [](std::int32_t mm) { return mm > 0 && mm <= kLargestMm; };
+    if (!known(board.UsableLength) || !known(board.UsableWidth) || request.Kerf < 0 || request.Kerf > kLargestMm
+        || !stagesKnown) {
         result.Refusal = PlanRefusal::NoBoard;
         return result;
     }

@@ -46,7 +46,8 @@ struct PlanLimits {
 
 enum class PlanRefusal {
     None,
-    NoBoard,        // no usable board (a size 0 or less), a negative kerf or a stage limit other than 0, 2, 3
+    NoBoard,        // no usable board (a size 0 or less, or above a kilometre), a kerf below 0 or above
+                    // a kilometre, or a stage limit other than 0, 2, 3
     TooManyPieces,  // more than kMaxPlanPieces
     PieceTooLarge,  // pieces that fit the usable board in no allowed orientation: TooLarge names them
 };

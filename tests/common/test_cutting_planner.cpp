@@ -150,8 +150,12 @@ TEST(CuttingPlanner, RefusesMoreThanTwentyThousandPiecesAndBadBoards)
     r.Kerf = -1;
     EXPECT_EQ(PlanCutting(r, Steps(1)).Refusal, PlanRefusal::NoBoard);
     r.Kerf = 4;
-    r.Board.UsableWidth = 0;
-    EXPECT_EQ(PlanCutting(r, Steps(1)).Refusal, PlanRefusal::NoBoard);
+    for (const std::int32_t width : {0, 1000001}) {
+        r.Board.UsableWidth = width;
+        EXPECT_EQ(PlanCutting(r, Steps(1)).Refusal, PlanRefusal::NoBoard) << width;
+    }
+    r.Board.UsableWidth = 1000000;
+    EXPECT_EQ(PlanCutting(r, Steps(1)).Refusal, PlanRefusal::None);
 }
 
 TEST(CuttingPlanner, TheSameSeedAndStepsGiveTheSamePlan)
