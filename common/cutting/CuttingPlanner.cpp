@@ -106,7 +106,7 @@ PlanResult PlanCutting(const PlanRequest &request, const PlanLimits &limits)
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
     };
     const PlanProblem problem = ProblemOf(request);
-    BoardSet first = FirstBoards(problem);
+    BoardSet first = FirstBoards(problem, limits.Stop);
     PolishLastBoard(problem, first);
     result.Plan = PlanOf(request, problem, first);
     const auto report = [&](std::int64_t iterations) {

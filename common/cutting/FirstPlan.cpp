@@ -44,7 +44,7 @@ std::vector<int> OrderedPieces(const PlanProblem &problem, const std::vector<int
     return ordered;
 }
 
-BoardSet FirstBoards(const PlanProblem &problem)
+BoardSet FirstBoards(const PlanProblem &problem, const std::atomic<bool> *stop)
 {
     std::vector<int> all(problem.Shapes.size());
     std::iota(all.begin(), all.end(), 0);
@@ -58,6 +58,8 @@ BoardSet FirstBoards(const PlanProblem &problem)
     for (const PieceOrder order : orders) {
         const std::vector<int> ordered = OrderedPieces(problem, all, order);
         for (const SplitRule rule : {SplitRule::LargerPart, SplitRule::ShorterAxis}) {
+            if (!first && stop && stop->load(std::memory_order_relaxed))
+                return best;
             BoardSet boards(problem);
             for (const int piece : ordered)
                 boards.InsertOrOpen(piece, rule, enough);
