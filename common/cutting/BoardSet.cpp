@@ -185,6 +185,7 @@ void BoardSet::Undo()
 
 void BoardSet::Replace(int board, const GuillotineBoard &with)
 {
+    Save(board);
     Track(board, false);
     m_boards[board] = with;
     Track(board, true);
@@ -198,4 +199,14 @@ int BoardSet::Emptiest() const
             emptiest = board;
     }
     return emptiest;
+}
+
+std::vector<int> BoardSet::PiecesOn(int board) const
+{
+    const GuillotineBoard &b = m_boards[board];
+    std::vector<int> nodes, pieces;
+    b.PiecesUnder(b.Root(), nodes);
+    for (const int node : nodes)
+        pieces.push_back(b.At(node).Piece);
+    return pieces;
 }

@@ -51,7 +51,8 @@ public:
     // As Insert, onto a new empty board when no board takes it.
     void InsertOrOpen(int piece, SplitRule rule, int enough = 0);
     void Remove(int piece);
-    // Puts another layout of the same pieces in a board's place.
+    // Puts another layout in a board's place: its pieces are placed there, the
+    // board's pieces it does not hold no longer placed.
     void Replace(int board, const GuillotineBoard &with);
     // Takes every piece off a board and the board away; the boards after it move down one.
     void RemoveBoard(int board, std::vector<int> &freed);
@@ -63,6 +64,7 @@ public:
     void Commit();
 
     std::int64_t Area(int board) const { return m_boards[board].PieceArea(); }
+    std::vector<int> PiecesOn(int board) const;
     // The board with the least piece area, -1 when there is none.
     int Emptiest() const;
 

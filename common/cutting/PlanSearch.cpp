@@ -1,5 +1,6 @@
 #include "common/cutting/PlanSearch.h"
 
+#include "common/cutting/BoardLayouts.h"
 #include "common/cutting/PlanRandom.h"
 
 #include <algorithm>
@@ -11,7 +12,8 @@ constexpr int kHistoryLength = 300;     // steps of late acceptance
 constexpr int kMaxRandomPieces = 5;     // the most pieces one random ruin frees
 constexpr int kMaxClimb = 3;            // levels above a piece a tree ruin may start
 constexpr int kBlinkPercent = 10;       // pieces that swap places in the order of putting back
-constexpr int kMakeRoomPercent = 50;    // steps that make room for a loose piece
+constexpr int kRepackPercent = 60;      // steps that lay a board out afresh with a loose piece
+constexpr int kMakeRoomPercent = 50;    // of the others, steps that make room for a loose piece
 constexpr std::int64_t kStallSteps = 2000;  // steps without less loose area before the search loosens
 constexpr double kReheat = 5.0;             // how much more loose area it then accepts
 constexpr int kSideOrderPercent = 40;   // steps that put pieces back longest side, length or width first
@@ -38,7 +40,9 @@ public:
             m_current.BeginStep();
             const std::vector<int> before = m_unplaced;
             int first = -1;
-            if (!m_random.Chance(kMakeRoomPercent) || !MakeRoom(first))
+            if (m_random.Chance(kRepackPercent))
+                RepackWithLoose();
+            else if (!m_random.Chance(kMakeRoomPercent) || !MakeRoom(first))
                 Ruin();
             Recreate(first);
             const Cost candidate = CostNow();
@@ -155,6 +159,44 @@ private:
         Loosen(b, nodes);
         first = loose;
         return true;
+    }
+
+    // A random board laid out afresh with a loose piece, or with it instead of
+    // a smaller one of its own, which goes loose: what putting pieces back one
+    // by one into the board's layout cannot find.
+    void RepackWithLoose()
+    {
+        const std::size_t at = static_cast<std::size_t>(m_random.Below(static_cast<int>(m_unplaced.size())));
+        const int loose = m_unplaced[at];
+        const int board = m_random.Below(m_current.BoardCount());
+        std::vector<int> pieces = m_current.PiecesOn(board);
+        pieces.push_back(loose);
+        int leaving = -1;
+        if (!Repack(board, pieces)) {
+            const std::int64_t area = m_problem.Shapes[loose].Area;
+            const std::size_t which = static_cast<std::size_t>(m_random.Below(static_cast<int>(pieces.size()) - 1));
+            leaving = pieces[which];
+            if (m_problem.Shapes[leaving].Area >= area)
+                return;
+            pieces.erase(pieces.begin() + static_cast<std::ptrdiff_t>(which));
+            if (!Repack(board, pieces))
+                return;
+        }
+        m_unplaced.erase(m_unplaced.begin() + static_cast<std::ptrdiff_t>(at));
+        if (leaving >= 0)
+            m_unplaced.push_back(leaving);
+    }
+
+    // Whether the pieces fit the board laid out afresh; if so they are laid out so.
+    bool Repack(int board, const std::vector<int> &pieces)
+    {
+        bool done = false;
+        ForEachBoardLayout(m_problem, pieces, [&](const GuillotineBoard &layout) {
+            m_current.Replace(board, layout);
+            done = true;
+            return true;
+        });
+        return done;
     }
 
     // Takes the pieces of these nodes of board b off it.
