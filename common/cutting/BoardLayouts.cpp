@@ -2,19 +2,19 @@
 
 #include "common/cutting/FirstPlan.h"
 
-void ForEachBoardLayout(const PlanProblem &problem, const std::vector<int> &pieces,
-                        const std::function<bool(const GuillotineBoard &)> &take)
+void ForEachLayout(const PlanProblem &problem, const std::vector<int> &pieces, int boards,
+                   const std::function<bool(const BoardSet &)> &take)
 {
     for (const PieceOrder order : {PieceOrder::Area, PieceOrder::LongSide, PieceOrder::Length, PieceOrder::Width}) {
         const std::vector<int> ordered = OrderedPieces(problem, pieces, order);
         for (const SplitRule rule : {SplitRule::LargerPart, SplitRule::ShorterAxis}) {
-            BoardSet alone(problem);
+            BoardSet layout(problem);
             for (const int piece : ordered) {
-                alone.InsertOrOpen(piece, rule);
-                if (alone.BoardCount() > 1)
+                layout.InsertOrOpen(piece, rule);
+                if (layout.BoardCount() > boards)
                     break;
             }
-            if (alone.BoardCount() == 1 && take(alone.Board(0)))
+            if (layout.BoardCount() <= boards && take(layout))
                 return;
         }
     }

@@ -162,33 +162,40 @@ void BoardSet::BeginStep()
     m_stepping = true;
 }
 
+void BoardSet::EndStep(const Layouts &saved)
+{
+    for (const auto &entry : saved)
+        m_isSaved[entry.first] = 0;
+    m_stepping = false;
+}
+
 void BoardSet::Commit()
 {
-    for (const auto &entry : m_saved)
-        m_isSaved[entry.first] = 0;
-    m_saved.clear();
-    m_stepping = false;
+    Layouts saved;
+    saved.swap(m_saved);
+    EndStep(saved);
 }
 
 void BoardSet::Undo()
 {
-    // A piece that moved between two saved boards must be cleared from both
-    // before either is put back.
-    for (const auto &entry : m_saved)
+    Layouts saved;
+    saved.swap(m_saved);
+    EndStep(saved);
+    Replace(std::move(saved));
+}
+
+void BoardSet::Replace(Layouts layouts)
+{
+    // A piece that moves between two of these boards must be cleared from both
+    // before either is put in place.
+    for (const auto &entry : layouts) {
+        Save(entry.first);
         Track(entry.first, false);
-    for (auto &entry : m_saved) {
+    }
+    for (auto &entry : layouts) {
         m_boards[entry.first] = std::move(entry.second);
         Track(entry.first, true);
     }
-    Commit();
-}
-
-void BoardSet::Replace(int board, const GuillotineBoard &with)
-{
-    Save(board);
-    Track(board, false);
-    m_boards[board] = with;
-    Track(board, true);
 }
 
 int BoardSet::Emptiest() const

@@ -51,9 +51,10 @@ public:
     // As Insert, onto a new empty board when no board takes it.
     void InsertOrOpen(int piece, SplitRule rule, int enough = 0);
     void Remove(int piece);
-    // Puts another layout in a board's place: its pieces are placed there, the
-    // board's pieces it does not hold no longer placed.
-    void Replace(int board, const GuillotineBoard &with);
+    // Puts other layouts in boards' places, all at once: their pieces are placed
+    // there, the boards' pieces they do not hold no longer placed.
+    using Layouts = std::vector<std::pair<int, GuillotineBoard>>;
+    void Replace(Layouts layouts);
     // Takes every piece off a board and the board away; the boards after it move down one.
     void RemoveBoard(int board, std::vector<int> &freed);
 
@@ -73,6 +74,7 @@ private:
     // Whether the board takes the piece so turned; best becomes the better choice.
     bool Consider(int board, int piece, bool turned, SplitRule rule, Choice &best) const;
     void Save(int board);
+    void EndStep(const Layouts &saved);
     // Points the pieces of a board at it, or marks them not placed.
     void Track(int board, bool placed);
 
@@ -80,6 +82,6 @@ private:
     std::vector<GuillotineBoard> m_boards;
     std::vector<Where> m_where;
     bool m_stepping = false;
-    std::vector<std::pair<int, GuillotineBoard>> m_saved;
+    Layouts m_saved;
     std::vector<char> m_isSaved;
 };

@@ -28,6 +28,11 @@ GuillotineBoard::GuillotineBoard(std::int32_t length, std::int32_t width, std::i
     AddFree(0);
 }
 
+GuillotineBoard GuillotineBoard::Empty() const
+{
+    return GuillotineBoard(m_nodes[0].W, m_nodes[0].H, m_kerf, m_stageLimit, m_smallestSide, m_smallestArea);
+}
+
 int GuillotineBoard::StageOf(int node, CutLine line) const
 {
     const int parent = m_nodes[node].Parent;

@@ -34,6 +34,9 @@ public:
     GuillotineBoard(std::int32_t length, std::int32_t width, std::int32_t kerf, int stageLimit,
                     std::int32_t smallestSide = 1, std::int64_t smallestArea = 1);
 
+    // A board of the same size and limits with nothing on it.
+    GuillotineBoard Empty() const;
+
     struct Node {
         enum class Kind : std::uint8_t { Free, Piece, Split };
         std::int32_t X = 0, Y = 0, W = 0, H = 0;

@@ -31,10 +31,10 @@ void PolishLastBoard(const PlanProblem &problem, BoardSet &boards)
         return;
     }
     GuillotineBoard best = boards.Board(last);
-    ForEachBoardLayout(problem, pieces, [&](const GuillotineBoard &layout) {
-        if (layout.LargestOffcut() > best.LargestOffcut())
-            best = layout;
+    ForEachLayout(problem, pieces, 1, [&](const BoardSet &layout) {
+        if (layout.Board(0).LargestOffcut() > best.LargestOffcut())
+            best = layout.Board(0);
         return false;
     });
-    boards.Replace(last, best);
+    boards.Replace({{last, best}});
 }

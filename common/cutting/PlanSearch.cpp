@@ -13,6 +13,7 @@ constexpr int kMaxRandomPieces = 5;     // the most pieces one random ruin frees
 constexpr int kMaxClimb = 3;            // levels above a piece a tree ruin may start
 constexpr int kBlinkPercent = 10;       // pieces that swap places in the order of putting back
 constexpr int kRepackPercent = 60;      // steps that lay a board out afresh with a loose piece
+constexpr int kPairPercent = 25;        // of those, steps that lay out two boards together
 constexpr int kMakeRoomPercent = 50;    // of the others, steps that make room for a loose piece
 constexpr std::int64_t kStallSteps = 2000;  // steps without less loose area before the search loosens
 constexpr double kReheat = 5.0;             // how much more loose area it then accepts
@@ -161,25 +162,32 @@ private:
         return true;
     }
 
-    // A random board laid out afresh with a loose piece, or with it instead of
-    // a smaller one of its own, which goes loose: what putting pieces back one
-    // by one into the board's layout cannot find.
+    // One or two random boards laid out afresh with a loose piece, or with it
+    // instead of a smaller one of theirs, which goes loose: what putting pieces
+    // back one by one into the boards' layouts cannot find.
     void RepackWithLoose()
     {
         const std::size_t at = static_cast<std::size_t>(m_random.Below(static_cast<int>(m_unplaced.size())));
         const int loose = m_unplaced[at];
-        const int board = m_random.Below(m_current.BoardCount());
-        std::vector<int> pieces = m_current.PiecesOn(board);
+        std::vector<int> boards = {m_random.Below(m_current.BoardCount())};
+        if (m_current.BoardCount() > 1 && m_random.Chance(kPairPercent)) {
+            const int other = m_random.Below(m_current.BoardCount() - 1);
+            boards.push_back(other >= boards[0] ? other + 1 : other);
+        }
+        std::vector<int> pieces;
+        for (const int board : boards) {
+            const std::vector<int> on = m_current.PiecesOn(board);
+            pieces.insert(pieces.end(), on.begin(), on.end());
+        }
         pieces.push_back(loose);
         int leaving = -1;
-        if (!Repack(board, pieces)) {
-            const std::int64_t area = m_problem.Shapes[loose].Area;
+        if (!Repack(boards, pieces)) {
             const std::size_t which = static_cast<std::size_t>(m_random.Below(static_cast<int>(pieces.size()) - 1));
             leaving = pieces[which];
-            if (m_problem.Shapes[leaving].Area >= area)
+            if (m_problem.Shapes[leaving].Area >= m_problem.Shapes[loose].Area)
                 return;
             pieces.erase(pieces.begin() + static_cast<std::ptrdiff_t>(which));
-            if (!Repack(board, pieces))
+            if (!Repack(boards, pieces))
                 return;
         }
         m_unplaced.erase(m_unplaced.begin() + static_cast<std::ptrdiff_t>(at));
@@ -187,12 +195,19 @@ private:
             m_unplaced.push_back(leaving);
     }
 
-    // Whether the pieces fit the board laid out afresh; if so they are laid out so.
-    bool Repack(int board, const std::vector<int> &pieces)
+    // Whether the pieces fit these boards laid out afresh; if so they are laid
+    // out so (a board the layout does not need is left empty).
+    bool Repack(const std::vector<int> &boards, const std::vector<int> &pieces)
     {
         bool done = false;
-        ForEachBoardLayout(m_problem, pieces, [&](const GuillotineBoard &layout) {
-            m_current.Replace(board, layout);
+        ForEachLayout(m_problem, pieces, static_cast<int>(boards.size()), [&](const BoardSet &layout) {
+            BoardSet::Layouts layouts;
+            for (std::size_t i = 0; i < boards.size(); ++i) {
+                const int from = static_cast<int>(i);
+                layouts.emplace_back(boards[i],
+                                     from < layout.BoardCount() ? layout.Board(from) : m_current.Board(boards[i]).Empty());
+            }
+            m_current.Replace(std::move(layouts));
             done = true;
             return true;
         });
