@@ -40,7 +40,8 @@ struct PlanLimits {
     double Seconds = kDefaultPlanSeconds; // the time budget when Iterations is 0
     std::uint64_t Seed = 1;
     const std::atomic<bool> *Stop = nullptr; // set from any thread: the best plan so far is returned
-    // Called on the planning thread: with the first plan, with every better one, and every few steps.
+    // Called on the planning thread: with the first plan, with every better one, and about ten
+    // times a second in between with the steps made.
     std::function<void(const PlanProgress &)> Progress;
 };
 

@@ -18,7 +18,7 @@ constexpr int kMakeRoomPercent = 50;    // of the others, steps that make room f
 constexpr std::int64_t kStallSteps = 2000;  // steps without less loose area before the search loosens
 constexpr double kReheat = 5.0;             // how much more loose area it then accepts
 constexpr int kSideOrderPercent = 40;   // steps that put pieces back longest side, length or width first
-constexpr std::int64_t kTickSteps = 256;
+constexpr double kTickSeconds = 0.1;    // between two reports of the steps made
 
 class Search {
 public:
@@ -37,6 +37,7 @@ public:
         double lowest = cost.Loose;
         std::int64_t stalled = 0;
         std::int64_t step = 0;
+        double lastTick = 0;
         while (!m_unplaced.empty() && !Over(step)) {
             m_current.BeginStep();
             const std::vector<int> before = m_unplaced;
@@ -77,8 +78,10 @@ public:
                 lowest = cost.Loose;
                 stalled = 0;
             }
-            if (m_control.Tick && step % kTickSteps == 0)
+            if (m_control.Tick && Seconds() >= lastTick + kTickSeconds) {
+                lastTick = Seconds();
                 m_control.Tick(step);
+            }
         }
         iterations = step;
         return m_best;
@@ -91,8 +94,12 @@ private:
             return true;
         if (m_control.Iterations > 0)
             return step >= m_control.Iterations;
-        const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - m_began;
-        return spent.count() >= m_control.Seconds;
+        return Seconds() >= m_control.Seconds;
+    }
+
+    double Seconds() const
+    {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - m_began).count();
     }
 
     void DropEmptiestBoard()

@@ -23,7 +23,7 @@ struct SearchControl {
     int LowerBound = 0;            // no plan has fewer boards: the search ends there
     // A plan with fewer boards was found.
     std::function<void(const BoardSet &best, std::int64_t iterations)> Improved;
-    // Called every so many steps with the count so far.
+    // Called about ten times a second with the steps made so far.
     std::function<void(std::int64_t iterations)> Tick;
 };
 
