@@ -2,9 +2,12 @@
 // The commands of mvtool, each given its arguments by the command line and
 // returning the process exit code.
 
+#include "common/cutting/CuttingPlanner.h"
 #include "common/exchange/Exchange.h"
 #include "print/core/LabelLayout.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 int RunDump(const std::string &fileName);                                // dump FILE
@@ -21,3 +24,19 @@ int PrintLabels(const std::string &databaseName, const std::string &pdfName, Lab
                 const std::string &settingsName);
 int ExportList(const std::string &databaseName, const std::string &outName, ExchangeFormat format); // export
 int ImportList(const std::string &csvName, const std::string &databaseName, ExchangeFormat format); // import
+
+// plan FILE [...]: the options as the command line gave them, already checked.
+struct PlanCommand {
+    std::string Database;
+    std::string Settings;         // empty: the one beside the program, read only without a board
+    std::optional<std::int32_t> BoardLength, BoardWidth; // --board LxW
+    bool Grain = false;
+    std::optional<std::int32_t> Trim;
+    std::int32_t Kerf = kDefaultKerfMm;
+    int Stages = 0;
+    double Seconds = kDefaultPlanSeconds;
+    std::int64_t Iterations = 0;  // > 0 instead of the seconds
+    std::uint64_t Seed = 1;
+    std::string Json, Pdf;        // empty: not written
+};
+int RunPlan(const PlanCommand &command);

@@ -2,6 +2,7 @@
 // the program's data files.
 
 #include "tools/Commands.h"
+#include "tools/NumberText.h"
 
 #include <CLI/CLI.hpp>
 
@@ -24,7 +25,44 @@ constexpr const char *kUsage = "usage:\n"
                                "  mvtool labels FILE --pdf OUT --layout a4-3x8|a4-2x7|roll-100x50 [--start N] "
                                "[--settings SETUP.DAT]\n"
                                "  mvtool export FILE OUT --format mvinput|cutlist-optimizer|smart2d|spreadsheet\n"
-                               "  mvtool import IN OUT --format mvinput|smart2d|spreadsheet\n";
+                               "  mvtool import IN OUT --format mvinput|smart2d|spreadsheet\n"
+                               "  mvtool plan FILE [--settings SETUP.DAT] [--board LxW] [--grain] [--trim MM] [--kerf MM] "
+                               "[--stages 0|2|3] [--seconds S | --iterations N] [--seed N] [--json OUT] [--pdf OUT]\n";
+
+// The largest kerf a saw blade has.
+constexpr std::int32_t kMaxKerfMm = 99;
+
+// "LxW" in whole millimetres, each 1 .. kMaxDimensionMm.
+bool ParseBoardSize(const std::string &text, PlanCommand &command)
+{
+    const std::size_t x = text.find_first_of("xX");
+    if (x == std::string::npos)
+        return false;
+    const std::optional<std::int64_t> length = ParseInteger(std::string_view(text).substr(0, x));
+    const std::optional<std::int64_t> width = ParseInteger(std::string_view(text).substr(x + 1));
+    if (!length || !width || *length < 1 || *width < 1 || *length > kMaxDimensionMm || *width > kMaxDimensionMm)
+        return false;
+    command.BoardLength = static_cast<std::int32_t>(*length);
+    command.BoardWidth = static_cast<std::int32_t>(*width);
+    return true;
+}
+
+// Every value in its range; a trim leaves some of the board given.
+bool CheckPlanCommand(const std::string &board, std::int64_t trim, bool trimGiven, PlanCommand &command)
+{
+    if (!board.empty() && !ParseBoardSize(board, command))
+        return false;
+    if (trimGiven) {
+        if (trim < 0 || trim > kMaxDimensionMm)
+            return false;
+        if (command.BoardLength && (trim >= *command.BoardLength || trim >= *command.BoardWidth))
+            return false;
+        command.Trim = static_cast<std::int32_t>(trim);
+    }
+    const bool stagesKnown = command.Stages == 0 || command.Stages == 2 || command.Stages == 3;
+    return stagesKnown && command.Kerf >= 0 && command.Kerf <= kMaxKerfMm && command.Seconds > 0
+        && command.Iterations >= 0;
+}
 
 int UsageError()
 {
@@ -108,6 +146,34 @@ int RunCommandLine(int argc, char **argv)
         command->add_option("--format", formatName, "mvinput, cutlist-optimizer (export only), smart2d or spreadsheet")
             ->required()
             ->type_name("F");
+    PlanCommand plan;
+    std::string boardSize;
+    std::int64_t trim = 0;
+    CLI::App &planCommand = AddCommand(app, "plan", "the cutting plan of a database file: how many boards the saw uses",
+                                       {{"FILE", plan.Database, "the database file"}});
+    planCommand.add_option("--settings", plan.Settings, "the settings record whose material is the board "
+                                                        "(the one beside mvtool when not given)")
+        ->type_name("SETUP.DAT");
+    planCommand.add_option("--board", boardSize, "the board's length and width in mm, instead of the material")
+        ->type_name("LxW");
+    planCommand.add_flag("--grain", plan.Grain, "the board has grain: pieces that follow it are not turned");
+    CLI::Option *trimOption =
+        planCommand.add_option("--trim", trim, "mm taken off each dimension of the board (0 with --board, else the "
+                                               "material's usable size)")
+            ->type_name("MM");
+    planCommand.add_option("--kerf", plan.Kerf, "the saw cut's width in mm (4 when not given)")->type_name("MM");
+    planCommand.add_option("--stages", plan.Stages, "the most stages of cuts, 2 or 3 for a beam saw; 0: any (default)")
+        ->type_name("N");
+    CLI::Option *seconds =
+        planCommand.add_option("--seconds", plan.Seconds, "how long the search improves the plan (10 when not given)")
+            ->type_name("S");
+    CLI::Option *iterations =
+        planCommand.add_option("--iterations", plan.Iterations, "search steps instead of seconds: the same plan every run")
+            ->type_name("N");
+    seconds->excludes(iterations);
+    planCommand.add_option("--seed", plan.Seed, "the search's random seed (1 when not given)")->type_name("N");
+    planCommand.add_option("--json", plan.Json, "the plan as JSON")->type_name("OUT");
+    planCommand.add_option("--pdf", plan.Pdf, "the plan as a PDF, one board a page")->type_name("OUT");
     // Set last, so that the commands do not take it over.
     app.footer(kUsage);
 
@@ -140,6 +206,11 @@ int RunCommandLine(int argc, char **argv)
             return 2;
         }
         return PrintLabels(first, pdf, *layout, firstPosition, settingsRecord);
+    }
+    if (planCommand) {
+        if (!CheckPlanCommand(boardSize, trim, trimOption->count() > 0, plan) || (iterations->count() > 0 && plan.Iterations < 1))
+            return UsageError();
+        return RunPlan(plan);
     }
     if (exportList || importList) {
         const std::optional<ExchangeFormat> format = ExchangeFormatFromName(formatName);

@@ -108,11 +108,19 @@ int DrawPartLabel(PrintCanvas &canvas, const QRect &label, const PartLabel &part
 
     DrawPieceSketch(canvas, Columns(sketch, 0, 0.3), part.Element);
     const QRect sketchTexts = Columns(sketch, 0.3, 1).adjusted(gap, 0, 0, 0);
-    const QRect labelText(sketchTexts.x(), sketchTexts.y(), sketchTexts.width(), sketchTexts.height() / 2);
-    const QRect material(sketchTexts.x(), labelText.y() + labelText.height(), sketchTexts.width(),
-                         sketchTexts.height() - labelText.height());
-    FittedText(canvas, labelText, FromWin1250(part.Element.Label.str()), Align::Left, true);
-    FittedText(canvas, material, common.Material, Align::Left, false);
+    // The label's text and the material; below them, on a label printed by a
+    // cutting plan, where the plan puts the piece.
+    const int textRows = part.Position.isEmpty() ? 2 : 3;
+    const int textHeight = sketchTexts.height() / textRows;
+    const auto textRow = [&](int row) {
+        const int rowTop = sketchTexts.y() + row * textHeight;
+        const int rowBottom = row == textRows - 1 ? sketchTexts.y() + sketchTexts.height() : rowTop + textHeight;
+        return QRect(sketchTexts.x(), rowTop, sketchTexts.width(), rowBottom - rowTop);
+    };
+    FittedText(canvas, textRow(0), FromWin1250(part.Element.Label.str()), Align::Left, true);
+    FittedText(canvas, textRow(1), common.Material, Align::Left, false);
+    if (textRows == 3)
+        FittedText(canvas, textRow(2), part.Position, Align::Left, true);
 
     const int drawn = DrawBarcode(canvas, bars, part.Code);
     FittedText(canvas, code, part.Code, Align::Centre, false);

@@ -25,7 +25,8 @@ int PrintPartLabels(PrintCanvas &canvas, const LabelDocument &document, const Pr
 {
     if (!IsLabelPosition(options.layout, options.firstPosition))
         return rcUnexpectedError;
-    const std::vector<PartLabel> labels = PartLabels(document);
+    const std::vector<PartLabel> labels =
+        options.plan ? PlanOrderedLabels(PartLabels(document), *options.plan) : PartLabels(document);
     const LabelCommonTexts common = CommonTexts(document, settings);
     const int perPage = SheetOf(options.layout).LabelsPerPage();
     const int total = static_cast<int>(labels.size());

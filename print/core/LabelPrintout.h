@@ -14,6 +14,9 @@ constexpr const char *kLabelJobTitle = "Morvena input - stampanje nalepnica";
 struct LabelPrintOptions {
     LabelLayout layout = LabelLayout::A4By3x8;
     int firstPosition = 1; // where the first label goes on the first sheet
+    // With a plan of the document's pieces: the labels in cutting order, each
+    // with its board and position. Not owned; lives through the printout.
+    const CuttingPlan *plan = nullptr;
 };
 
 // Calls progress (when given) before each label and stops before the next one

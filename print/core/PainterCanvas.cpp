@@ -18,6 +18,11 @@ void PainterCanvas::SetPortrait()
     m_device.setPageOrientation(QPageLayout::Portrait);
 }
 
+void PainterCanvas::SetLandscape()
+{
+    m_device.setPageOrientation(QPageLayout::Landscape);
+}
+
 void PainterCanvas::SetPen(const QColor &colour, int width)
 {
     m_pen = QPen(colour, width);

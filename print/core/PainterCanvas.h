@@ -20,6 +20,7 @@ public:
     int DpiX() const override;
     int DpiY() const override;
     void SetPortrait() override;
+    void SetLandscape() override;
 
     void SetPen(const QColor &colour, int width) override;
     void SetBrush(const QColor &colour, BrushStyle style) override;

@@ -3,6 +3,7 @@
 // elements' pieces first, then the groups' pieces.
 
 #include "common/Element.h"
+#include "common/cutting/CuttingPlan.h"
 
 #include <QString>
 
@@ -21,6 +22,8 @@ struct PartLabel {
     QString Piece;  // "<k>/<pieces>"
     QString Code;   // the barcode's text, "<title>/<number>/<k>"
     TElement Element;
+    QString Ref;      // the piece as a cutting plan names it: "<RB>/<k>" or "G<group>.<piece>"
+    QString Position; // where a cutting plan puts it, "Tabla 2, x 120 y 0"; empty without a plan
 };
 
 constexpr int kBarcodeTitleLength = 16;
@@ -31,3 +34,7 @@ constexpr int kBarcodeTitleLength = 16;
 QString BarcodeTitle(const QString &title);
 
 std::vector<PartLabel> PartLabels(const LabelDocument &document);
+
+// The labels in the order the plan cuts the pieces, board after board, each
+// with its position; labels of pieces the plan does not hold follow, without one.
+std::vector<PartLabel> PlanOrderedLabels(const std::vector<PartLabel> &labels, const CuttingPlan &plan);

@@ -1,5 +1,5 @@
 #pragma once
-// A small drawing of a piece on its label: the rectangle with its length across,
+// A piece drawn as the labels and the cutting plans draw it: the rectangle with
 // each banded edge thick (PVC) or double (ABS), and an arrow along the length
 // when the piece follows the grain.
 
@@ -9,5 +9,14 @@
 
 #include <QRect>
 
-// Draws inside box only; leaves the pen black and one dot wide.
+#include <cstdint>
+
+// A small drawing of the piece with its length across, in box: very long or
+// narrow pieces are drawn less extreme so that every edge shows. Leaves the pen
+// black and one dot wide.
 void DrawPieceSketch(PrintCanvas &canvas, const QRect &box, const TElement &element);
+
+// The piece exactly in rect, its length across or (lengthAcross false) down.
+// Leaves the pen black and one dot wide.
+void DrawBandedPiece(PrintCanvas &canvas, const QRect &rect, std::uint8_t lengthBanding, std::uint8_t widthBanding,
+                     bool lengthAcross, bool grain);

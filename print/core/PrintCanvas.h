@@ -39,6 +39,7 @@ public:
     virtual int DpiX() const = 0;
     virtual int DpiY() const = 0;
     virtual void SetPortrait() = 0;
+    virtual void SetLandscape() = 0;
     virtual void SetTitle(const QString &title) = 0;
 
     virtual void SetPen(const QColor &colour, int width) = 0;

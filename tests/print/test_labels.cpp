@@ -5,6 +5,10 @@
 #include "print/core/LabelPrintout.h"
 
 #include "common/Settings.h"
+#include "common/cutting/CuttingPlanner.h"
+#include "common/cutting/PlanPieces.h"
+
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -128,11 +132,11 @@ TEST(PartLabels, OneLabelPerPieceAndTheGroupsAfterTheElements)
     document.Groups[1].Pieces[0] = MakeElement(300, 90);
     document.Groups[3].Pieces[0] = MakeElement(200, 90); // behind an empty group: not in use
 
-    struct Expected { const char *number, *piece, *code; std::int32_t length; };
+    struct Expected { const char *number, *piece, *code; std::int32_t length; const char *ref; };
     const Expected expected[] = {
-        {"1", "1/2", "Kuhinja/1/1", 800},     {"1", "2/2", "Kuhinja/1/2", 800},
-        {"2", "1/1", "Kuhinja/2/1", 600},     {"G1.1", "1/1", "Kuhinja/G1.1/1", 500},
-        {"G1.2", "1/1", "Kuhinja/G1.2/1", 420}, {"G2.1", "1/1", "Kuhinja/G2.1/1", 300},
+        {"1", "1/2", "Kuhinja/1/1", 800, "1/1"},        {"1", "2/2", "Kuhinja/1/2", 800, "1/2"},
+        {"2", "1/1", "Kuhinja/2/1", 600, "2/1"},        {"G1.1", "1/1", "Kuhinja/G1.1/1", 500, "G1.1"},
+        {"G1.2", "1/1", "Kuhinja/G1.2/1", 420, "G1.2"}, {"G2.1", "1/1", "Kuhinja/G2.1/1", 300, "G2.1"},
     };
     const std::vector<PartLabel> labels = PartLabels(document);
     ASSERT_EQ(labels.size(), std::size(expected));
@@ -141,6 +145,43 @@ TEST(PartLabels, OneLabelPerPieceAndTheGroupsAfterTheElements)
         EXPECT_EQ(labels[i].Piece, QLatin1String(expected[i].piece)) << i;
         EXPECT_EQ(labels[i].Code, QLatin1String(expected[i].code)) << i;
         EXPECT_EQ(std::int32_t{labels[i].Element.Length}, expected[i].length) << i;
+        EXPECT_EQ(labels[i].Ref, QLatin1String(expected[i].ref)) << i;
+    }
+}
+
+TEST(LabelPrintout, ByAPlanTheLabelsComeInCuttingOrderEachWithItsBoardAndPosition)
+{
+    LabelDocument document = DocumentOf({MakeElement(900, 500, 3, "Bok"), MakeElement(400, 300, 4, "Polica")});
+    document.Groups[0].Pieces[0] = MakeElement(600, 100);
+    PlanRequest request;
+    request.Board = CuttingBoard{1000, 1000, 1000, 1000, false};
+    request.Pieces = PlanPiecesOf(document.Elements, document.Groups);
+    PlanLimits limits;
+    limits.Iterations = 50;
+    const CuttingPlan plan = PlanCutting(request, limits).Plan;
+    ASSERT_GT(plan.Boards.size(), 1u);
+
+    QStringList expectedCodes, expectedPositions;
+    for (std::size_t b = 0; b < plan.Boards.size(); ++b) {
+        for (const PlacedPiece &placed : plan.Boards[b].Pieces) {
+            const QString ref = QString::fromStdString(plan.Pieces[static_cast<std::size_t>(placed.Piece)].Ref);
+            // "1/2" is coded "Kuhinja/1/2"; a group's piece "G1.1" as "Kuhinja/G1.1/1".
+            expectedCodes << QStringLiteral("Kuhinja/") + ref + (ref.startsWith(QLatin1Char('G')) ? QStringLiteral("/1") : QString());
+            expectedPositions << QStringLiteral("Tabla %1, x %2 y %3").arg(b + 1).arg(placed.X).arg(placed.Y);
+        }
+    }
+    RecordingCanvas canvas = CanvasFor(LabelLayout::A4By3x8);
+    LabelPrintOptions options;
+    options.plan = &plan;
+    ASSERT_EQ(PrintPartLabels(canvas, document, TSettings(), options, nullptr), rcOK);
+    const std::vector<DrawnLabel> labels = DrawnLabels(canvas, document);
+    ASSERT_EQ(labels.size(), static_cast<std::size_t>(expectedCodes.size()));
+    const int padding = MmToDots(kLabelPaddingMm, kDpi);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        EXPECT_EQ(labels[i].code, expectedCodes[static_cast<int>(i)]) << i;
+        EXPECT_TRUE(HasText(labels[i].calls, expectedPositions[static_cast<int>(i)])) << i;
+        const QRect label = LabelRect(LabelLayout::A4By3x8, static_cast<int>(i) + 1, kDpi);
+        ExpectInside(labels[i], label.adjusted(padding, padding, -padding, -padding));
     }
 }
 

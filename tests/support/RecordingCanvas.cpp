@@ -2,6 +2,8 @@
 
 #include "common/ResultCodes.h"
 
+#include <utility>
+
 bool CanvasCall::operator==(const CanvasCall &other) const
 {
     return kind == other.kind && rect == other.rect && from == other.from && to == other.to
@@ -13,6 +15,13 @@ bool CanvasCall::operator==(const CanvasCall &other) const
 RecordingCanvas::RecordingCanvas(int pageWidth, int pageHeight, int dotsPerInch)
     : m_pageWidth(pageWidth), m_pageHeight(pageHeight), m_dotsPerInch(dotsPerInch)
 {
+}
+
+void RecordingCanvas::SetLandscape()
+{
+    m_landscape = true;
+    if (m_pageWidth < m_pageHeight)
+        std::swap(m_pageWidth, m_pageHeight);
 }
 
 void RecordingCanvas::SetPen(const QColor &colour, int width)

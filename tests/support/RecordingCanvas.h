@@ -37,6 +37,8 @@ public:
     int DpiX() const override { return m_dotsPerInch; }
     int DpiY() const override { return m_dotsPerInch; }
     void SetPortrait() override { m_portrait = true; }
+    // Turns the page: the longer side across.
+    void SetLandscape() override;
     void SetTitle(const QString &title) override { m_title = title; }
 
     void SetPen(const QColor &colour, int width) override;
@@ -60,6 +62,7 @@ public:
     const std::vector<CanvasCall> &Calls() const { return m_calls; }
     int Measurements() const { return m_measurements; }
     bool Portrait() const { return m_portrait; }
+    bool Landscape() const { return m_landscape; }
     const QString &Title() const { return m_title; }
 
 private:
@@ -69,6 +72,7 @@ private:
     int m_pageHeight;
     int m_dotsPerInch;
     bool m_portrait = false;
+    bool m_landscape = false;
     QString m_title;
     QColor m_penColour = Qt::black;
     int m_penWidth = 1;

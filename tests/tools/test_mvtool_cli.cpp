@@ -22,7 +22,9 @@ const std::string kUsage = "usage:\n"
                            "  mvtool labels FILE --pdf OUT --layout a4-3x8|a4-2x7|roll-100x50 [--start N] "
                            "[--settings SETUP.DAT]\n"
                            "  mvtool export FILE OUT --format mvinput|cutlist-optimizer|smart2d|spreadsheet\n"
-                           "  mvtool import IN OUT --format mvinput|smart2d|spreadsheet\n";
+                           "  mvtool import IN OUT --format mvinput|smart2d|spreadsheet\n"
+                           "  mvtool plan FILE [--settings SETUP.DAT] [--board LxW] [--grain] [--trim MM] [--kerf MM] "
+                           "[--stages 0|2|3] [--seconds S | --iterations N] [--seed N] [--json OUT] [--pdf OUT]\n";
 
 TEST(CommandLine, HelpOfEveryCommandListsItsCommandsAndOptions)
 {
@@ -41,6 +43,8 @@ TEST(CommandLine, HelpOfEveryCommandListsItsCommandsAndOptions)
         {{"labels", "--help"}, {"FILE", "--pdf", "--layout", "a4-2x7", "--start", "--settings"}},
         {{"export", "--help"}, {"FILE", "OUT", "--format"}},
         {{"import", "--help"}, {"IN", "OUT", "--format"}},
+        {{"plan", "--help"}, {"FILE", "--board", "--grain", "--trim", "--kerf", "--stages", "--seconds", "--iterations",
+                              "--seed", "--json", "--pdf", "--settings"}},
     };
     for (const auto &[args, listed] : cases) {
         const ToolRun run = RunTool(MVTOOL_PATH, args);
@@ -57,7 +61,14 @@ TEST(CommandLine, WrongOptionsAndMissingValuesGiveTheUsage)
              {"--frob"}, {"dump", "-x", "a.mvd"}, {"convert", "a", "b", "--force"}, {"settings", "--base", "x"},
              {"settings", "make", "a.ini", "b.dat", "--base"}, {"boards", "make", "a.csv", "b", "c"}, {"Dump", "a"},
              {"labels", "a.tab", "--pdf", "a.pdf", "--layout", "a4-4x10"},
-             {"labels", "a.tab", "--pdf", "a.pdf"}}) {
+             {"labels", "a.tab", "--pdf", "a.pdf"},
+             {"plan"}, {"plan", "a.tab", "--board", "2800"}, {"plan", "a.tab", "--board", "0x2070"},
+             {"plan", "a.tab", "--board", "100000x2070"}, {"plan", "a.tab", "--board", "2800x2070x5"},
+             {"plan", "a.tab", "--board", "2800x2070", "--trim", "2070"}, {"plan", "a.tab", "--trim", "-1"},
+             {"plan", "a.tab", "--kerf", "-1"}, {"plan", "a.tab", "--kerf", "100"}, {"plan", "a.tab", "--stages", "1"},
+             {"plan", "a.tab", "--stages", "4"}, {"plan", "a.tab", "--seconds", "0"},
+             {"plan", "a.tab", "--iterations", "0"}, {"plan", "a.tab", "--seconds", "1", "--iterations", "5"},
+             {"plan", "a.tab", "--seed", "x"}}) {
         const ToolRun run = RunTool(MVTOOL_PATH, args);
         EXPECT_EQ(run.exitCode, 2) << args[0];
         EXPECT_EQ(run.err, kUsage);
