@@ -8,6 +8,7 @@
 #include "common/Encoding.h"
 #include "common/ResultCodes.h"
 #include "common/cutting/PlanPieces.h"
+#include "print/core/Win1250Text.h"
 #include "print/core/PlanPdfExport.h"
 
 #include <QString>
@@ -107,9 +108,9 @@ int RunPlan(const PlanCommand &command)
         PlanPrintTexts texts;
         // The program titles a document with its file name less the extension.
         texts.Title = QString::fromStdString(std::filesystem::path(command.Database).stem().string());
-        texts.Customer = QString::fromStdString(Win1250ToUtf8(database.Header.Customer.str()));
+        texts.Customer = FromWin1250(database.Header.Customer.str());
         if (withSettings)
-            texts.Material = QString::fromStdString(Win1250ToUtf8(settings.MaterialName()));
+            texts.Material = FromWin1250(settings.MaterialName());
         const int code = PrintPlanToPdf(plan, texts, command.Pdf);
         if (code != rcOK) {
             std::cerr << "mvtool: cannot write " << command.Pdf << ": " << ResultText(code) << "\n";

@@ -2,7 +2,7 @@
 // the program's data files.
 
 #include "tools/Commands.h"
-#include "tools/NumberText.h"
+#include "common/NumberText.h"
 
 #include <CLI/CLI.hpp>
 
@@ -38,8 +38,8 @@ bool ParseBoardSize(const std::string &text, PlanCommand &command)
     const std::size_t x = text.find_first_of("xX");
     if (x == std::string::npos)
         return false;
-    const std::optional<std::int64_t> length = ParseInteger(std::string_view(text).substr(0, x));
-    const std::optional<std::int64_t> width = ParseInteger(std::string_view(text).substr(x + 1));
+    const std::optional<std::int64_t> length = ParseInteger(std::string_view(text).substr(0, x), PlusSign::Refused);
+    const std::optional<std::int64_t> width = ParseInteger(std::string_view(text).substr(x + 1), PlusSign::Refused);
     if (!length || !width || *length < 1 || *width < 1 || *length > kMaxDimensionMm || *width > kMaxDimensionMm)
         return false;
     command.BoardLength = static_cast<std::int32_t>(*length);

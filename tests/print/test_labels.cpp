@@ -173,7 +173,7 @@ TEST(LabelPrintout, ByAPlanTheLabelsComeInCuttingOrderEachWithItsBoardAndPositio
     RecordingCanvas canvas = CanvasFor(LabelLayout::A4By3x8);
     LabelPrintOptions options;
     options.plan = &plan;
-    ASSERT_EQ(PrintPartLabels(canvas, document, TSettings(), options, nullptr), rcOK);
+    ASSERT_EQ(PrintPartLabels(canvas, document, PrintoutSettings{}, options, nullptr), rcOK);
     const std::vector<DrawnLabel> labels = DrawnLabels(canvas, document);
     ASSERT_EQ(labels.size(), static_cast<std::size_t>(expectedCodes.size()));
     const int padding = MmToDots(kLabelPaddingMm, kDpi);
