@@ -148,7 +148,8 @@ bool IsStaleLock(const LockHolder &holder, std::int64_t refreshed, std::int64_t 
     return holder.host == ThisHostName() && !ProgramRuns(holder.pid, holder.programStart);
 }
 
-DatabaseLock::DatabaseLock(std::string file, LockHolder holder) : m_file(std::move(file)), m_holder(std::move(holder))
+DatabaseLock::DatabaseLock(std::string database, std::string file, LockHolder holder)
+    : m_database(std::move(database)), m_file(std::move(file)), m_holder(std::move(holder))
 {
 }
 
@@ -171,7 +172,7 @@ std::unique_ptr<DatabaseLock> DatabaseLock::Take(const std::string &database, Lo
     const auto taken = [&] {
         attempt.outcome = LockOutcome::Taken;
         attempt.code = rcOK;
-        return std::unique_ptr<DatabaseLock>(new DatabaseLock(lockFile, holder));
+        return std::unique_ptr<DatabaseLock>(new DatabaseLock(database, lockFile, holder));
     };
     const auto refused = [&](LockOutcome outcome, int code) {
         ::unlink(temporary.c_str());

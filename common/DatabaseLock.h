@@ -66,13 +66,16 @@ public:
     // -149 when it is no longer ours (removed or taken over as stale meanwhile:
     // Take it again); -147 when it cannot be marked.
     int Refresh();
+    // The database it was taken for, and its lock file.
+    const std::string &Database() const { return m_database; }
     const std::string &FileName() const { return m_file; }
     const LockHolder &Holder() const { return m_holder; }
 
 private:
-    DatabaseLock(std::string file, LockHolder holder);
+    DatabaseLock(std::string database, std::string file, LockHolder holder);
     bool StillOurs() const;
 
+    std::string m_database;
     std::string m_file;
     LockHolder m_holder;
 };

@@ -1,8 +1,11 @@
 #include "document/Document.h"
 
+#include "common/DatabaseLock.h"
 #include "common/DocumentTitle.h"
+#include "common/ResultCodes.h"
 #include "document/ListStepCommand.h"
 
+#include <QTimer>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -47,9 +50,12 @@ ListSnapshot ListsOf(const TElementList &elements, const TElementGroups &groups)
 
 } // namespace
 
-Document::Document(QObject *parent) : QObject(parent), m_undoStack(new QUndoStack(this))
+Document::Document(QObject *parent)
+    : QObject(parent), m_undoStack(new QUndoStack(this)), m_lockRefresh(new QTimer(this))
 {
     m_undoStack->setUndoLimit(kUndoSteps);
+    m_lockRefresh->setInterval(kLockRefreshInterval);
+    connect(m_lockRefresh, &QTimer::timeout, this, &Document::RefreshLock);
 }
 
 Document::~Document() = default;
@@ -106,6 +112,41 @@ void Document::MarkSaved(const QString &fileName, const DatabaseContents &stored
     m_fileName = fileName;
     m_saved = stored;
     emit changed();
+}
+
+void Document::SetReadOnly(bool readOnly)
+{
+    if (readOnly == m_readOnly)
+        return;
+    m_readOnly = readOnly;
+    emit titleChanged(); // the title says so
+    emit changed();
+}
+
+void Document::HoldLock(std::unique_ptr<DatabaseLock> lock)
+{
+    m_lock = std::move(lock);
+    if (m_lock)
+        m_lockRefresh->start();
+    else
+        m_lockRefresh->stop();
+}
+
+void Document::ReleaseLock()
+{
+    HoldLock(nullptr);
+}
+
+void Document::RefreshLock()
+{
+    if (!m_lock || m_lock->Refresh() == rcOK)
+        return;
+    // Removed or taken over as stale meanwhile: this document still has the file open.
+    LockAttempt attempt;
+    std::unique_ptr<DatabaseLock> again = DatabaseLock::Take(m_lock->Database(), attempt);
+    if (!again)
+        emit lockLost(attempt.outcome == LockOutcome::HeldByOther ? rcFileAccessError : attempt.code);
+    HoldLock(std::move(again));
 }
 
 bool Document::DiffersFromSaved() const

@@ -7,6 +7,7 @@
 // Its window owns it as a Qt child.
 
 #include "common/DatabaseContents.h"
+#include "common/FileFingerprint.h"
 #include "document/ListSnapshot.h"
 
 #include <QObject>
@@ -15,6 +16,8 @@
 
 #include <memory>
 
+class DatabaseLock;
+class QTimer;
 class QUndoStack;
 
 class Document : public QObject {
@@ -37,6 +40,19 @@ public:
     void SetMaterialIndex(int index) { m_materialIndex = index; }
     // At most 100 steps.
     QUndoStack *UndoStack() const { return m_undoStack; }
+
+    // What its file held when it was read or last written: a save over that
+    // file first compares it with the disk.
+    const FileFingerprint &DiskFingerprint() const { return m_diskFingerprint; }
+    void SetDiskFingerprint(const FileFingerprint &fingerprint) { m_diskFingerprint = fingerprint; }
+    // Opened while another copy of the program had it: its file is not written.
+    bool IsReadOnly() const { return m_readOnly; }
+    void SetReadOnly(bool readOnly);
+    // The lock on its file, refreshed every minute while the document lives,
+    // taken again when it was lost; released with the document or the next one.
+    void HoldLock(std::unique_ptr<DatabaseLock> lock);
+    void ReleaseLock();
+    bool HoldsLock() const { return m_lock != nullptr; }
 
     // Both lists replaced whole as one undo step named `step`, none when nothing
     // changed; inside a compound step the change joins that step instead.
@@ -81,6 +97,8 @@ signals:
     // Undo or redo put lists back; elements first..last (1-based) are the ones
     // that differ from before (last < first when elements were only removed).
     void listsRestored(int first, int last);
+    // The lock on the file could not be refreshed or taken again: code -147 and the like.
+    void lockLost(int code);
 
 private:
     friend class ListStepCommand;
@@ -98,4 +116,10 @@ private:
     int m_compoundDepth = 0;
     // What the document held when it was last read or saved.
     DatabaseContents m_saved;
+    FileFingerprint m_diskFingerprint;
+    bool m_readOnly = false;
+    std::unique_ptr<DatabaseLock> m_lock;
+    QTimer *m_lockRefresh;
+
+    void RefreshLock();
 };

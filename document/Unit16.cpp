@@ -341,7 +341,8 @@ bool TForm16::eventFilter(QObject *watched, QEvent *event)
 void TForm16::ShowTitle()
 {
     // "[*]" is where Qt shows the "*" of a changed document.
-    setWindowTitle(m_document->Title() + QStringLiteral("[*]"));
+    const QString readOnly = m_document->IsReadOnly() ? QStringLiteral(" (samo za citanje)") : QString();
+    setWindowTitle(m_document->Title() + readOnly + QStringLiteral("[*]"));
 }
 
 void TForm16::ShowCustomer()

@@ -124,11 +124,71 @@ bool Autosave::Owns(const RecoveryCopy &copy) const
 {
     if (copy.pid != ::getpid())
         return false;
+    if (m_claimed.count(copy.number) > 0)
+        return true;
     for (const auto &[document, watch] : m_watches) {
         if (watch->number == copy.number)
             return true;
     }
     return false;
+}
+
+std::vector<RecoveryCopy> Autosave::ClaimAbandonedCopies()
+{
+    std::vector<RecoveryCopy> abandoned;
+    for (const RecoveryCopy &copy : ListCopies(m_workDir)) {
+        // Our own lock reads as held, so a namesake's copies are told apart by number.
+        const bool alive = copy.pid == ::getpid() ? Owns(copy) : IsProgramRunning(m_workDir, copy.pid);
+        if (!alive)
+            abandoned.push_back(copy);
+    }
+    const std::vector<InterruptedCopyWrite> interrupted = FindInterruptedCopyWrites(m_workDir);
+    if (abandoned.empty() && interrupted.empty())
+        return {};
+    if (LockWorkDir() != rcOK)
+        return {}; // unclaimed copies stay for a program that can lock the folder
+    for (const InterruptedCopyWrite &write : interrupted) {
+        // A newer whole list is worth more than the copy it was to replace.
+        TElementList elements{};
+        TElementGroups groups{};
+        TDatabaseHeader header{};
+        const bool list = write.file.size() > 4 && write.file.compare(write.file.size() - 4, 4, ".tab") == 0;
+        const bool whole = !list || ReadDatabaseFile(write.temporary, elements, groups, header) == rcOK;
+        if (write.newerThanCopy && whole)
+            KeepInterruptedCopyWrite(write);
+        else
+            DropInterruptedCopyWrite(write);
+    }
+    std::vector<RecoveryCopy> claimed;
+    std::set<pid_t> programs;
+    for (const RecoveryCopy &copy : ListCopies(m_workDir)) {
+        const bool alive = copy.pid == ::getpid() ? Owns(copy) : IsProgramRunning(m_workDir, copy.pid);
+        if (alive)
+            continue;
+        const RecoveryCopy ours = CopyIn(m_workDir, ::getpid(), NextFreeNumber());
+        // Another program starting now may have been quicker: the copy is then its own.
+        if (ClaimCopy(copy, ours) != rcOK)
+            continue;
+        m_claimed.insert(ours.number);
+        claimed.push_back(ours);
+        programs.insert(copy.pid);
+    }
+    programs.erase(::getpid());
+    for (pid_t pid : programs)
+        RemoveStaleLock(m_workDir, pid);
+    return claimed;
+}
+
+void Autosave::Adopt(const Document &document, const RecoveryCopy &claimed)
+{
+    m_claimed.erase(claimed.number);
+    m_watches.at(&document)->number = claimed.number;
+}
+
+int Autosave::SetAside(const RecoveryCopy &claimed)
+{
+    m_claimed.erase(claimed.number);
+    return MoveAside(m_workDir, claimed);
 }
 
 int Autosave::LockWorkDir()

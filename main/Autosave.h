@@ -15,7 +15,9 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
+#include <vector>
 
 class DocumentManager;
 class ProgramLock;
@@ -41,9 +43,20 @@ public:
     void SetIntervals(AutosaveIntervals intervals) { m_intervals = intervals; }
     // Writes the document's copy at once: -150 or the failing write's code.
     int WriteNow(const Document &document);
-    // True for a copy of one of this program's documents (not one left by an
-    // earlier program that had the same process id).
+    // True for a copy of one of this program's documents, or one it claimed
+    // (not one left by an earlier program that had the same process id).
     bool Owns(const RecoveryCopy &copy) const;
+
+    // Takes every copy a program that no longer runs left, renamed into this
+    // program's own names under its lock before anyone is asked, so that another
+    // program starting now never offers it too; a killed copy write is finished
+    // when it holds a newer whole list, else dropped. The claimed copies, in this
+    // program's names; on a work folder that cannot be locked, none.
+    std::vector<RecoveryCopy> ClaimAbandonedCopies();
+    // A claimed copy becomes the recovery copy of the document opened from it.
+    void Adopt(const Document &document, const RecoveryCopy &claimed);
+    // A claimed copy that is not adopted is moved to "stare"; -150 or MoveAside's code.
+    int SetAside(const RecoveryCopy &claimed);
 
 private:
     struct Watch;
@@ -63,5 +76,6 @@ private:
     AutosaveIntervals m_intervals = kAutosaveIntervals;
     std::unique_ptr<ProgramLock> m_lock; // taken with the first copy
     std::map<const Document *, std::unique_ptr<Watch>> m_watches;
+    std::set<int> m_claimed; // numbers of claimed copies not yet adopted
     int m_lastNumber = 0;
 };

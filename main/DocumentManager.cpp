@@ -85,6 +85,11 @@ TForm16 *DocumentManager::CreateDocument(const QString &title)
     return document;
 }
 
+void DocumentManager::Activate(TForm16 *document)
+{
+    m_area.setActiveSubWindow(document);
+}
+
 TForm16 *DocumentManager::OpenContents(const DatabaseContents &contents, const QString &title, Sorting sorting,
                                       Saved saved, const QString &fileName)
 {

@@ -35,6 +35,8 @@ public:
     // "Untitled n", n counting the untitled windows now open plus one: numbers
     // are counts, not a sequence, and can repeat.
     QString NextUntitledTitle() const;
+    // Brings a document window to the front and makes it the active one.
+    void Activate(TForm16 *document);
     // A new document window with that title and an empty undo stack, shown and made active.
     TForm16 *CreateDocument(const QString &title);
 

@@ -3,6 +3,8 @@
 #include "common/Conversions.h"
 #include "common/ProgramPlaces.h"
 #include "common/ProgramState.h"
+#include "common/ResultCodes.h"
+#include "document/Document.h"
 #include "document/Unit16.h"
 #include "main/Autosave.h"
 #include "main/ColourCommands.h"
@@ -16,6 +18,7 @@
 #include "main/GridMenu.h"
 #include "main/HintTiming.h"
 #include "main/ListCommands.h"
+#include "main/NoticeLine.h"
 #include "main/OpenSaveCommands.h"
 #include "main/Recovery.h"
 #include "main/StartupSettings.h"
@@ -31,7 +34,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPixmap>
-#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
@@ -68,7 +70,7 @@ TForm1::TForm1(Platform &desktop, ProgramState &state)
       m_mdiArea(new QMdiArea),
       m_listBox1Popup(new QMenu(this)),
       m_documents(new DocumentManager(*m_mdiArea, state, desktop, m_listBox1Popup, this)),
-      m_context{*m_documents, state, desktop}
+      m_context{*m_documents, state, desktop, [this](const QString &line) { m_noticeLine->Tell(line); }}
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Morvena"));
@@ -90,12 +92,11 @@ TForm1::TForm1(Platform &desktop, ProgramState &state)
     CreateCommands();
     CreateStatusBar();
     m_autosave = new Autosave(*m_documents, WorkDirectoryOf(state.DataDir),
-                              [bar = QPointer<QStatusBar>(StatusBar)](const QString &line) {
-                                  if (bar)
-                                      bar->showMessage(line);
-                              },
-                              this);
+                              [this](const QString &line) { m_noticeLine->Tell(line); }, this);
     BuildGridMenu(*this, m_listBox1Popup);
+    // Every command that has run lets an older notice go.
+    for (QAction *action : findChildren<QAction *>())
+        connect(action, &QAction::triggered, m_noticeLine, &NoticeLine::CommandEnded);
     connect(m_documents, &DocumentManager::DocumentCreated, this, &TForm1::ConnectDocument);
 
     LoadBoardTypes();
@@ -124,12 +125,18 @@ void TForm1::CreateStatusBar()
     font.setPixelSize(16);
     font.setBold(true);
     StatusBar->setFont(font);
+    m_noticeLine = new NoticeLine(StatusBar);
+    StatusBar->addPermanentWidget(m_noticeLine);
 }
 
 void TForm1::ConnectDocument(TForm16 *document)
 {
     connect(document, &TForm16::DeleteSelectionRequested, this, &TForm1::Obrisielemente1Click);
     connect(document, &TForm16::EditCurrentRequested, this, &TForm1::IzmenaPodataka1Click);
+    connect(&document->Model(), &Document::lockLost, m_noticeLine, [this, document](int code) {
+        m_noticeLine->Tell(QStringLiteral("Baza \"%1\" vise nije zakljucana: drugi korisnici ne vide da je otvorena (%2)")
+                               .arg(document->Model().Title(), QString::fromLatin1(ResultText(code))));
+    });
 }
 
 void TForm1::LoadBoardTypes()
@@ -208,7 +215,7 @@ void TForm1::SaveDatabase()
 void TForm1::FileExportItemClick()
 {
     if (const std::optional<QString> where = ExportActiveDocument(m_context))
-        StatusBar->showMessage(*where);
+        m_noticeLine->Tell(*where);
 }
 
 void TForm1::FileCloseItemClick()
@@ -241,7 +248,7 @@ void TForm1::IzmenaPodataka1Click()
 
 void TForm1::ToolButton10Click()
 {
-    AddElementsThroughDialog(m_context, this, [this](const QString &where) { StatusBar->showMessage(where); });
+    AddElementsThroughDialog(m_context, this, [this](const QString &where) { m_noticeLine->Tell(where); });
 }
 
 void TForm1::ToolButton1Click()
@@ -267,13 +274,13 @@ void TForm1::Spajanjeistihelemenata1Click()
 void TForm1::Stampanjespiskaelemenata1Click()
 {
     if (const std::optional<QString> where = PrintActiveDocument(m_context, this))
-        StatusBar->showMessage(*where);
+        m_noticeLine->Tell(*where);
 }
 
 void TForm1::Stampanjenalepnica1Click()
 {
     if (const std::optional<QString> where = PrintLabelsOfActiveDocument(m_context, this))
-        StatusBar->showMessage(*where);
+        m_noticeLine->Tell(*where);
 }
 
 void TForm1::ToolButton2Click()

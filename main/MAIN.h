@@ -22,6 +22,7 @@ class Platform;
 class QAction;
 class QMdiArea;
 class QMenu;
+class NoticeLine;
 class QStatusBar;
 class QToolBar;
 class QToolButton;
@@ -147,6 +148,7 @@ private:
     DocumentManager *m_documents = nullptr;
     CommandContext m_context;
     Autosave *m_autosave = nullptr;
+    NoticeLine *m_noticeLine = nullptr;
     bool m_recoveryOffered = false;
     QImage m_wallPaper;
 };

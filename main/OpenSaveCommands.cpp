@@ -2,6 +2,7 @@
 
 #include "common/DatabaseFile.h"
 #include "common/DocumentTitle.h"
+#include "common/FileDescriptor.h"
 #include "common/FileUtils.h"
 #include "common/ListEdits.h"
 #include "common/ProgramState.h"
@@ -11,6 +12,7 @@
 #include "main/CommandContext.h"
 #include "main/DocumentManager.h"
 #include "main/ExchangeCommands.h"
+#include "main/FileSharing.h"
 #include "platform/Platform.h"
 
 #include <QFile>
@@ -48,15 +50,25 @@ std::string LocalName(const QString &fileName)
     return QFile::encodeName(fileName).toStdString();
 }
 
-std::optional<DatabaseContents> ReadDatabase(const QString &fileName)
-{
+struct ReadFile {
     DatabaseContents contents;
-    const int code = ReadDatabaseContents(LocalName(fileName), contents);
+    FileFingerprint fingerprint;
+};
+
+std::optional<ReadFile> ReadDatabase(const QString &fileName)
+{
+    ReadFile read;
+    const int code = ReadDatabaseContents(LocalName(fileName), read.contents, &read.fingerprint);
     if (code != rcOK) {
-        ShowError("Error loading database!", code);
+        std::string message = "Error loading database!";
+        // A pipe or a device is refused at once; the box says what it was.
+        const FileKind kind = KindOfFile(LocalName(fileName));
+        if (kind != FileKind::Regular && kind != FileKind::Missing)
+            message += "\r" + LocalName(fileName) + " is a " + FileKindText(kind) + ", not a regular file.";
+        ShowError(message, code);
         return std::nullopt;
     }
-    return contents;
+    return read;
 }
 
 bool HasBanding(const TElementList &elements)
@@ -87,6 +99,25 @@ Destination AskDestination(const CommandContext &context, const DatabaseContents
     }
 }
 
+void OpenInNewWindow(const CommandContext &context, const QString &fileName, const ReadFile &read)
+{
+    // One window a file: a second copy of it would overwrite the first one's saves.
+    if (TForm16 *open = WindowOfFile(context.documents, fileName)) {
+        context.documents.Activate(open);
+        return;
+    }
+    OpenedLock opened = LockForOpening(context, fileName);
+    if (opened.mode == OpenedLock::Mode::Cancelled)
+        return;
+    Document &document = context.documents
+                             .OpenContents(read.contents, TitleOfFile(fileName), DocumentManager::Sorting::AutoSort,
+                                           DocumentManager::Saved::Yes, fileName)
+                             ->Model();
+    document.SetDiskFingerprint(read.fingerprint);
+    document.HoldLock(std::move(opened.lock));
+    document.SetReadOnly(opened.mode == OpenedLock::Mode::ReadOnly);
+}
+
 void MergeIntoActive(Document &document, const DatabaseContents &read)
 {
     TElementList elements = document.Elements();
@@ -113,7 +144,7 @@ QString TitleOfFile(const QString &fileName)
 
 QString DataDirectory(const CommandContext &context)
 {
-    return QFile::decodeName(QByteArray::fromStdString(JoinPath(context.state.ProgramDir, "DATA")));
+    return QFile::decodeName(QByteArray::fromStdString(context.state.DataDir));
 }
 
 void OpenDatabase(const CommandContext &context, const QString &fileName, bool askNewWindow)
@@ -142,17 +173,14 @@ void OpenDatabase(const CommandContext &context, const QString &fileName, bool a
         OpenCuttingList(context, name);
         return;
     }
-    const std::optional<DatabaseContents> read = ReadDatabase(name);
+    const std::optional<ReadFile> read = ReadDatabase(name);
     if (!read)
         return;
-    if (HasBanding(read->Elements))
+    if (HasBanding(read->contents.Elements))
         context.state.Settings.SetBandingInUse(true);
-    switch (AskDestination(context, *read, askNewWindow)) {
-    case Destination::NewWindow:
-        context.documents.OpenContents(*read, TitleOfFile(name), DocumentManager::Sorting::AutoSort,
-                                       DocumentManager::Saved::Yes, name);
-        break;
-    case Destination::Merge: MergeIntoActive(context.documents.ActiveDocument()->Model(), *read); break;
+    switch (AskDestination(context, read->contents, askNewWindow)) {
+    case Destination::NewWindow: OpenInNewWindow(context, name, *read); break;
+    case Destination::Merge: MergeIntoActive(context.documents.ActiveDocument()->Model(), read->contents); break;
     case Destination::Nowhere: break;
     }
 }
@@ -186,6 +214,8 @@ void SaveDatabase(const CommandContext &context)
     if (!choice.accepted())
         return;
     const QString name = WithExtension(choice);
+    if (RefusedAsReadOnly(context, document, name))
+        return;
     if (name != choice.fileName && FileExists(LocalName(name))
         && context.desktop.MessageBox(Platform::Icon::Warning, Platform::Buttons::YesNo,
                                       QStringLiteral("Fajl \"") + name
@@ -194,11 +224,13 @@ void SaveDatabase(const CommandContext &context)
             != Platform::Answer::Yes)
         return;
 
-    const int code = WriteDatabaseContents(LocalName(name), document.Contents());
+    FileFingerprint written;
+    const int code = WriteDatabaseContents(LocalName(name), document.Contents(), &written);
     if (code != rcOK) {
         ShowError("Greska prilikom snimanja baze podataka!", code);
         return;
     }
+    TakeOverFile(context, document, name, written);
     document.SetTitle(TitleOfFile(name));
     // What the file reads back as: a ".tun" keeps no groups and shorter labels,
     // so closing still asks while those exist only on screen.

@@ -3,91 +3,99 @@
 #include "common/DatabaseFile.h"
 #include "common/FileUtils.h"
 #include "common/ResultCodes.h"
+#include "document/Document.h"
 #include "document/Unit16.h"
 #include "main/Autosave.h"
 #include "main/CommandContext.h"
 #include "main/DocumentManager.h"
-#include "main/ProgramLock.h"
 #include "main/RecoveryCopies.h"
 #include "platform/Platform.h"
 
-#include <set>
+#include <QDateTime>
+#include <QFileInfo>
+
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace {
 
 constexpr std::size_t kMaxTitleBytes = 1024;
 
-std::vector<RecoveryCopy> AbandonedCopies(const Autosave &autosave)
+// The title the copy's program showed, or nothing when its title file is lost.
+QString StoredTitle(const RecoveryCopy &copy)
 {
-    std::vector<RecoveryCopy> abandoned;
-    for (const RecoveryCopy &copy : ListCopies(autosave.WorkDir())) {
-        // Our own lock reads as held, so a namesake's copies are told apart by number.
-        const bool alive = copy.pid == ::getpid() ? autosave.Owns(copy)
-                                                  : IsProgramRunning(autosave.WorkDir(), copy.pid);
-        if (!alive)
-            abandoned.push_back(copy);
-    }
-    return abandoned;
+    std::string title;
+    if (LoadTextFile(copy.titleName, title, kMaxTitleBytes) != rcOK || title.empty())
+        return QString();
+    return QString::fromUtf8(title);
 }
 
-// A new window holding the copy, unsaved; null when the copy cannot be read.
-TForm16 *OpenCopy(const CommandContext &context, const RecoveryCopy &copy)
+// "Kuhinja Petrovic, 14:32": what the question names a copy by; the day too
+// when it was not written today.
+QString CopyLine(const RecoveryCopy &copy)
+{
+    const QString title = StoredTitle(copy);
+    const QDateTime written = QFileInfo(QString::fromStdString(copy.tabName)).lastModified();
+    const QString format = written.date() == QDate::currentDate() ? QStringLiteral("HH:mm")
+                                                                   : QStringLiteral("dd.MM.yyyy. HH:mm");
+    return (title.isEmpty() ? QStringLiteral("Untitled") : title) + QStringLiteral(", ") + written.toString(format);
+}
+
+QString Question(const std::vector<RecoveryCopy> &copies)
+{
+    QStringList lines;
+    for (const RecoveryCopy &copy : copies)
+        lines << CopyLine(copy);
+    return QStringLiteral("Pronadjene su nesacuvane baze iz prethodnog rada (%1): %2.\r"
+                          "Da li zelite da ih otvorite? Ako ne, cuvaju se u DATA/SWORK/stare.")
+        .arg(copies.size())
+        .arg(lines.join(QStringLiteral("; ")));
+}
+
+// A copy that cannot be read goes to "stare", and the notice line says so; one
+// that stays where it is would be offered at every start: that is told too.
+void SetAsideUnreadable(const CommandContext &context, Autosave &autosave, const RecoveryCopy &copy)
+{
+    const int code = autosave.SetAside(copy);
+    if (code == rcOK)
+        context.Tell(QStringLiteral("Rezervna kopija \"%1\" se ne moze procitati; premestena je u DATA/SWORK/stare")
+                         .arg(QFileInfo(QString::fromStdString(copy.tabName)).fileName()));
+    else
+        ShowError("Cannot move " + copy.tabName + " aside", code);
+}
+
+// Opens the copy in a window of its own, unsaved, the copy from then on its recovery copy.
+void Recover(const CommandContext &context, Autosave &autosave, const RecoveryCopy &copy)
 {
     DatabaseContents contents;
     const int code = ReadDatabaseContents(copy.tabName, contents);
     if (code != rcOK) {
         ShowError("Error loading database!", code);
-        return nullptr;
+        SetAsideUnreadable(context, autosave, copy);
+        return;
     }
-    std::string title;
-    const QString shownTitle = LoadTextFile(copy.titleName, title, kMaxTitleBytes) == rcOK && !title.empty()
-        ? QString::fromUtf8(title)
-        : context.documents.NextUntitledTitle();
+    const QString title = StoredTitle(copy);
     // Never marked saved, so closing asks.
-    return context.documents.OpenContents(contents, shownTitle, DocumentManager::Sorting::AsRead,
-                                          DocumentManager::Saved::No);
-}
-
-// A copy that stays where it is would be offered at every start: that is told.
-void SetAside(const Autosave &autosave, const RecoveryCopy &copy)
-{
-    const int code = MoveAside(autosave.WorkDir(), copy);
-    if (code != rcOK)
-        ShowError("Cannot move " + copy.tabName + " aside", code);
-}
-
-void Recover(const CommandContext &context, Autosave &autosave, const RecoveryCopy &copy)
-{
-    TForm16 *document = OpenCopy(context, copy);
-    // The old copy goes only once the window's own copy is on disk.
-    if (document == nullptr || autosave.WriteNow(document->Model()) != rcOK || RemoveCopy(copy) != rcOK)
-        SetAside(autosave, copy);
+    const TForm16 *window = context.documents.OpenContents(
+        contents, title.isEmpty() ? context.documents.NextUntitledTitle() : title, DocumentManager::Sorting::AsRead,
+        DocumentManager::Saved::No);
+    autosave.Adopt(window->Model(), copy);
 }
 
 } // namespace
 
 void OfferRecovery(const CommandContext &context, Autosave &autosave)
 {
-    const std::vector<RecoveryCopy> copies = AbandonedCopies(autosave);
+    const std::vector<RecoveryCopy> copies = autosave.ClaimAbandonedCopies();
     if (copies.empty())
         return;
-    const QString question = QStringLiteral("Pronadjene su nesacuvane baze iz prethodnog rada (")
-        + QString::number(copies.size()) + QStringLiteral("). Da li zelite da ih otvorite?");
-    const bool open = context.desktop.MessageBox(Platform::Icon::Question, Platform::Buttons::YesNo, question)
+    const bool open = context.desktop.MessageBox(Platform::Icon::Question, Platform::Buttons::YesNo, Question(copies))
         == Platform::Answer::Yes;
-    std::set<pid_t> programs;
     for (const RecoveryCopy &copy : copies) {
-        if (open)
+        if (open) {
             Recover(context, autosave, copy);
-        else
-            SetAside(autosave, copy);
-        programs.insert(copy.pid);
+        } else if (const int code = autosave.SetAside(copy); code != rcOK) {
+            ShowError("Cannot move " + copy.tabName + " aside", code);
+        }
     }
-    programs.erase(::getpid());
-    for (pid_t pid : programs)
-        RemoveStaleLock(autosave.WorkDir(), pid);
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QTest>
 #include <QTimer>
@@ -50,6 +51,11 @@ TForm1 &MainWindowTest::StartWindow()
     if (!window)
         throw std::runtime_error("the main window refused to start");
     return *window;
+}
+
+QString MainWindowTest::Notice() const
+{
+    return window->findChild<QLabel *>(QStringLiteral("NoticeLine"))->text();
 }
 
 QMdiArea *MainWindowTest::ClientArea() const

@@ -37,6 +37,8 @@ protected:
     std::string Path(const std::string &name) const { return dir.file(name); }
     // The frame's MDI area, around the document windows.
     QMdiArea *ClientArea() const;
+    // What the status bar's notice line says.
+    QString Notice() const;
 
     TempDir dir;
     ScriptedPlatform desktop;
