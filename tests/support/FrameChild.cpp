@@ -1,7 +1,8 @@
 // A whole program the shared-files tests run as a process of its own, its boxes
 // answered Yes and its save dialog with a file in its data folder, each told on
 // standard output:
-//   mvframe_child recover DIR  the start-up recovery offer, then "recovered N"
+//   mvframe_child recover DIR  the start-up recovery offer, then "recovered N",
+//                              running on until killed, as a program at work does
 //   mvframe_child work DIR     a list saved, printed and copied for recovery
 // DIR holds the settings and the board table. Exit 0 when all went well.
 
@@ -78,10 +79,11 @@ int main(int argc, char **argv)
     QTimer::singleShot(0, &app, [&] {
         if (mode == "recover") {
             std::printf("recovered %d\n", static_cast<int>(window->Documents().size()));
-            result = EXIT_SUCCESS;
-        } else if (mode == "work") {
-            result = Work(*window, state, desktop);
+            std::fflush(stdout);
+            return;
         }
+        if (mode == "work")
+            result = Work(*window, state, desktop);
         std::fflush(stdout);
         // Ends as a killed program would: what the run left in the data folder is what counts.
         std::_Exit(result);
