@@ -310,11 +310,13 @@ bool TForm16::eventFilter(QObject *watched, QEvent *event)
         switch (event->type()) {
         case QEvent::KeyPress: {
             // SG1KeyPress: Enter edits the current element.
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const auto &press = *static_cast<QKeyEvent *>(event);
+            if (press.key() == Qt::Key_Return || press.key() == Qt::Key_Enter) {
                 emit EditCurrentRequested();
                 return true;
             }
+            if (const int digit = MainKeyboardDigit(press); digit != 0 && !press.isAutoRepeat())
+                m_shiftAtDigitPress[static_cast<std::size_t>(digit)] = press.modifiers().testFlag(Qt::ShiftModifier);
             break;
         }
         case QEvent::KeyRelease:

@@ -9,6 +9,8 @@
 
 #include <QMdiSubWindow>
 
+#include <array>
+#include <optional>
 #include <utility>
 
 class CustomerPage;
@@ -157,4 +159,7 @@ private:
     CustomerPage *m_customerPage = nullptr;
     bool m_layoutRestored = false;
     bool m_closeQueried = false;
+    // Whether Shift was down when each banding digit (1..6) went down: the digit
+    // acts when it comes up, and Shift may have been let go a moment before.
+    std::array<std::optional<bool>, kBandingCodeCount + 1> m_shiftAtDigitPress;
 };
