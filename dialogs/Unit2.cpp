@@ -176,6 +176,7 @@ void TForm2::FormActivate()
 {
     const TSettings &settings = m_state.Settings;
     SkipEnter = false;
+    m_pressedOn = nullptr;
     const bool banding = settings.BandingInUse();
     ShowAll({RadioGroup1, KantDuzine, KantSirine}, banding);
     SpeedButton1->setChecked(banding);

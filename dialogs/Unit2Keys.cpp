@@ -55,24 +55,31 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
     if (!press && event->type() != QEvent::KeyRelease)
         return KeyboardDialog::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent *>(event)->key();
+    if (press) {
+        m_pressedOn = watched;
+        m_pressedKey = key;
+    } else if (watched == Edit2 && IsEnterKey(key) && SkipEnter) {
+        // The Enter that pressed "Dodaj elemente" comes up here after a refused add.
+        SkipEnter = false;
+        return true;
+    }
     if (watched == Button2) {
         // Enter presses the focused button; any key released on it ends there.
         if (!press)
             FocusLength();
         return !press;
     }
+    const bool ownRelease = !press && m_pressedOn == watched && m_pressedKey == key;
+    if (ownRelease)
+        m_pressedOn = nullptr;
     // The fields act on neither key themselves; focus moves when the key comes up.
-    if (press)
-        return IsEnterKey(key) || key == Qt::Key_Escape;
-    if (IsEnterKey(key)) {
+    if (!IsEnterKey(key) && key != Qt::Key_Escape)
+        return false;
+    if (ownRelease && IsEnterKey(key))
         EnterReleased(watched);
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
+    else if (ownRelease)
         EscapeReleased(watched);
-        return true;
-    }
-    return false;
+    return true;
 }
 
 void TForm2::EnterReleased(QObject *watched)
@@ -86,10 +93,6 @@ void TForm2::EnterReleased(QObject *watched)
     } else if (watched == KantSirine) {
         Edit2->setFocus();
     } else if (watched == Edit2) {
-        if (SkipEnter) {
-            SkipEnter = false;
-            return;
-        }
         DrawPreview();
         FocusOnwards(true);
     } else if (watched == CheckBox1) {
