@@ -96,7 +96,6 @@ TForm16::TForm16(ProgramState &state, Platform &desktop, QMenu *gridMenu, QWidge
         SelectElements(top, std::max(top, last));
     });
     m_document->SetTitle(QStringLiteral("Untitled"));
-    connect(this, &QMdiSubWindow::aboutToActivate, this, &TForm16::FormActivate);
     // Every document's system menu would claim the desktop's close keys, and a
     // key claimed twice does nothing: the frame's one Ctrl+F4 closes the active one.
     for (QAction *action : systemMenu()->actions())

@@ -99,6 +99,7 @@ public:
     void FillMaterials();
     void ComboBox1Change();
     void ShowGrainBox(bool flag);
+    // Runs whenever this window becomes the active child; the frame calls it.
     void FormActivate();
     void AddFromEntryRow();
 

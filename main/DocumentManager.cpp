@@ -19,11 +19,16 @@ DocumentManager::DocumentManager(QMdiArea &area, ProgramState &state, Platform &
     : QObject(parent), m_area(area), m_state(state), m_desktop(desktop), m_gridMenu(gridMenu),
       m_undoGroup(new QUndoGroup(this))
 {
-    // The area reports no active window while the program is in the background;
-    // the current one stays the one Undo acts on.
+    // The area reports no active window while the program is in the background,
+    // and the same one again when it comes back: the current one stays the one
+    // Undo acts on, and only a change of the active child activates a document.
     connect(&m_area, &QMdiArea::subWindowActivated, this, [this] {
         TForm16 *document = ActiveDocument();
         m_undoGroup->setActiveStack(document != nullptr ? document->Model().UndoStack() : nullptr);
+        if (document != nullptr && document != m_activated) {
+            m_activated = document;
+            document->FormActivate();
+        }
     });
 }
 

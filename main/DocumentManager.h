@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 struct DatabaseContents;
@@ -63,4 +64,6 @@ private:
     Platform &m_desktop;
     QMenu *m_gridMenu;
     QUndoGroup *m_undoGroup;
+    // The document activated last; null once it closed.
+    QPointer<TForm16> m_activated;
 };
