@@ -132,13 +132,15 @@ Platform::Answer QtPlatform::ShowMessageBox(Icon icon, Buttons buttons, const QS
     return clicked ? AnswerOf(box.standardButton(clicked)) : Answer::Closed;
 }
 
-QString QtPlatform::InputBox(const QString &title, const QString &prompt, const QString &text)
+std::optional<QString> QtPlatform::InputBox(const QString &title, const QString &prompt, const QString &text)
 {
     QInputDialog box(QApplication::activeWindow());
     box.setWindowTitle(title);
     box.setLabelText(prompt);
     box.setTextValue(text);
-    return box.exec() == QDialog::Accepted ? box.textValue() : text;
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.textValue();
 }
 
 Platform::FileChoice QtPlatform::OpenDialog(const FileDialog &dialog)
