@@ -11,6 +11,7 @@
 #include "main/CommandContext.h"
 #include "main/DocumentManager.h"
 #include "main/ExchangeCommands.h"
+#include "main/SaveQuestions.h"
 #include "platform/Platform.h"
 
 #include <QFile>
@@ -173,7 +174,8 @@ void SaveDatabase(const CommandContext &context)
         return;
     const CurrentDirectoryGuard directory;
     const TForm16 *window = context.documents.ActiveDocument();
-    if (window == nullptr || ElementCount(window->Model().Elements()) == 0)
+    // Groups or customer data alone are kept as well; only an empty document is not.
+    if (window == nullptr || window->Model().Contents().HoldsNothing())
         return;
     Document &document = window->Model();
     MakeDirectory(LocalName(DataDirectory(context)));
@@ -186,12 +188,7 @@ void SaveDatabase(const CommandContext &context)
     if (!choice.accepted())
         return;
     const QString name = WithExtension(choice);
-    if (name != choice.fileName && FileExists(LocalName(name))
-        && context.desktop.MessageBox(Platform::Icon::Warning, Platform::Buttons::YesNo,
-                                      QStringLiteral("Fajl \"") + name
-                                          + QStringLiteral("\" vec postoji.\rDa li zelite da ga zamenite?"),
-                                      Platform::Answer::No)
-            != Platform::Answer::Yes)
+    if (!ConfirmSave(context.desktop, document, name))
         return;
 
     const int code = WriteDatabaseContents(LocalName(name), document.Contents());

@@ -43,7 +43,7 @@ public:
     // What was typed; nothing when the box was cancelled or closed.
     virtual std::optional<QString> InputBox(const QString &title, const QString &prompt, const QString &text) = 0;
     virtual FileChoice OpenDialog(const FileDialog &dialog) = 0;
-    // Asks before overwriting an existing file.
+    // Never asks about replacing an existing file: the caller does.
     virtual FileChoice SaveDialog(const FileDialog &dialog) = 0;
     // Opens fully, custom colours shown; nothing when cancelled.
     virtual std::optional<QColor> ColourDialog(const QColor &initial) = 0;

@@ -156,7 +156,7 @@ Platform::FileChoice QtPlatform::SaveDialog(const FileDialog &dialog)
     QFileDialog box(QApplication::activeWindow());
     box.setAcceptMode(QFileDialog::AcceptSave);
     box.setFileMode(QFileDialog::AnyFile);
-    box.setOption(QFileDialog::DontConfirmOverwrite, false); // asks before overwriting
+    box.setOption(QFileDialog::DontConfirmOverwrite, true); // the save command asks, in its own words
     return RunFileDialog(box, dialog);
 }
 
