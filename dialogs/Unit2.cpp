@@ -10,6 +10,7 @@
 #include "dialogs/TScrtext.h"
 #include "document/Win1250Validator.h"
 #include "platform/Colours.h"
+#include "platform/TextFit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -130,6 +131,9 @@ void TForm2::BuildEntryFields()
     Button1 = new KeyboardButton(QStringLiteral("Zavrsen unos"), GroupBox1);
     Button1->setGeometry(168, 184, 91, 25);
     SetDialogHint(Button1, QStringLiteral("Povratak u glavni prozor programa"));
+    FitCaption(*Button2);
+    FitCaption(*Button1);
+    FitCaption(*CheckBox1);
 
     for (QLineEdit *field : {Duzina, Sirina, Edit2})
         connect(field, &QLineEdit::textChanged, this, [this, field] { FieldChange(field); });
