@@ -55,6 +55,8 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
     if (!press && event->type() != QEvent::KeyRelease)
         return KeyboardDialog::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent *>(event)->key();
+    if (watched == Button3) // while the panel covers the fields, Tab finds nothing else
+        return key == Qt::Key_Tab || key == Qt::Key_Backtab;
     if (press) {
         m_pressedOn = watched;
         m_pressedKey = key;

@@ -116,6 +116,7 @@ void TForm2::BuildStatisticsPanel()
 
     Button3 = new KeyboardButton(QStringLiteral("Button3"), Panel1);
     Button3->setGeometry(88, 176, 75, 25);
+    Button3->installEventFilter(this);
     connect(Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
 }
 
@@ -165,6 +166,7 @@ void TForm2::Databaseproperties1Click()
     Panel1->raise();
     SText1->StartScrolling();
     ListBox1->setEnabled(false);
+    Button3->setFocus(); // the fields are under the panel: the keyboard stays on it
 
     const std::pair<QLabel *, const std::string *> values[] = {
         {Label12, &statistics.pieces},    {Label13, &statistics.area},   {Label21, &statistics.material},
@@ -187,6 +189,7 @@ void TForm2::Button3Click()
     Panel1->hide();
     SText1->StopScrolling();
     ListBox1->setEnabled(true);
+    FocusLength();
 }
 
 void TForm2::Clearallelements1Click()

@@ -99,6 +99,9 @@ public:
     void FillMaterials();
     void ComboBox1Change();
     void ShowGrainBox(bool flag);
+    // Switches the program's unit between mm and cm (from any other to mm); the
+    // unit label's double click, and the frame's short cut for it.
+    void PaintBox1DblClick();
     // Runs whenever this window becomes the active child; the frame calls it.
     void FormActivate();
     void AddFromEntryRow();
@@ -149,8 +152,11 @@ private:
     void ShowGroupMessage(const QString &text);
     void SG1KeyUp(const QKeyEvent &event);
     void SG1ContextMenu(const QPoint &position);
+    // The grid menu from the keyboard (the Menu key, Shift+F10), at the current row.
+    void OpenGridMenuAtCursor();
+    // Ctrl+PageDown and Ctrl+PageUp step through the pages.
+    void AddPageKeys();
     void ComboBox1DrawItem(QPainter &painter, int index, const QRect &rect) const;
-    void PaintBox1DblClick();
 
     ProgramState &m_state;
     Platform &m_desktop;

@@ -124,6 +124,12 @@ void TForm16::SG1ContextMenu(const QPoint &position)
         m_gridMenu->exec(SG1->viewport()->mapToGlobal(position));
 }
 
+void TForm16::OpenGridMenuAtCursor()
+{
+    const QRect row = SG1->visualRect(SG1->currentIndex());
+    SG1ContextMenu(row.isValid() ? row.center() : SG1->viewport()->rect().center());
+}
+
 void TForm16::AddFromEntryRow()
 {
     const std::optional<TElement> typed = m_entryRow->TakeTypedElement();
