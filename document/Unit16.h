@@ -98,6 +98,9 @@ public:
     void HideGroupPanel();
     void FillMaterials();
     void ComboBox1Change();
+    // Chooses board number `board` (1-based) as a choice in the list does; the
+    // settings then hold it, so run it on the active window.
+    void SelectMaterial(int board);
     void ShowGrainBox(bool flag);
     // Switches the program's unit between mm and cm (from any other to mm); the
     // unit label's double click, and the frame's short cut for it.

@@ -6,6 +6,7 @@
 #include "common/ProgramState.h"
 #include "document/Document.h"
 #include "document/Unit16.h"
+#include "main/RememberedMaterials.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -83,6 +84,8 @@ TForm16 *DocumentManager::CreateDocument(const QString &title)
     m_area.addSubWindow(document); // the MDI area owns it from here
     document->Model().SetTitle(title);
     connect(document, &TForm16::UnitSwitched, this, &DocumentManager::RefreshDocuments);
+    connect(&document->Model(), &Document::materialChanged, this,
+            [this, document] { RememberMaterial(m_state, document->Model()); });
     m_undoGroup->addStack(document->Model().UndoStack()); // a stack leaves the group when its window goes
     emit DocumentCreated(document);
     document->show();
@@ -101,6 +104,7 @@ TForm16 *DocumentManager::OpenContents(const DatabaseContents &contents, const Q
     window->Model().Fill(shown);
     if (saved == Saved::Yes)
         window->Model().MarkSaved(fileName);
+    RestoreMaterial(m_state, *window);
     return window;
 }
 

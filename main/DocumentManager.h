@@ -44,8 +44,9 @@ public:
     enum class Saved { No, Yes };
     // The one way contents come into a window: a new document titled so, its
     // list sorted first when asked, filled and shown. A saved one counts
-    // as what `fileName` holds (none for an imported list); an unsaved one, as a
-    // recovered copy, asks before it is dropped.
+    // as what `fileName` holds (none for an imported list), and takes the
+    // material remembered for that file; an unsaved one, as a recovered copy,
+    // asks before it is dropped.
     TForm16 *OpenContents(const DatabaseContents &contents, const QString &title, Sorting sorting, Saved saved,
                           const QString &fileName = QString());
 

@@ -11,6 +11,7 @@
 #include "main/CommandContext.h"
 #include "main/DocumentManager.h"
 #include "main/ExchangeCommands.h"
+#include "main/RememberedMaterials.h"
 #include "main/SaveQuestions.h"
 #include "platform/Platform.h"
 
@@ -202,4 +203,5 @@ void SaveDatabase(const CommandContext &context)
     DatabaseContents saved;
     if (ReadDatabaseContents(LocalName(name), saved) == rcOK)
         document.MarkSaved(name, saved);
+    RememberMaterial(context.state, document);
 }

@@ -3,7 +3,9 @@
 
 #include "test_main_fixture.h"
 
+#include "common/BoardType.h"
 #include "common/DatabaseFile.h"
+#include "common/Settings.h"
 #include "common/ResultCodes.h"
 #include "document/Unit16.h"
 #include "support/DocumentLists.h"
@@ -12,6 +14,7 @@
 #include "common/FileTestHelpers.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -294,6 +297,49 @@ TEST_F(OpenSave, GroupsOrCustomerDataAloneAreSavedAndAnEmptyDocumentIsNot)
     window->FileSaveItem->trigger();
     EXPECT_TRUE(desktop.SaveDialogs().size() == 2) << "nothing to keep: no dialog";
     EXPECT_TRUE(empty->close());
+}
+
+TEST_F(OpenSave, AFilesMaterialIsRememberedUntilTheBoardTableNoLongerHasIt)
+{
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(Path("config")));
+    TBoardTable table{};
+    for (int b = 0; b < 3; ++b) {
+        table[b].Length = 2800 + b;
+        table[b].Width = 2070;
+        table[b].Name.assign("Iverica " + std::to_string(b + 1));
+    }
+    const auto writeTable = [&] {
+        WriteAll(Path(kBoardTableFileName), std::string(reinterpret_cast<const char *>(table.data()), 3 * sizeof(TBoardType)));
+        window->LoadBoardTypes();
+    };
+    const auto choose = [](TForm16 &document, int board) {
+        document.ComboBox1->setCurrentIndex(board - 1);
+        emit document.ComboBox1->activated(board - 1);
+    };
+    writeTable();
+    const std::string setupBefore = ReadAll(Path(kSettingsFileName));
+    TForm16 *kitchen = window->NewDocument();
+    choose(*kitchen, 2);
+    SetLists(*kitchen, ListOf({MakeElement(900, 500)}), NoGroups());
+    Save(Path("kuhinja.tab"), 0);
+    ASSERT_TRUE(kitchen->close());
+    choose(*window->NewDocument(), 3); // the settings' material is the third now
+
+    desktop.AnswerBox(Platform::Answer::Yes); // into a window of its own
+    Open(Path("kuhinja.tab"));
+    EXPECT_EQ(Last()->MaterialIndex, 2);
+    EXPECT_EQ(state.Settings.BoardLength(), 2801) << "the statistics and labels use it";
+    ASSERT_TRUE(Last()->close());
+    table[1].Name.assign("Iverica 2 hrast"); // the table was edited meanwhile
+    writeTable();
+    desktop.AnswerBox(Platform::Answer::Yes);
+    Open(Path("kuhinja.tab"));
+    EXPECT_EQ(Last()->MaterialIndex, 3) << "the settings' material";
+
+    EXPECT_TRUE(std::filesystem::exists(Path("config/Morvena/materials")));
+    EXPECT_EQ(ReadAll(Path(kSettingsFileName)), setupBefore);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
 }
 
 TEST_F(OpenSave, AFailedSaveKeepsTheOldFileAndTheTitle)
