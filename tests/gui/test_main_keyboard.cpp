@@ -19,12 +19,9 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
-
-#include <functional>
 
 namespace {
 
@@ -126,48 +123,26 @@ TEST_F(Keyboard, TheProzorMenuArrangesStepsAndListsTheWindows)
     EXPECT_NE(first->geometry().topLeft(), second->geometry().topLeft());
 }
 
-TEST_F(Keyboard, TheGridMenuOpensAtTheCurrentRowFromTheMenuKeyAndShiftF10)
+// Shift+F10 opens it too (the walk through the whole list prints from it).
+TEST_F(Keyboard, TheMenuKeyOpensTheGridMenuAtTheCurrentRow)
 {
     TForm16 *document = window->NewDocument();
     SetElementList(*document, ListOf({MakeElement(500, 300), MakeElement(400, 200)}));
     document->SetCurrentRow(3);
-    document->SG1->setFocus();
-    // The desktop turns the Menu key into a keyboard context menu event for the focused widget.
-    const std::function<void()> keys[] = {
-        [&] {
-            QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
-            QApplication::sendEvent(document->SG1, &menuKey);
-        },
-        [] { Key(Qt::SHIFT | Qt::Key_F10); },
-    };
-    for (const std::function<void()> &key : keys) {
-        QPoint shownAt;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (QApplication::activePopupWidget() == window->ListBox1Popup()) {
-                shownAt = window->ListBox1Popup()->pos();
-                window->ListBox1Popup()->close();
-            }
-        });
-        poll.start(10);
-        GiveTheFrameTheKeyboard();
-        key();
-        const QRect row = document->SG1->visualRect(document->SG1->currentIndex());
-        EXPECT_EQ(shownAt, document->SG1->viewport()->mapToGlobal(row.center()));
-    }
-}
-
-TEST_F(Keyboard, CtrlPageDownAndUpStepThroughThePages)
-{
-    TForm16 *document = window->NewDocument();
-    const std::pair<QKeyCombination, int> steps[] = {
-        {Qt::CTRL | Qt::Key_PageDown, 1}, {Qt::CTRL | Qt::Key_PageDown, 2}, {Qt::CTRL | Qt::Key_PageDown, 0},
-        {Qt::CTRL | Qt::Key_PageUp, 2},
-    };
-    for (const auto &[key, page] : steps) {
-        Key(key);
-        EXPECT_EQ(document->Pages1->currentIndex(), page);
-    }
+    QPoint shownAt;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QApplication::activePopupWidget() == window->ListBox1Popup()) {
+            shownAt = window->ListBox1Popup()->pos();
+            window->ListBox1Popup()->close();
+        }
+    });
+    poll.start(10);
+    // What the desktop makes of the Menu key: a keyboard context menu event for the focused widget.
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+    QApplication::sendEvent(document->SG1, &menuKey);
+    const QRect row = document->SG1->visualRect(document->SG1->currentIndex());
+    EXPECT_EQ(shownAt, document->SG1->viewport()->mapToGlobal(row.center()));
 }
 
 TEST_F(Keyboard, AnEmptyGroupListShowsAFocusFrameWhenItHasTheFocus)
