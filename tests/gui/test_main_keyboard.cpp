@@ -1,11 +1,11 @@
-// Every command from the keyboard: the frame's short cuts, also where a field
-// has the focus, the Prozor menu, the grid menu and the document's pages.
+// Commands from the keyboard: the frame's short cuts, also where a field claims
+// their keys, the Prozor menu, the grid menu, the group list and the statistics
+// panel. The walk through a whole list (test_main_walkthrough) uses the rest.
 
 #include "test_main_fixture.h"
 
 #include "common/Conversions.h"
 #include "dialogs/Unit2.h"
-#include "dialogs/Unit6.h"
 #include "document/Unit16.h"
 #include "support/DocumentLists.h"
 #include "support/Elements.h"
