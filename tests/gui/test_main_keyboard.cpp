@@ -53,32 +53,16 @@ protected:
     }
     void TearDown() override { QApplication::setQuitOnLastWindowClosed(true); }
 
-    // Through the window that has the keyboard, as the desktop delivers a key.
-    static void Key(QKeyCombination key)
-    {
-        QTest::keyClick(QGuiApplication::focusWindow(), key.key(), key.keyboardModifiers());
-    }
     // The title of the modal window `key` opens, closed again as soon as it shows.
     QString ModalOpenedBy(QKeyCombination key)
     {
         QString title;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (QWidget *modal = QApplication::activeModalWidget()) {
-                title = modal->windowTitle();
-                modal->close();
-            }
+        InModalWindow([key] { PressKey(key); }, [&title] {
+            title = QApplication::activeModalWidget()->windowTitle();
+            QApplication::activeModalWidget()->close();
         });
-        poll.start(10);
-        Key(key);
         GiveTheFrameTheKeyboard();
         return title;
-    }
-    // As the window manager does once a box or menu over the frame closed.
-    void GiveTheFrameTheKeyboard()
-    {
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == window->windowHandle(); }));
     }
 };
 
@@ -88,10 +72,10 @@ TEST_F(Keyboard, ProgramShortCutsWinInTheEntryRowsFields)
     ASSERT_EQ(QApplication::focusWidget(), document->Edit1);
     new ClaimsEditingKeys(document->Edit1);
     QTest::keyClicks(document->Edit1, QStringLiteral("600"));
-    Key(Qt::CTRL | Qt::Key_U);
+    PressKey(Qt::CTRL | Qt::Key_U);
     EXPECT_EQ(state.Settings.Unit(), UnitCm) << "the unit switched";
     EXPECT_EQ(document->Edit1->text(), QStringLiteral("600")) << "the field did not delete its text";
-    Key(Qt::CTRL | Qt::Key_U);
+    PressKey(Qt::CTRL | Qt::Key_U);
     EXPECT_EQ(state.Settings.Unit(), UnitMm);
     EXPECT_EQ(ModalOpenedBy(Qt::CTRL | Qt::Key_E), QStringLiteral("Unosenje novih elemenata"));
     document->Edit2->setFocus(); // the customer's name
@@ -102,9 +86,9 @@ TEST_F(Keyboard, TheProzorMenuArrangesStepsAndListsTheWindows)
 {
     TForm16 *first = window->NewDocument();
     TForm16 *second = window->NewDocument();
-    Key(Qt::CTRL | Qt::Key_F6);
+    PressKey(Qt::CTRL | Qt::Key_F6);
     EXPECT_EQ(window->ActiveDocument(), first);
-    Key(Qt::CTRL | Qt::SHIFT | Qt::Key_F6);
+    PressKey(Qt::CTRL | Qt::SHIFT | Qt::Key_F6);
     EXPECT_EQ(window->ActiveDocument(), second);
 
     QStringList listed;
@@ -130,17 +114,14 @@ TEST_F(Keyboard, TheMenuKeyOpensTheGridMenuAtTheCurrentRow)
     SetElementList(*document, ListOf({MakeElement(500, 300), MakeElement(400, 200)}));
     document->SetCurrentRow(3);
     QPoint shownAt;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (QApplication::activePopupWidget() == window->ListBox1Popup()) {
-            shownAt = window->ListBox1Popup()->pos();
-            window->ListBox1Popup()->close();
-        }
+    InModalWindow([document] {
+        // What the desktop makes of the Menu key: a keyboard context menu event for the focused widget.
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        QApplication::sendEvent(document->SG1, &menuKey);
+    }, [&] {
+        shownAt = QApplication::activePopupWidget()->pos();
+        QApplication::activePopupWidget()->close();
     });
-    poll.start(10);
-    // What the desktop makes of the Menu key: a keyboard context menu event for the focused widget.
-    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
-    QApplication::sendEvent(document->SG1, &menuKey);
     const QRect row = document->SG1->visualRect(document->SG1->currentIndex());
     EXPECT_EQ(shownAt, document->SG1->viewport()->mapToGlobal(row.center()));
 }
@@ -162,10 +143,10 @@ TEST_F(Keyboard, TheStatisticsPanelKeepsTheKeyboardOnItsButton)
         form.Databaseproperties1->trigger();
         EXPECT_EQ(QApplication::focusWidget(), form.Button3);
         for (const QKeyCombination key : {QKeyCombination(Qt::Key_Tab), Qt::SHIFT | Qt::Key_Backtab}) {
-            Key(key);
+            PressKey(key);
             EXPECT_EQ(QApplication::focusWidget(), form.Button3) << key.key();
         }
-        Key(Qt::Key_Return); // closes the panel; its key-up comes in the length field
+        PressKey(Qt::Key_Return); // closes the panel; its key-up comes in the length field
         EXPECT_FALSE(form.Panel1->isVisible());
         EXPECT_EQ(QApplication::focusWidget(), form.Duzina);
         TypeAndEnter(QStringLiteral("120"));

@@ -14,15 +14,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 
 #include <cstring>
 #include <functional>
@@ -74,121 +71,97 @@ protected:
     }
     void TearDown() override { QApplication::setQuitOnLastWindowClosed(true); }
 
-    static void Key(QKeyCombination key)
-    {
-        QTest::keyClick(QGuiApplication::focusWindow(), key.key(), key.keyboardModifiers());
-    }
     static void Type(const QString &text)
     {
         for (const QChar c : text)
-            Key(QKeyCombination(Qt::Key(c.toLatin1())));
-    }
-    // Tab (or Shift+Tab) until `target` has the focus.
-    static void TabTo(QWidget *target, bool backwards = false)
-    {
-        for (int i = 0; i < 30 && QApplication::focusWidget() != target; ++i)
-            Key(backwards ? Qt::SHIFT | Qt::Key_Backtab : QKeyCombination(Qt::Key_Tab));
-        ASSERT_EQ(QApplication::focusWidget(), target) << target->objectName().toStdString();
+            PressKey(QKeyCombination(Qt::Key(c.toLatin1())));
     }
     // Runs `user` in the modal window `open` shows, then gives the frame back the keyboard.
     void InModal(const std::function<void()> &open, const std::function<void()> &user)
     {
-        QTimer poll;
-        bool done = false;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            QWidget *modal = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
-                                                               : QApplication::activeModalWidget();
-            if (done || modal == nullptr || QGuiApplication::focusWindow() != modal->windowHandle())
-                return;
-            done = true;
-            user();
-        });
-        poll.start(10);
-        open();
-        EXPECT_TRUE(done);
-        window->activateWindow(); // as the window manager does once the modal window closed
-        EXPECT_TRUE(QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == window->windowHandle(); }));
+        InModalWindow(open, user);
+        GiveTheFrameTheKeyboard();
     }
 };
 
 TEST_F(Walkthrough, OneListMadeWithTheKeyboardAlone)
 {
     const MouseWatch mouse;
-    Key(Qt::CTRL | Qt::Key_N);
+    PressKey(Qt::CTRL | Qt::Key_N);
     TForm16 *document = window->ActiveDocument();
     ASSERT_NE(document, nullptr);
     ASSERT_EQ(QApplication::focusWidget(), static_cast<QWidget *>(document->Edit1));
 
     TabTo(document->ComboBox1, true); // the material: the second board, with a grain
-    Key(Qt::Key_Down);
-    Key(Qt::Key_Down);
+    PressKey(Qt::Key_Down);
+    PressKey(Qt::Key_Down);
     EXPECT_EQ(document->MaterialIndex, 2);
     TabTo(document->Edit1);
 
     // Ten parts: length, width, count, then Space on "Prati teksturu" for every other one.
     for (int i = 0; i < 10; ++i) {
         Type(QString::number(400 + 50 * i));
-        Key(Qt::Key_Return);
+        PressKey(Qt::Key_Return);
         Type(QString::number(i < 8 ? 300 : 250));
-        Key(Qt::Key_Return);
+        PressKey(Qt::Key_Return);
         Type(QStringLiteral("2"));
-        Key(Qt::Key_Return);
+        PressKey(Qt::Key_Return);
         ASSERT_EQ(QApplication::focusWidget(), static_cast<QWidget *>(document->CheckBox1));
         if (i % 2 == 1)
-            Key(Qt::Key_Space);
-        Key(Qt::Key_Return);
+            PressKey(Qt::Key_Space);
+        PressKey(Qt::Key_Return);
     }
     ASSERT_EQ(ElementCount(document->Elements), 10);
 
     TabTo(document->SG1, true); // on the last part: band both length edges, one width edge
-    Key(Qt::Key_3);
-    Key(Qt::SHIFT | Qt::Key_2);
-    Key(Qt::Key_Up);
-    Key(Qt::Key_6);
+    PressKey(Qt::Key_3);
+    PressKey(Qt::SHIFT | Qt::Key_2);
+    PressKey(Qt::Key_Up);
+    PressKey(Qt::Key_6);
     TabTo(document->Button2); // "Dodaj u novu grupu": a piece of the ninth part
-    Key(Qt::Key_Space);
+    PressKey(Qt::Key_Space);
     EXPECT_EQ(GroupCount(document->Groups), 1);
 
-    InModal([] { Key(Qt::CTRL | Qt::Key_E); }, [] {
+    InModal([] { PressKey(Qt::CTRL | Qt::Key_E); }, [] {
         for (int i = 0; i < 5; ++i) { // length, its banding, width, its banding, count, grain, "Dodaj elemente"
             Type(QString::number(700 + i));
-            Key(Qt::Key_Return);
-            Key(Qt::Key_Down); // the next banding code
-            Key(Qt::Key_Return);
+            PressKey(Qt::Key_Return);
+            PressKey(Qt::Key_Down); // the next banding code
+            PressKey(Qt::Key_Return);
             Type(QStringLiteral("560"));
             for (int k = 0; k < 5; ++k)
-                Key(Qt::Key_Return);
+                PressKey(Qt::Key_Return);
         }
         // "Zavrsen unos", backwards: Tab onto "Dodaj elemente" sends the focus back to the length.
         TabTo(QApplication::activeModalWidget()->findChild<QWidget *>(QStringLiteral("Button1")), true);
-        Key(Qt::Key_Return);
+        PressKey(Qt::Key_Return);
     });
     ASSERT_EQ(ElementCount(document->Elements), 15);
 
     TabTo(document->SG1, true); // edit the first part, below the blank row
     for (int i = 0; i < 20; ++i)
-        Key(Qt::Key_Up);
-    Key(Qt::Key_Down);
-    InModal([] { Key(Qt::Key_Return); }, [] {
+        PressKey(Qt::Key_Up);
+    PressKey(Qt::Key_Down);
+    InModal([] { PressKey(Qt::Key_Return); }, [] {
         Type(QStringLiteral("777"));
         for (int i = 0; i < 10 && QApplication::activeModalWidget(); ++i)
-            Key(Qt::Key_Return);
+            PressKey(Qt::Key_Return);
     });
     EXPECT_EQ(+document->Elements[0].Length, 777);
 
-    Key(Qt::CTRL | Qt::Key_U);
+    PressKey(Qt::CTRL | Qt::Key_U);
     EXPECT_EQ(document->SG1->model()->index(2, 1).data().toString(), QStringLiteral("77.7"));
-    Key(Qt::CTRL | Qt::Key_U);
+    PressKey(Qt::CTRL | Qt::Key_U);
 
-    Key(Qt::CTRL | Qt::Key_PageDown);
-    Key(Qt::CTRL | Qt::Key_PageDown);
+    PressKey(Qt::CTRL | Qt::Key_PageDown);
+    PressKey(Qt::CTRL | Qt::Key_PageDown);
     ASSERT_EQ(document->Pages1->currentWidget(), document->TabSheet3);
     EXPECT_EQ(document->SG2->item(2, 2)->text(), QStringLiteral("25 [16]")); // ten parts of 2, five of 1; 15 lines and a group
-    Key(Qt::CTRL | Qt::Key_PageUp);
-    Key(Qt::CTRL | Qt::Key_PageUp);
+    PressKey(Qt::CTRL | Qt::Key_PageUp);
+    PressKey(Qt::CTRL | Qt::Key_PageUp);
 
     TabTo(document->SG1);
-    InModal([] { Key(Qt::SHIFT | Qt::Key_F10); }, [] {
+    InModal([] { PressKey(Qt::SHIFT | Qt::Key_F10); }, [] {
         for (int i = 0; i < 7; ++i) // down to "Stampanje spiska elemenata"
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
@@ -198,7 +171,7 @@ TEST_F(Walkthrough, OneListMadeWithTheKeyboardAlone)
     }
 
     desktop.AnswerSave({QString::fromStdString(Path("kuhinja.tab")), 0});
-    Key(Qt::CTRL | Qt::Key_S);
+    PressKey(Qt::CTRL | Qt::Key_S);
     DatabaseContents saved;
     ASSERT_EQ(ReadDatabaseContents(Path("kuhinja.tab"), saved), rcOK);
     EXPECT_EQ(std::memcmp(&saved.Elements, &document->Elements, sizeof saved.Elements), 0);
