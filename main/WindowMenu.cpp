@@ -33,7 +33,8 @@ void ListDocuments(QMenu *menu, QAction *separator, QMdiArea &area, const Docume
     for (TForm16 *document : documents.Documents()) {
         ++number;
         const QString accelerator = number < 10 ? QStringLiteral("&%1 ").arg(number) : QStringLiteral("%1 ").arg(number);
-        QAction *item = menu->addAction(accelerator + document->Model().Title());
+        QString title = document->Model().Title();
+        QAction *item = menu->addAction(accelerator + title.replace(QLatin1Char('&'), QStringLiteral("&&")));
         item->setCheckable(true);
         item->setChecked(document == documents.ActiveDocument());
         QObject::connect(item, &QAction::triggered, &area, [&area, window = QPointer<TForm16>(document)] {
