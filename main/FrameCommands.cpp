@@ -137,10 +137,6 @@ void AddFrameCommand(TForm1 &frame, const FrameCommand &command)
         action->setEnabled(false);
 }
 
-} // namespace
-
-namespace {
-
 struct FrameMenu {
     QMenu *TForm1::*menu;
     const char *name;
