@@ -24,4 +24,7 @@ struct DatabaseContents {
     TElementList Elements{};
     TElementGroups Groups{};
     CustomerTexts Customer;
+
+    // No element, no group and no customer text: nothing a file could keep.
+    bool HoldsNothing() const { return ElementCount(Elements) == 0 && GroupCount(Groups) == 0 && Customer.Empty(); }
 };

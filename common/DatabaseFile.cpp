@@ -221,6 +221,19 @@ bool IsUniversalFileName(const std::string &name)
     return true;
 }
 
+bool UniversalFileLoses(const DatabaseContents &contents)
+{
+    if (GroupCount(contents.Groups) > 0)
+        return true;
+    constexpr std::size_t kKeptLabel = decltype(TUniversalRecord::Label)::Capacity;
+    const int n = ElementCount(contents.Elements);
+    for (int i = 0; i < n; ++i) {
+        if (contents.Elements[static_cast<std::size_t>(i)].Label.str().size() > kKeptLabel)
+            return true;
+    }
+    return false;
+}
+
 int ReadDatabaseFile(const std::string &name, TElementList &list, TElementGroups &groups,
                      TDatabaseHeader &header, FileFingerprint *read)
 {

@@ -79,6 +79,9 @@ static_assert(offsetof(TUniversalRecord, Label) == 52);
 
 // True when the name's last four characters are ".tun" in any case.
 bool IsUniversalFileName(const std::string &name);
+// True when a ".tun" would not keep all of contents: it holds no groups, and
+// labels of at most 15 characters.
+bool UniversalFileLoses(const DatabaseContents &contents);
 
 // Reads name into list (zeroed once the file is open), groups (passed in zeroed)
 // and header. -149 cannot open (or anything but a regular file: a directory, a

@@ -1,10 +1,9 @@
 #include "dialogs/DialogWidgets.h"
 
-#include "common/Element.h"
+#include "dialogs/BandingComboBox.h"
 #include "dialogs/SelectingLineEdit.h"
 
 #include <QColor>
-#include <QComboBox>
 #include <QLabel>
 #include <QPalette>
 
@@ -31,9 +30,7 @@ QLineEdit *EditAt(const QRect &geometry, QWidget *parent)
 
 QComboBox *NewBandingBox(int left, int top, int width, QWidget *parent)
 {
-    auto *box = new QComboBox(parent);
-    for (const char *name : kBandingNames)
-        box->addItem(QString::fromUtf8(name));
+    auto *box = new BandingComboBox(parent);
     box->setGeometry(left, top, width, kBandingBoxHeight);
     return box;
 }

@@ -1,6 +1,7 @@
 #include "dialogs/TScrtext.h"
 
 #include <QFontMetrics>
+#include <QHideEvent>
 #include <QPainter>
 #include <QTimerEvent>
 
@@ -81,6 +82,9 @@ void TScrollingText::timerEvent(QTimerEvent *event)
 
 void TScrollingText::hideEvent(QHideEvent *event)
 {
-    StopScrolling();
+    // A minimised window hides its children only for a while: the text goes on
+    // once it is back. Hiding the panel or closing its window stops it.
+    if (!event->spontaneous())
+        StopScrolling();
     QFrame::hideEvent(event);
 }

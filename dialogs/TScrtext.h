@@ -2,7 +2,7 @@
 // A panel on which one line of text moves from right to left: it enters one
 // character per step at the right edge, then moves left by one space width per
 // step, and starts over once it has left on the left. One timer at most; it
-// stops when the panel is hidden or destroyed.
+// stops when the panel is hidden or destroyed, not while its window is minimised.
 
 #include <QBasicTimer>
 #include <QColor>

@@ -9,6 +9,7 @@
 #include "dialogs/KeyboardButton.h"
 #include "platform/Win1250Validator.h"
 #include "platform/Colours.h"
+#include "platform/TextFit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -80,6 +81,9 @@ TForm12::TForm12(ProgramState &state, QWidget *parent) : KeyboardDialog(parent),
     Button1->setGeometry(72, 152, 75, 25);
     Button2 = new KeyboardButton(QStringLiteral("Izmena"), this);
     Button2->setGeometry(168, 152, 75, 25);
+    FitCaption(*CheckBox1);
+    FitCaption(*Button1);
+    FitCaption(*Button2);
 
     NameComponents({{this, "Form12"}, {Edit1, "Edit1"}, {KantDuzine, "KantDuzine"}, {Edit2, "Edit2"},
                     {KantSirine, "KantSirine"}, {Edit3, "Edit3"}, {Edit4, "Edit4"}, {CheckBox1, "CheckBox1"},

@@ -10,6 +10,7 @@
 #include "dialogs/TScrtext.h"
 #include "platform/Win1250Validator.h"
 #include "platform/Colours.h"
+#include "platform/TextFit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -130,6 +131,9 @@ void TForm2::BuildEntryFields()
     Button1 = new KeyboardButton(QStringLiteral("Zavrsen unos"), GroupBox1);
     Button1->setGeometry(168, 184, 91, 25);
     SetDialogHint(Button1, QStringLiteral("Povratak u glavni prozor programa"));
+    FitCaption(*Button2);
+    FitCaption(*Button1);
+    FitCaption(*CheckBox1);
 
     for (QLineEdit *field : {Duzina, Sirina, Edit2})
         connect(field, &QLineEdit::textChanged, this, [this, field] { FieldChange(field); });
@@ -176,6 +180,7 @@ void TForm2::FormActivate()
 {
     const TSettings &settings = m_state.Settings;
     SkipEnter = false;
+    m_pressedOn = nullptr;
     const bool banding = settings.BandingInUse();
     ShowAll({RadioGroup1, KantDuzine, KantSirine}, banding);
     SpeedButton1->setChecked(banding);

@@ -126,4 +126,8 @@ private:
     ProgramState &m_state;
     Platform &m_desktop;
     QLineEdit *m_refusedField = nullptr; // where SkipEnter swallows the Enter release
+    // The control and key of the last press this dialog saw: a release in a field
+    // acts only on its own press, never on the key-up of a box that closed on the way down.
+    QObject *m_pressedOn = nullptr;
+    int m_pressedKey = 0;
 };

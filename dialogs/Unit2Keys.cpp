@@ -55,32 +55,37 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
     if (!press && event->type() != QEvent::KeyRelease)
         return KeyboardDialog::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent *>(event)->key();
+    if (watched == Button3) // while the panel covers the fields, Tab finds nothing else
+        return key == Qt::Key_Tab || key == Qt::Key_Backtab;
+    if (press) {
+        m_pressedOn = watched;
+        m_pressedKey = key;
+    } else if (watched == m_refusedField && IsEnterKey(key) && SkipEnter) {
+        // The Enter that pressed "Dodaj elemente" comes up in the refused field.
+        SkipEnter = false;
+        return true;
+    }
     if (watched == Button2) {
         // Enter presses the focused button; any key released on it ends there.
         if (!press)
             FocusLength();
         return !press;
     }
+    const bool ownRelease = !press && m_pressedOn == watched && m_pressedKey == key;
+    if (ownRelease)
+        m_pressedOn = nullptr;
     // The fields act on neither key themselves; focus moves when the key comes up.
-    if (press)
-        return IsEnterKey(key) || key == Qt::Key_Escape;
-    if (IsEnterKey(key)) {
+    if (!IsEnterKey(key) && key != Qt::Key_Escape)
+        return false;
+    if (ownRelease && IsEnterKey(key))
         EnterReleased(watched);
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
+    else if (ownRelease)
         EscapeReleased(watched);
-        return true;
-    }
-    return false;
+    return true;
 }
 
 void TForm2::EnterReleased(QObject *watched)
 {
-    if (SkipEnter && watched == m_refusedField) {
-        SkipEnter = false;
-        return;
-    }
     if (watched == Duzina) {
         (KantDuzine->isVisibleTo(this) ? static_cast<QWidget *>(KantDuzine) : Sirina)->setFocus();
     } else if (watched == KantDuzine) {

@@ -12,11 +12,14 @@
 #include "dialogs/TScrtext.h"
 #include "dialogs/Unit12.h"
 #include "platform/Platform.h"
+#include "platform/TextFit.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+
+#include <algorithm>
 
 
 namespace {
@@ -24,6 +27,9 @@ namespace {
 constexpr int kListWidth = 219;
 constexpr int kPanelWidth = 266;
 constexpr int kPanelHeight = 213;
+constexpr int kCaptionLeft = 4;
+constexpr int kValueLeft = 175;
+constexpr int kCaptionGap = 4;
 
 QAction *MenuItem(QMenu *menu, const QString &caption, const QString &hint)
 {
@@ -94,15 +100,23 @@ void TForm2::BuildStatisticsPanel()
         {"Povrsina osnovne table:", &Label15},    {"Minimalan broj potrebnih tabli:", &Label16},
         {"Cena 1m\u00b2 materijala:", &Label17}, {"Ukupna cena elemenata:", &Label18},
     };
+    QStringList captions;
+    for (const Row &row : rows)
+        captions << QString::fromUtf8(row.caption);
+    // The longest caption must end before the values begin.
+    const QFont captionFont = FontFitting(Panel1->font(), captions, kValueLeft - kCaptionLeft - kCaptionGap);
     int top = 40;
     for (const Row &row : rows) {
-        LabelAt(QString::fromUtf8(row.caption), 4, top, Panel1);
-        *row.value = LabelAt(QStringLiteral("xxx"), 175, top, Panel1);
+        QLabel *caption = LabelAt(QString::fromUtf8(row.caption), kCaptionLeft, top, Panel1);
+        caption->setFont(captionFont);
+        caption->adjustSize();
+        *row.value = LabelAt(QStringLiteral("xxx"), kValueLeft, top, Panel1);
         top += 16;
     }
 
     Button3 = new KeyboardButton(QStringLiteral("Button3"), Panel1);
     Button3->setGeometry(88, 176, 75, 25);
+    Button3->installEventFilter(this);
     connect(Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
 }
 
@@ -152,6 +166,7 @@ void TForm2::Databaseproperties1Click()
     Panel1->raise();
     SText1->StartScrolling();
     ListBox1->setEnabled(false);
+    Button3->setFocus(); // the fields are under the panel: the keyboard stays on it
 
     const std::pair<QLabel *, const std::string *> values[] = {
         {Label12, &statistics.pieces},    {Label13, &statistics.area},   {Label21, &statistics.material},
@@ -162,6 +177,10 @@ void TForm2::Databaseproperties1Click()
         label->setText(QString::fromStdString(*text));
         label->adjustSize();
     }
+    // The material's name is the one figure of any length: it is cut to the panel.
+    const int room = Panel1->contentsRect().right() - kValueLeft - kCaptionGap;
+    SetElidedText(*Label21, QString::fromStdString(statistics.material), room);
+    Label21->resize(std::min(Label21->width(), room), Label21->height());
 }
 
 void TForm2::Button3Click()
@@ -170,6 +189,7 @@ void TForm2::Button3Click()
     Panel1->hide();
     SText1->StopScrolling();
     ListBox1->setEnabled(true);
+    FocusLength();
 }
 
 void TForm2::Clearallelements1Click()

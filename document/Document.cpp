@@ -74,6 +74,14 @@ void Document::SetTitle(const QString &title)
     emit changed();
 }
 
+void Document::SetMaterialIndex(int index)
+{
+    if (index == m_materialIndex)
+        return;
+    m_materialIndex = index;
+    emit materialChanged();
+}
+
 void Document::Replace(const TElementList &elements, const TElementGroups &groups, const QString &step)
 {
     const ListSnapshot after = ListsOf(elements, groups);

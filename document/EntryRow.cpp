@@ -7,6 +7,7 @@
 #include "document/UnitLabel.h"
 #include "platform/FormWidgets.h"
 #include "platform/Hint.h"
+#include "platform/TextFit.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -43,6 +44,7 @@ EntryRow::EntryRow(const TSettings &settings, const double &unitFactor, QFrame *
     countEdit->setValidator(new EntryFieldValidator(Kind::Count, settings, countEdit));
     countEdit->setMaxLength(4);
     grainBox->setGeometry(188, 9, 97, 17);
+    FitCaption(*grainBox);
     SetHint(grainBox, QStringLiteral("Tekstura|Cekirajte ovo ako element mora da prati teksturu"));
     unitLabel->setGeometry(368, 10, 31, 20);
     SetHint(unitLabel, QStringLiteral("Jedinice mere|Jedinice mere...Dupli klik misem za promenu"));

@@ -14,6 +14,7 @@
 #include "document/EntryRow.h"
 #include "document/GridCellDelegate.h"
 #include "document/GridHeader.h"
+#include "document/GroupListBox.h"
 #include "document/MaterialComboBox.h"
 #include "document/UnitLabel.h"
 #include "platform/Colours.h"
@@ -24,6 +25,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -96,15 +98,30 @@ TForm16::TForm16(ProgramState &state, Platform &desktop, QMenu *gridMenu, QWidge
         SelectElements(top, std::max(top, last));
     });
     m_document->SetTitle(QStringLiteral("Untitled"));
-    connect(this, &QMdiSubWindow::aboutToActivate, this, &TForm16::FormActivate);
     // Every document's system menu would claim the desktop's close keys, and a
     // key claimed twice does nothing: the frame's one Ctrl+F4 closes the active one.
     for (QAction *action : systemMenu()->actions())
         action->setShortcuts({});
+    AddPageKeys();
     FormCreate();
 }
 
 TForm16::~TForm16() = default;
+
+void TForm16::AddPageKeys()
+{
+    // Ctrl+Tab belongs to the MDI area, which goes on to the next window with it.
+    const std::pair<QKeyCombination, int> keys[] = {{Qt::CTRL | Qt::Key_PageDown, 1}, {Qt::CTRL | Qt::Key_PageUp, -1}};
+    for (const auto &[key, step] : keys) {
+        auto *action = new QAction(this);
+        action->setShortcut(QKeySequence(key));
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(action, &QAction::triggered, this, [this, step = step] {
+            Pages1->setCurrentIndex((Pages1->currentIndex() + step + Pages1->count()) % Pages1->count());
+        });
+        addAction(action);
+    }
+}
 
 void TForm16::BuildElementsPage()
 {
@@ -185,7 +202,7 @@ void TForm16::BuildGroupPanel()
     auto *panelLayout = new QVBoxLayout(Panel1);
     panelLayout->setContentsMargins(0, 0, 0, 0);
     panelLayout->setSpacing(0);
-    ListBox1 = new QListWidget(Panel1);
+    ListBox1 = new GroupListBox(Panel1);
     ListBox1->setFixedHeight(178);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     SetBaseColour(ListBox1, ColourFromWindows(kDesignColour));
@@ -310,13 +327,26 @@ bool TForm16::eventFilter(QObject *watched, QEvent *event)
         switch (event->type()) {
         case QEvent::KeyPress: {
             // SG1KeyPress: Enter edits the current element.
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const auto &press = *static_cast<QKeyEvent *>(event);
+            if (press.key() == Qt::Key_Return || press.key() == Qt::Key_Enter) {
                 emit EditCurrentRequested();
                 return true;
             }
+            if (press.keyCombination() == QKeyCombination(Qt::SHIFT | Qt::Key_F10)) {
+                OpenGridMenuAtCursor();
+                return true;
+            }
+            if (const int digit = MainKeyboardDigit(press); digit != 0 && !press.isAutoRepeat())
+                m_shiftAtDigitPress[static_cast<std::size_t>(digit)] = press.modifiers().testFlag(Qt::ShiftModifier);
             break;
         }
+        case QEvent::ContextMenu:
+            // The Menu key opens it at the current row, as Shift+F10 does.
+            if (static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard) {
+                OpenGridMenuAtCursor();
+                return true;
+            }
+            break;
         case QEvent::KeyRelease:
             SG1KeyUp(*static_cast<QKeyEvent *>(event));
             break;

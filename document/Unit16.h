@@ -9,6 +9,8 @@
 
 #include <QMdiSubWindow>
 
+#include <array>
+#include <optional>
 #include <utility>
 
 class CustomerPage;
@@ -96,7 +98,14 @@ public:
     void HideGroupPanel();
     void FillMaterials();
     void ComboBox1Change();
+    // Chooses board number `board` (1-based) as a choice in the list does; the
+    // settings then hold it, so run it on the active window.
+    void SelectMaterial(int board);
     void ShowGrainBox(bool flag);
+    // Switches the program's unit between mm and cm (from any other to mm); the
+    // unit label's double click, and the frame's short cut for it.
+    void PaintBox1DblClick();
+    // Runs whenever this window becomes the active child; the frame calls it.
     void FormActivate();
     void AddFromEntryRow();
 
@@ -146,8 +155,11 @@ private:
     void ShowGroupMessage(const QString &text);
     void SG1KeyUp(const QKeyEvent &event);
     void SG1ContextMenu(const QPoint &position);
+    // The grid menu from the keyboard (the Menu key, Shift+F10), at the current row.
+    void OpenGridMenuAtCursor();
+    // Ctrl+PageDown and Ctrl+PageUp step through the pages.
+    void AddPageKeys();
     void ComboBox1DrawItem(QPainter &painter, int index, const QRect &rect) const;
-    void PaintBox1DblClick();
 
     ProgramState &m_state;
     Platform &m_desktop;
@@ -157,4 +169,7 @@ private:
     CustomerPage *m_customerPage = nullptr;
     bool m_layoutRestored = false;
     bool m_closeQueried = false;
+    // Whether Shift was down when each banding digit (1..6) went down: the digit
+    // acts when it comes up, and Shift may have been let go a moment before.
+    std::array<std::optional<bool>, kBandingCodeCount + 1> m_shiftAtDigitPress;
 };

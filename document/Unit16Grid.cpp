@@ -18,6 +18,7 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <utility>
 
 void TForm16::ShowElements()
 {
@@ -100,13 +101,17 @@ void TForm16::SG1KeyUp(const QKeyEvent &event)
         return;
     }
     const int digit = MainKeyboardDigit(event);
+    if (digit == 0)
+        return;
+    // A digit whose press the grid did not see (it went to a box now closed) does nothing.
+    const std::optional<bool> shifted = std::exchange(m_shiftAtDigitPress[static_cast<std::size_t>(digit)], std::nullopt);
     const int e = CurrentElement();
-    if (digit == 0 || e < 1 || !m_state.Settings.BandingInUse())
+    if (!shifted || e < 1 || !m_state.Settings.BandingInUse())
         return;
     TElementList banded = Elements;
     TElement &element = banded[static_cast<std::size_t>(e - 1)];
     const auto code = static_cast<std::uint8_t>(digit - 1);
-    if (event.modifiers() & Qt::ShiftModifier)
+    if (*shifted)
         element.WidthBanding = code;
     else
         element.LengthBanding = code;
@@ -117,6 +122,12 @@ void TForm16::SG1ContextMenu(const QPoint &position)
 {
     if (m_gridMenu != nullptr)
         m_gridMenu->exec(SG1->viewport()->mapToGlobal(position));
+}
+
+void TForm16::OpenGridMenuAtCursor()
+{
+    const QRect row = SG1->visualRect(SG1->currentIndex());
+    SG1ContextMenu(row.isValid() ? row.center() : SG1->viewport()->rect().center());
 }
 
 void TForm16::AddFromEntryRow()

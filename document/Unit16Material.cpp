@@ -73,6 +73,12 @@ void TForm16::ComboBox1Change()
     ShowGrainBox(settings.DefaultGrain());
 }
 
+void TForm16::SelectMaterial(int board)
+{
+    ComboBox1->setCurrentIndex(board - 1);
+    ComboBox1Change();
+}
+
 void TForm16::ShowGrainBox(bool flag)
 {
     CheckBox1->setVisible(flag);

@@ -33,7 +33,6 @@ void AddElementsThroughDialog(const CommandContext &context, QWidget *parent, co
     QObject::connect(&form, &TForm2::PrintRequested, &form, [&] {
         if (const std::optional<QString> where = PrintListOfActiveDocument(context, form.Elements, &form))
             report(*where);
-        form.FormActivate();
     });
     form.Printdatabase1->setEnabled(true);
     form.exec();

@@ -6,6 +6,7 @@
 #include "common/ProgramState.h"
 #include "document/Document.h"
 #include "document/Unit16.h"
+#include "main/RememberedMaterials.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -19,11 +20,16 @@ DocumentManager::DocumentManager(QMdiArea &area, ProgramState &state, Platform &
     : QObject(parent), m_area(area), m_state(state), m_desktop(desktop), m_gridMenu(gridMenu),
       m_undoGroup(new QUndoGroup(this))
 {
-    // The area reports no active window while the program is in the background;
-    // the current one stays the one Undo acts on.
+    // The area reports no active window while the program is in the background,
+    // and the same one again when it comes back: the current one stays the one
+    // Undo acts on, and only a change of the active child activates a document.
     connect(&m_area, &QMdiArea::subWindowActivated, this, [this] {
         TForm16 *document = ActiveDocument();
         m_undoGroup->setActiveStack(document != nullptr ? document->Model().UndoStack() : nullptr);
+        if (document != nullptr && document != m_activated) {
+            m_activated = document;
+            document->FormActivate();
+        }
     });
 }
 
@@ -78,6 +84,8 @@ TForm16 *DocumentManager::CreateDocument(const QString &title)
     m_area.addSubWindow(document); // the MDI area owns it from here
     document->Model().SetTitle(title);
     connect(document, &TForm16::UnitSwitched, this, &DocumentManager::RefreshDocuments);
+    connect(&document->Model(), &Document::materialChanged, this,
+            [this, document] { RememberMaterial(m_state, document->Model()); });
     m_undoGroup->addStack(document->Model().UndoStack()); // a stack leaves the group when its window goes
     emit DocumentCreated(document);
     document->show();
@@ -101,6 +109,7 @@ TForm16 *DocumentManager::OpenContents(const DatabaseContents &contents, const Q
     window->Model().Fill(shown);
     if (saved == Saved::Yes)
         window->Model().MarkSaved(fileName);
+    RestoreMaterial(m_state, *window);
     return window;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 struct DatabaseContents;
@@ -45,8 +46,9 @@ public:
     enum class Saved { No, Yes };
     // The one way contents come into a window: a new document titled so, its
     // list sorted first when asked, filled and shown. A saved one counts
-    // as what `fileName` holds (none for an imported list); an unsaved one, as a
-    // recovered copy, asks before it is dropped.
+    // as what `fileName` holds (none for an imported list), and takes the
+    // material remembered for that file; an unsaved one, as a recovered copy,
+    // asks before it is dropped.
     TForm16 *OpenContents(const DatabaseContents &contents, const QString &title, Sorting sorting, Saved saved,
                           const QString &fileName = QString());
 
@@ -65,4 +67,6 @@ private:
     Platform &m_desktop;
     QMenu *m_gridMenu;
     QUndoGroup *m_undoGroup;
+    // The document activated last; null once it closed.
+    QPointer<TForm16> m_activated;
 };

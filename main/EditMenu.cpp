@@ -5,15 +5,10 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 #include <QUndoGroup>
 
 void BuildEditMenu(TForm1 &frame, QUndoGroup &group)
 {
-    frame.Edit1 = frame.menuBar()->addMenu(QStringLiteral("&Edit"));
-    frame.Edit1->setObjectName(QStringLiteral("Edit1"));
-    SetHint(frame.Edit1->menuAction(), QStringLiteral("Undo and redo the changes of the list"));
-
     // A focused text field claims these keys first (its shortcut override), so
     // they take back its typing there and the document's steps everywhere else.
     frame.EditUndoItem = group.createUndoAction(frame.Edit1, QStringLiteral("&Undo"));

@@ -5,5 +5,5 @@
 class QUndoGroup;
 class TForm1;
 
-// Adds the menu after File; the items follow the group's active stack.
+// Fills the frame's Edit menu; the items follow the group's active stack.
 void BuildEditMenu(TForm1 &frame, QUndoGroup &group);

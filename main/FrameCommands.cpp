@@ -18,7 +18,7 @@ const QSize kToolButtonSize(28, 25);
 const QSize kToolPictureSize(21, 19);
 
 struct FrameCommand {
-    enum class Place { FileMenu, ToolBar3, ToolBar1 };
+    enum class Place { FileMenu, ElementsMenu, HelpMenu, ToolBar3, ToolBar1 };
 
     Place place;
     const char *name;
@@ -44,8 +44,9 @@ void PrintCommand(TForm1 &frame) { frame.ToolButton2Click(); }
 void AddElementsCommand(TForm1 &frame) { frame.ToolButton10Click(); }
 void AboutCommand(TForm1 &frame) { frame.ToolButton1Click(); }
 void ExitCommand(TForm1 &frame) { frame.FileExitItemClick(); }
+void UnitCommand(TForm1 &frame) { frame.ElementsUnitItemClick(); }
 
-const std::array<FrameCommand, 12> kFrameCommands = {{
+const std::array<FrameCommand, 15> kFrameCommands = {{
     {Place::FileMenu, "FileNewItem", "&New", {}, "New|Create a new file", Qt::CTRL | Qt::Key_N,
      &TForm1::FileNewItem, nullptr, &NewCommand, false},
     {Place::FileMenu, "FileOpenItem", "&Open", {}, "Open|Open a file", Qt::CTRL | Qt::Key_O,
@@ -58,6 +59,14 @@ const std::array<FrameCommand, 12> kFrameCommands = {{
      kNoKey, &TForm1::FileExportItem, nullptr, &ExportCommand, false},
     {Place::FileMenu, "FileExitItem", "E&xit", {}, "Exit|Exit application", kNoKey,
      &TForm1::FileExitItem, nullptr, &ExitCommand, true},
+    {Place::ElementsMenu, "ElementsNewItem", "&Novi elementi...", {},
+     "Novi elementi|Unosenje novih elemenata u aktivni prozor", Qt::CTRL | Qt::Key_E, &TForm1::ElementsNewItem, nullptr,
+     &AddElementsCommand, false},
+    {Place::ElementsMenu, "ElementsUnitItem", "&Jedinica mere mm / cm", {},
+     "Jedinica mere|Prelaz sa milimetara na centimetre i nazad, kao dupli klik na oznaku jedinice",
+     Qt::CTRL | Qt::Key_U, &TForm1::ElementsUnitItem, nullptr, &UnitCommand, false},
+    {Place::HelpMenu, "HelpAboutItem", "&O programu...", {}, "O programu|Informacije o programu", Qt::Key_F1,
+     &TForm1::HelpAboutItem, nullptr, &AboutCommand, false},
     {Place::ToolBar3, "ToolButton13", nullptr, ToolPicture::NewFile, "Nova baza|Kreiranje nove baze podataka",
      kNoKey, nullptr, &TForm1::ToolButton13, &NewCommand, false},
     {Place::ToolBar3, "ToolButton14", nullptr, ToolPicture::OpenFile,
@@ -89,14 +98,26 @@ void PlaceToolBar(QToolBar *bar, int left)
     bar->move(left, (bar->parentWidget()->height() - bar->height()) / 2);
 }
 
+QMenu *MenuOf(const TForm1 &frame, Place place)
+{
+    switch (place) {
+    case Place::FileMenu: return frame.File1;
+    case Place::ElementsMenu: return frame.Elements1;
+    case Place::HelpMenu: return frame.Help1;
+    case Place::ToolBar3:
+    case Place::ToolBar1: break;
+    }
+    return nullptr;
+}
+
 void AddFrameCommand(TForm1 &frame, const FrameCommand &command)
 {
     const QString hint = QString::fromLatin1(command.hint);
     QAction *action = nullptr;
-    if (command.place == Place::FileMenu) {
+    if (QMenu *menu = MenuOf(frame, command.place)) {
         if (command.separatorBefore)
-            frame.File1->addSeparator();
-        action = frame.File1->addAction(QString::fromLatin1(command.caption));
+            menu->addSeparator();
+        action = menu->addAction(QString::fromLatin1(command.caption));
         action->setObjectName(QString::fromLatin1(command.name));
         if (command.shortCut != kNoKey)
             action->setShortcut(QKeySequence(command.shortCut));
@@ -116,13 +137,32 @@ void AddFrameCommand(TForm1 &frame, const FrameCommand &command)
         action->setEnabled(false);
 }
 
+struct FrameMenu {
+    QMenu *TForm1::*menu;
+    const char *name;
+    const char *caption;
+    const char *hint;
+};
+
+// In the order of the menu bar; Edit and Prozor are filled by their own builders.
+const std::array<FrameMenu, 5> kFrameMenus = {{
+    {&TForm1::File1, "File1", "&File", "File related commands"},
+    {&TForm1::Edit1, "Edit1", "&Edit", "Undo and redo the changes of the list"},
+    {&TForm1::Elements1, "Elements1", "&Elementi", "Unos elemenata i jedinica mere"},
+    {&TForm1::Window1, "Window1", "&Prozor", "Raspored i izbor otvorenih prozora"},
+    {&TForm1::Help1, "Help1", "&Pomoc", "O programu"},
+}};
+
 } // namespace
 
 void BuildFrameCommands(TForm1 &frame, QWidget *band)
 {
-    frame.File1 = frame.menuBar()->addMenu(QStringLiteral("&File"));
-    frame.File1->setObjectName(QStringLiteral("File1"));
-    SetHint(frame.File1->menuAction(), QStringLiteral("File related commands"));
+    for (const FrameMenu &entry : kFrameMenus) {
+        QMenu *menu = frame.menuBar()->addMenu(QString::fromLatin1(entry.caption));
+        menu->setObjectName(QString::fromLatin1(entry.name));
+        SetHint(menu->menuAction(), QString::fromLatin1(entry.hint));
+        frame.*entry.menu = menu;
+    }
     frame.ToolBar3 = CreateToolBar(band, QStringLiteral("ToolBar3"));
     frame.ToolBar1 = CreateToolBar(band, QStringLiteral("ToolBar1"));
     for (const FrameCommand &command : kFrameCommands)

@@ -20,13 +20,16 @@
 
 namespace {
 
-// The factor of the multiply box, or 0 when the box was emptied.
+// The factor of the multiply box, or 0 when the box was emptied or cancelled.
 int AskFactor(const CommandContext &context)
 {
     QString text = QStringLiteral("1");
     for (;;) {
-        text = context.desktop.InputBox(QStringLiteral("Unesite faktor mnozenja"),
-                                        QStringLiteral("Faktor mnozenja: "), text);
+        const std::optional<QString> typed = context.desktop.InputBox(QStringLiteral("Unesite faktor mnozenja"),
+                                                                      QStringLiteral("Faktor mnozenja: "), text);
+        if (!typed)
+            return 0; // Cancel, Escape or the close box leave the counts as they are
+        text = *typed;
         QString digits;
         for (const QChar c : text) {
             if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))

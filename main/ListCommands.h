@@ -15,8 +15,8 @@ class QWidget;
 
 // Obrisi element(e): the selected elements go, the rest close up, row 1 becomes current.
 void DeleteSelectedElements(const CommandContext &context, const QString &step);
-// Asks for a factor until plain digits of 1..65535 are typed or the box is
-// emptied; a product above 65535 pieces multiplies nothing and says so.
+// Asks for a factor until plain digits of 1..65535 are typed, or the box is
+// emptied or cancelled; a product above 65535 pieces multiplies nothing and says so.
 void MultiplyAllCounts(const CommandContext &context, const QString &step);
 void MultiplySelectedCounts(const CommandContext &context, const QString &step);
 void MergeSameElementsOfActive(const CommandContext &context, const QString &step);

@@ -21,8 +21,10 @@
 #include "main/NoticeLine.h"
 #include "main/OpenSaveCommands.h"
 #include "main/Recovery.h"
+#include "main/ShortcutsOverFields.h"
 #include "main/StartupSettings.h"
 #include "main/WallPaper.h"
+#include "main/WindowMenu.h"
 #include "platform/Colours.h"
 
 #include <QAction>
@@ -109,6 +111,8 @@ void TForm1::CreateCommands()
 {
     BuildFrameCommands(*this, ControlBar1);
     BuildEditMenu(*this, *m_documents->UndoGroup());
+    BuildWindowMenu(*this, *m_mdiArea, *m_documents);
+    new ShortcutsOverFields(*this, {ElementsNewItem, ElementsUnitItem}); // the frame owns it
     // Ctrl+F4 closes the active document, as in every MDI program of the desktop.
     auto *closeDocument = new QAction(this);
     closeDocument->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
@@ -254,6 +258,12 @@ void TForm1::ToolButton10Click()
 void TForm1::ToolButton1Click()
 {
     ShowAboutBox(this);
+}
+
+void TForm1::ElementsUnitItemClick()
+{
+    if (TForm16 *document = ActiveDocument())
+        document->PaintBox1DblClick();
 }
 
 void TForm1::Pomnozispisakelemenatasa1Click()

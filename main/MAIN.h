@@ -66,6 +66,8 @@ public:
     void IzmenaPodataka1Click();
     void ToolButton10Click();
     void ToolButton1Click();
+    // The active document's unit switch, as a double click on its unit label.
+    void ElementsUnitItemClick();
     void Pomnozispisakelemenatasa1Click();
     void Pomnoziselektovaneelementesa1Click();
     void Spajanjeistihelemenata1Click();
@@ -92,6 +94,19 @@ public:
     QMenu *Edit1 = nullptr;
     QAction *EditUndoItem = nullptr;
     QAction *EditRedoItem = nullptr;
+
+    QMenu *Elements1 = nullptr;
+    QAction *ElementsNewItem = nullptr;
+    QAction *ElementsUnitItem = nullptr;
+
+    QMenu *Window1 = nullptr;
+    QAction *WindowCascadeItem = nullptr;
+    QAction *WindowTileItem = nullptr;
+    QAction *WindowNextItem = nullptr;
+    QAction *WindowPreviousItem = nullptr;
+
+    QMenu *Help1 = nullptr;
+    QAction *HelpAboutItem = nullptr;
 
     QWidget *ControlBar1 = nullptr;
     QToolBar *ToolBar3 = nullptr;

@@ -13,6 +13,8 @@
 #include "main/DocumentManager.h"
 #include "main/ExchangeCommands.h"
 #include "main/FileSharing.h"
+#include "main/RememberedMaterials.h"
+#include "main/SaveQuestions.h"
 #include "platform/Platform.h"
 
 #include <QFile>
@@ -201,7 +203,8 @@ void SaveDatabase(const CommandContext &context)
         return;
     const CurrentDirectoryGuard directory;
     const TForm16 *window = context.documents.ActiveDocument();
-    if (window == nullptr || ElementCount(window->Model().Elements()) == 0)
+    // Groups or customer data alone are kept as well; only an empty document is not.
+    if (window == nullptr || window->Model().Contents().HoldsNothing())
         return;
     Document &document = window->Model();
     MakeDirectory(LocalName(DataDirectory(context)));
@@ -216,12 +219,7 @@ void SaveDatabase(const CommandContext &context)
     const QString name = WithExtension(choice);
     if (RefusedAsReadOnly(context, document, name))
         return;
-    if (name != choice.fileName && FileExists(LocalName(name))
-        && context.desktop.MessageBox(Platform::Icon::Warning, Platform::Buttons::YesNo,
-                                      QStringLiteral("Fajl \"") + name
-                                          + QStringLiteral("\" vec postoji.\rDa li zelite da ga zamenite?"),
-                                      Platform::Answer::No)
-            != Platform::Answer::Yes)
+    if (!ConfirmSave(context.desktop, document, name))
         return;
 
     FileFingerprint written;
@@ -237,4 +235,5 @@ void SaveDatabase(const CommandContext &context)
     DatabaseContents saved;
     if (ReadDatabaseContents(LocalName(name), saved) == rcOK)
         document.MarkSaved(name, saved);
+    RememberMaterial(context.state, document);
 }

@@ -14,7 +14,9 @@ void OpenDatabase(const CommandContext &context, const QString &fileName, bool a
 // Files named on the command line: each into a window of its own; a name that
 // is no file is the reader's "not found", never the open dialog.
 void OpenNamedFiles(const CommandContext &context, const QStringList &fileNames);
-// Asks for a file name and writes the active document there, retitling it.
+// Asks for a file name, asks what saving there must (replacing a file, what a
+// ".tun" does not keep), and writes the active document there, retitling it.
+// A document holding nothing is not saved.
 void SaveDatabase(const CommandContext &context);
 
 // A document's title from its file's name, by the one title rule.

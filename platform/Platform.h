@@ -40,10 +40,10 @@ public:
     Answer MessageBox(Icon icon, Buttons buttons, const QString &text, Answer defaultButton) {
         return ShowMessageBox(icon, buttons, text, defaultButton);
     }
-    // Cancelling returns the text the box was opened with.
-    virtual QString InputBox(const QString &title, const QString &prompt, const QString &text) = 0;
+    // What was typed; nothing when the box was cancelled or closed.
+    virtual std::optional<QString> InputBox(const QString &title, const QString &prompt, const QString &text) = 0;
     virtual FileChoice OpenDialog(const FileDialog &dialog) = 0;
-    // Asks before overwriting an existing file.
+    // Never asks about replacing an existing file: the caller does.
     virtual FileChoice SaveDialog(const FileDialog &dialog) = 0;
     // Opens fully, custom colours shown; nothing when cancelled.
     virtual std::optional<QColor> ColourDialog(const QColor &initial) = 0;

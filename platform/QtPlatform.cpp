@@ -4,10 +4,14 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QUrl>
 
 #include <algorithm>
@@ -101,6 +105,17 @@ protected:
     void closeEvent(QCloseEvent *event) override { QDialog::closeEvent(event); }
 };
 
+// A box wide enough for its title in a title bar's bold face beside the
+// window's icon and three buttons, each as wide as the bar is high: the window
+// manager cuts a title that does not fit, and the question is in it.
+int WidthShowingTitle(const QWidget &box)
+{
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int buttons = 4 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    return QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + buttons;
+}
+
 // The dialogs never touch the process's current directory: QFileDialog only
 // starts in the directory it is given.
 Platform::FileChoice RunFileDialog(QFileDialog &box, const Platform::FileDialog &dialog)
@@ -130,13 +145,20 @@ Platform::Answer QtPlatform::ShowMessageBox(Icon icon, Buttons buttons, const QS
     return clicked ? AnswerOf(box.standardButton(clicked)) : Answer::Closed;
 }
 
-QString QtPlatform::InputBox(const QString &title, const QString &prompt, const QString &text)
+std::optional<QString> QtPlatform::InputBox(const QString &title, const QString &prompt, const QString &text)
 {
     QInputDialog box(QApplication::activeWindow());
     box.setWindowTitle(title);
     box.setLabelText(prompt);
     box.setTextValue(text);
-    return box.exec() == QDialog::Accepted ? box.textValue() : text;
+    // Its layout keeps the box to its contents' size: the field makes it wide.
+    if (auto *field = box.findChild<QLineEdit *>()) {
+        const QMargins margins = box.layout() != nullptr ? box.layout()->contentsMargins() : QMargins();
+        field->setMinimumWidth(WidthShowingTitle(box) - margins.left() - margins.right());
+    }
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.textValue();
 }
 
 Platform::FileChoice QtPlatform::OpenDialog(const FileDialog &dialog)
@@ -152,7 +174,7 @@ Platform::FileChoice QtPlatform::SaveDialog(const FileDialog &dialog)
     QFileDialog box(QApplication::activeWindow());
     box.setAcceptMode(QFileDialog::AcceptSave);
     box.setFileMode(QFileDialog::AnyFile);
-    box.setOption(QFileDialog::DontConfirmOverwrite, false); // asks before overwriting
+    box.setOption(QFileDialog::DontConfirmOverwrite, true); // the save command asks, in its own words
     return RunFileDialog(box, dialog);
 }
 

@@ -8,7 +8,7 @@
 
 class QtPlatform : public Platform {
 public:
-    QString InputBox(const QString &title, const QString &prompt, const QString &text) override;
+    std::optional<QString> InputBox(const QString &title, const QString &prompt, const QString &text) override;
     FileChoice OpenDialog(const FileDialog &dialog) override;
     FileChoice SaveDialog(const FileDialog &dialog) override;
     std::optional<QColor> ColourDialog(const QColor &initial) override;

@@ -30,7 +30,23 @@ QRect Columns(const QRect &box, double from, double to)
     return QRect(left, box.y(), right - left, box.height());
 }
 
-// A text in the largest size that fits its box, clipped to it.
+// Below this a label is no longer read at the bench.
+constexpr int kSmallestPoints = 6;
+
+// The text as it fits `width` in the canvas's font: whole, or cut with "…".
+QString Elided(PrintCanvas &canvas, const QString &text, int width)
+{
+    if (canvas.TextWidth(text) < width)
+        return text;
+    const QString ellipsis(QChar(0x2026));
+    QString cut = text;
+    while (!cut.isEmpty() && canvas.TextWidth(cut + ellipsis) >= width)
+        cut.chop(1);
+    return cut + ellipsis;
+}
+
+// A text in the largest size that fits its box, clipped to it. Never below
+// 6 points: a longer one (a customer's name, a label) is cut at that size.
 void FittedText(PrintCanvas &canvas, const QRect &box, const QString &text, Align align, bool bold)
 {
     if (text.isEmpty())
@@ -38,16 +54,17 @@ void FittedText(PrintCanvas &canvas, const QRect &box, const QString &text, Alig
     PrintFont font;
     font.bold = bold;
     canvas.SetFont(font);
-    font.size = FitFontSize(canvas, text, box.width(), box.height(), 0);
+    font.size = std::max(kSmallestPoints, FitFontSize(canvas, text, box.width(), box.height(), 0));
     canvas.SetFont(font);
+    const QString shown = Elided(canvas, text, box.width());
     const int right = box.x() + box.width();
-    const QPoint centred = CentreText(canvas, text, box.x(), box.y(), right, box.y() + box.height());
+    const QPoint centred = CentreText(canvas, shown, box.x(), box.y(), right, box.y() + box.height());
     int x = centred.x();
     if (align == Align::Left)
         x = box.x();
     else if (align == Align::Right)
-        x = right - canvas.TextWidth(text);
-    canvas.TextRect(box, x, centred.y(), text, TextBackground::Transparent);
+        x = right - canvas.TextWidth(shown);
+    canvas.TextRect(box, x, centred.y(), shown, TextBackground::Transparent);
 }
 
 // Bars of whole dots, centred in box: every module the same width on paper.

@@ -137,6 +137,33 @@ TElementList FiveWithOneSkipped()
 
 } // namespace
 
+TEST(UniversalFileLoses, GroupsAndLabelsBeyondFifteenCharacters)
+{
+    struct Case {
+        const char *label;
+        bool group;
+        bool customer;
+        bool loses;
+        bool holdsNothing;
+    };
+    const Case cases[] = {
+        {nullptr, false, false, false, true}, {nullptr, false, true, false, false}, {nullptr, true, false, true, false},
+        {"Bocna stranica", false, false, false, false}, {"Bocna stranica1", false, false, false, false},
+        {"Bocna stranica12", false, false, true, false},
+    };
+    for (const Case &c : cases) {
+        DatabaseContents contents;
+        if (c.label)
+            contents.Elements = ListOf({MakeElement(500, 300), MakeElement(400, 200, 1, c.label)});
+        if (c.group)
+            contents.Groups = GroupsOf({1});
+        if (c.customer)
+            contents.Customer.Telephone = "011";
+        EXPECT_EQ(UniversalFileLoses(contents), c.loses) << (c.label ? c.label : "-");
+        EXPECT_EQ(contents.HoldsNothing(), c.holdsNothing) << (c.label ? c.label : "-");
+    }
+}
+
 TEST(WriteDatabaseFile, TabularSizeAndCounts)
 {
     TempDir dir;

@@ -3,10 +3,12 @@
 #include "test_dialog_fixture.h"
 
 #include "dialogs/TScrtext.h"
+#include "dialogs/Unit2.h"
 #include "dialogs/Unit6.h"
 
 #include <QAbstractEventDispatcher>
 #include <QImage>
+#include <QAction>
 #include <QLabel>
 
 namespace {
@@ -121,6 +123,25 @@ TEST_F(AboutBox, ShowsTheVersionScrollsAndStopsWhenClosed)
     about.close();
     EXPECT_EQ(about.result(), QDialog::Accepted) << "the close box ends it the same way";
     EXPECT_EQ(TimersOf(*about.ScrollingText1), 0);
+}
+
+// Minimising hides the box's window for a while; the text goes on once it is back.
+TEST_F(AboutBox, ScrollingGoesOnAfterTheBoxWasMinimisedAndRestored)
+{
+    TForm7 about(false, nullptr);
+    TForm2 entry(state, desktop, nullptr);
+    const std::pair<QDialog *, TScrollingText *> boxes[] = {{&about, about.ScrollingText1}, {&entry, entry.SText1}};
+    for (const auto &[box, text] : boxes) {
+        Open(*box);
+        if (box == &entry)
+            entry.Databaseproperties1->trigger(); // the statistics panel
+        box->showMinimized();
+        box->showNormal();
+        EXPECT_TRUE(text->Running()) << box->objectName().toStdString();
+        const int position = text->Position;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return text->Position != position; }));
+        box->close();
+    }
 }
 
 } // namespace

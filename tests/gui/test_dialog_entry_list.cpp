@@ -5,7 +5,9 @@
 #include "dialogs/TScrtext.h"
 #include "dialogs/Unit12.h"
 #include "dialogs/Unit2.h"
+#include "platform/QtPlatform.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -122,6 +124,56 @@ TEST_F(EntryList, EditChangesTheCurrentEntryAndTheEntryStartsAfresh)
     EXPECT_EQ(form->ListBox1->item(0)->text(), QStringLiteral(" 150 x   80 [4 KOM.]"));
     EXPECT_EQ(form->Duzina->text(), QStringLiteral("000"));
     EXPECT_EQ(form->Edit2->text(), QStringLiteral("1"));
+}
+
+// A box over the dialog closes on the press of Enter; its key comes up in the
+// dialog after the activation put the focus in the length field, and must not move it on.
+class KeyUpAfterABox : public EntryList {
+protected:
+    void TypeALengthAfterTheKeyUp(const std::function<void()> &command)
+    {
+        command();
+        form->activateWindow(); // as the window manager gives the dialog back the keyboard
+        ASSERT_TRUE(HasKeyboard(*form));
+        QTest::keyRelease(QGuiApplication::focusWindow(), Qt::Key_Return);
+        Type(QStringLiteral("120"));
+        EXPECT_EQ(Focus(), form->Duzina);
+        EXPECT_EQ(form->Duzina->text(), QStringLiteral("120"));
+        EXPECT_EQ(form->Sirina->text(), QStringLiteral("000"));
+        EXPECT_EQ(form->KantDuzine->currentIndex(), 0);
+    }
+    // Presses Enter on the modal window above the dialog once it has the
+    // keyboard, on its control of that name when one is given.
+    static void PressEnterOnTheBox(const char *control = nullptr)
+    {
+        QTimer::singleShot(0, [control] {
+            QWidget *box = QApplication::activeModalWidget();
+            ASSERT_TRUE(box != nullptr && HasKeyboard(*box));
+            if (control)
+                box->findChild<QWidget *>(QString::fromLatin1(control))->setFocus();
+            QTest::keyPress(QGuiApplication::focusWindow(), Qt::Key_Return);
+        });
+    }
+};
+
+TEST_F(KeyUpAfterABox, ClearAllAnsweredWithEnter)
+{
+    QtPlatform realDesktop; // the real box, so the press goes where a user's does
+    form = std::make_unique<TForm2>(state, realDesktop, nullptr);
+    form->Elements = ListOf({MakeElement(100, 50)});
+    Open(*form);
+    PressEnterOnTheBox(); // on No, its default
+    TypeALengthAfterTheKeyUp([this] { form->Clearallelements1->trigger(); });
+    EXPECT_EQ(ElementCount(form->Elements), 1);
+}
+
+TEST_F(KeyUpAfterABox, IzmenaPressedWithEnter)
+{
+    state.Settings.SetBandingInUse(true);
+    Start({MakeElement(100, 50)});
+    form->ListBox1->setCurrentRow(0);
+    PressEnterOnTheBox("Button2"); // "Izmena"
+    TypeALengthAfterTheKeyUp([this] { form->POPMEdit3->trigger(); });
 }
 
 TEST_F(EntryList, StatisticsPanelShowsTheFiguresWhileItsHeaderScrolls)

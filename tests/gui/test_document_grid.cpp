@@ -180,6 +180,17 @@ TEST_F(BandingDigits, ShiftedSymbolFromARealKeyboardCountsByItsKeyPosition)
     EXPECT_EQ(form->CurrentElement(), 2) << "the typed symbol must not move the cursor";
 }
 
+TEST_F(BandingDigits, ShiftCountsAsItWasWhenTheDigitWentDown)
+{
+    QTest::keyPress(form->SG1, Qt::Key_3, Qt::ShiftModifier);
+    QTest::keyRelease(form->SG1, Qt::Key_Shift);
+    QTest::keyRelease(form->SG1, Qt::Key_3); // Shift let go a moment before the digit
+    EXPECT_EQ(+Second().WidthBanding, 2);
+    EXPECT_EQ(+Second().LengthBanding, 0);
+    QTest::keyRelease(form->SG1, Qt::Key_5); // its press went elsewhere
+    EXPECT_EQ(+Second().LengthBanding, 0);
+}
+
 TEST_F(BandingDigits, OneClearsAndSixIsPvcPlusAbs)
 {
     QTest::keyClick(form->SG1, Qt::Key_6);

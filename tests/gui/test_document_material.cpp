@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTableView>
@@ -136,6 +137,29 @@ TEST_F(Materials, ActivationShowsTheElementsPageAndAppliesThisWindowsMaterial)
     EXPECT_EQ(first->MaterialIndex, 2);
     EXPECT_EQ(host.state.Settings.BoardLength(), 2750);
     EXPECT_EQ(host.state.Settings.RememberedMaterial(), 3);
+}
+
+TEST_F(Materials, ComingBackFromAnotherApplicationActivatesNothing)
+{
+    host.state.Settings.SetRememberedMaterial(3); // with grain: "Prati teksturu" shown and ticked
+    TForm16 *form = NewDocument();
+    host.area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host.area));
+    form->CheckBox1->setChecked(false);
+    form->Pages1->setCurrentIndex(1);
+    // What the program receives when the desktop gives another program the focus, and back.
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    for (const QEvent::Type type : {QEvent::ApplicationDeactivate, QEvent::ApplicationActivate}) {
+        QEvent event(type);
+        QCoreApplication::sendEvent(qApp, &event);
+    }
+    host.area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host.area));
+    EXPECT_EQ(form->Pages1->currentIndex(), 1);
+    EXPECT_FALSE(form->CheckBox1->isChecked());
 }
 
 TEST_F(Materials, NoSelectionLeavesTheSettingsAlone)

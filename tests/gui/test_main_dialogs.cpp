@@ -3,10 +3,13 @@
 
 #include "test_main_fixture.h"
 
+#include "dialogs/Unit2.h"
 #include "document/Unit16.h"
 #include "support/DocumentLists.h"
 #include "support/Elements.h"
 
+#include <QAction>
+#include <QLineEdit>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -40,6 +43,20 @@ TEST_F(FrameDialogs, ClosingTheNewElementsDialogByItsCloseBoxKeepsEveryEntry)
     EXPECT_EQ(+document->Elements[2].Length, 500);
     EXPECT_EQ(+document->Elements[2].Width, 300);
     EXPECT_EQ(document->SG1->model()->rowCount(), 5) << "the grid shows what came back";
+}
+
+TEST_F(FrameDialogs, PrintingFromTheEntryListOnlyPrints)
+{
+    WhenTheDialogShows([](QWidget &dialog) {
+        auto &form = static_cast<TForm2 &>(dialog);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("700"));
+        form.Printdatabase1->trigger();
+        EXPECT_EQ(form.Duzina->text(), QStringLiteral("700")) << "the entry is left as it was";
+        EXPECT_EQ(form.focusWidget(), form.Duzina);
+        dialog.close();
+    });
+    QTest::mouseClick(window->ToolButton10, Qt::LeftButton);
+    EXPECT_EQ(desktop.OpenedWithDesktop().size(), 1) << "without a printer, the PDF";
 }
 
 TEST_F(FrameDialogs, EnterOnAGridRowEditsItsElement)

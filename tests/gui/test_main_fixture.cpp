@@ -45,6 +45,41 @@ void TypeAndEnter(const QString &text)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 }
 
+void PressKey(QKeyCombination key)
+{
+    QTest::keyClick(QGuiApplication::focusWindow(), key.key(), key.keyboardModifiers());
+}
+
+void TabTo(QWidget *target, bool backwards)
+{
+    for (int i = 0; i < 30 && QApplication::focusWidget() != target; ++i)
+        PressKey(backwards ? Qt::SHIFT | Qt::Key_Backtab : QKeyCombination(Qt::Key_Tab));
+    EXPECT_EQ(QApplication::focusWidget(), target) << target->objectName().toStdString();
+}
+
+void InModalWindow(const std::function<void()> &open, const std::function<void()> &user)
+{
+    QTimer poll;
+    bool done = false;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                           : QApplication::activeModalWidget();
+        if (done || modal == nullptr || QGuiApplication::focusWindow() != modal->windowHandle())
+            return;
+        done = true;
+        user();
+    });
+    poll.start(10);
+    open();
+    EXPECT_TRUE(done);
+}
+
+void MainWindowTest::GiveTheFrameTheKeyboard()
+{
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == window->windowHandle(); }));
+}
+
 TForm1 &MainWindowTest::StartWindow()
 {
     window = TForm1::Start(desktop, state, dir.path());

@@ -19,6 +19,8 @@ class QMdiArea;
 class QString;
 class QWidget;
 
+#include <QKeyCombination>
+
 // A settings record with the fields the main window reads set to plain values.
 TSettings TestSettings();
 std::string Bytes(const TSettings &settings);
@@ -26,6 +28,12 @@ std::string Bytes(const TSettings &settings);
 void WhenTheDialogShows(std::function<void(QWidget &)> user);
 // Types into the focused field and presses Enter.
 void TypeAndEnter(const QString &text);
+// A key as the desktop delivers it: to the window that has the keyboard.
+void PressKey(QKeyCombination key);
+// Tab (or Shift+Tab) until `target` has the focus; fails the test when it never comes.
+void TabTo(QWidget *target, bool backwards = false);
+// Runs `user` in the modal window or pop-up menu that `open` shows, once it has the keyboard.
+void InModalWindow(const std::function<void()> &open, const std::function<void()> &user);
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -39,6 +47,8 @@ protected:
     QMdiArea *ClientArea() const;
     // What the status bar's notice line says.
     QString Notice() const;
+    // As the window manager does once a box or menu over the frame closed.
+    void GiveTheFrameTheKeyboard();
 
     TempDir dir;
     ScriptedPlatform desktop;

@@ -83,7 +83,7 @@ TEST_F(ListCommands, DeleteTakesTheSelectedElementsAndPutsTheCursorOnRowOne)
 
 struct MultiplyCase {
     const char *name;
-    std::vector<const char *> typed; // one answer per box shown
+    std::vector<const char *> typed; // one answer per box shown; null: cancelled
     int selectedTop;                 // 0: the whole list
     std::vector<int> counts;
     bool tooMany;                    // the product box is shown
@@ -96,8 +96,12 @@ TEST_P(Multiply, AsksUntilPlainDigitsAndMultipliesTheCounts)
     const MultiplyCase &c = GetParam();
     if (c.tooMany)
         SetElementList(*document, ListOf({MakeElement(100, 10, 40000), MakeElement(200, 20, 2)}));
-    for (const char *text : c.typed)
-        desktop.AnswerInput(QString::fromLatin1(text));
+    for (const char *text : c.typed) {
+        if (text == nullptr)
+            desktop.CancelInput();
+        else
+            desktop.AnswerInput(QString::fromLatin1(text));
+    }
     if (c.tooMany)
         desktop.AnswerBox(Platform::Answer::Ok);
     if (c.selectedTop > 0) {
@@ -123,8 +127,9 @@ TEST_P(Multiply, AsksUntilPlainDigitsAndMultipliesTheCounts)
 INSTANTIATE_TEST_SUITE_P(Factors, Multiply, ::testing::Values(
     MultiplyCase{"TwelveAfterALetter", {"12x", "12"}, 0, {12, 24, 36, 48, 60}, false},
     MultiplyCase{"ZeroThenEmptied", {"0", ""}, 0, {1, 2, 3, 4, 5}, false},
-    MultiplyCase{"CancelledAtOnce", {"1"}, 0, {1, 2, 3, 4, 5}, false},
+    MultiplyCase{"CancelledAtOnce", {nullptr}, 0, {1, 2, 3, 4, 5}, false},
     MultiplyCase{"BeyondSixteenBits", {"65536", "2"}, 0, {2, 4, 6, 8, 10}, false},
+    MultiplyCase{"CancelledAfterAFactorBeyondSixteenBits", {"65536", nullptr}, 0, {1, 2, 3, 4, 5}, false},
     MultiplyCase{"SelectedRowsTwoToFour", {"3"}, 2, {3, 6, 9, 4, 5}, false},
     MultiplyCase{"AProductAbove65535", {"2"}, 0, {40000, 2}, true}),
     [](const auto &info) { return std::string(info.param.name); });

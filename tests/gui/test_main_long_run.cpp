@@ -253,6 +253,11 @@ protected:
             return;
         const std::string name = Path(Random(0, 1) ? "DATA/a.tab" : "DATA/b.tun");
         desktop.AnswerSave({QString::fromStdString(name), 0});
+        if (m_files.count(name) > 0)
+            Answer(Platform::Answer::Yes); // replace it
+        if (IsUniversalFileName(name)
+            && UniversalFileLoses(DatabaseContents{m_document->Elements, m_document->Groups, {}}))
+            Answer(Platform::Answer::Yes); // what ".tun" does not keep is dropped
         window->SaveDatabase();
         Lists read = NoLists();
         TDatabaseHeader header;

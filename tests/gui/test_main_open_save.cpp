@@ -3,7 +3,9 @@
 
 #include "test_main_fixture.h"
 
+#include "common/BoardType.h"
 #include "common/DatabaseFile.h"
+#include "common/Settings.h"
 #include "common/ResultCodes.h"
 #include "document/Unit16.h"
 #include "support/DocumentLists.h"
@@ -12,6 +14,7 @@
 #include "common/FileTestHelpers.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -199,6 +202,8 @@ TEST_P(SaveAs, WritesTheChosenKindRetitlesAndRemembersWhatTheFileHolds)
     TForm16 *document = window->NewDocument();
     SetLists(*document, ListOf({Banded(900, 500, 2, "Vrata"), MakeElement(400, 300)}), OneGroup(300));
     document->Edit2->setText(QString::fromUtf8("Petar Šaric"));
+    if (GetParam().asksOnClose)
+        desktop.AnswerBox(Platform::Answer::Yes); // saved as ".tun" all the same
     Save(Path(GetParam().chosen), GetParam().filterIndex);
 
     TElementList elements;
@@ -218,6 +223,126 @@ INSTANTIATE_TEST_SUITE_P(Kinds, SaveAs, ::testing::Values(
     SaveCase{"ormar.tab", 0, "ormar.tab", false}, SaveCase{"ormar", 0, "ormar.tab", false},
     SaveCase{"ormar", 1, "ormar.tun", true}, SaveCase{"ormar.tun", 0, "ormar.tun", true}));
 
+struct SaveQuestionCase {
+    const char *name;
+    const char *existing;                    // a file already there, or null
+    const char *chosen;
+    int filterIndex;
+    bool groups;                             // the document holds a group
+    const char *label;                       // of its one element
+    std::vector<Platform::Answer> answers;   // one per question asked
+    std::vector<const char *> questions;     // their texts' beginnings, in order
+    bool written;
+};
+
+class SaveQuestionsAsked : public OpenSave, public ::testing::WithParamInterface<SaveQuestionCase> {};
+
+TEST_P(SaveQuestionsAsked, InTheirOrderEachDefaultingToNo)
+{
+    const SaveQuestionCase &c = GetParam();
+    if (c.existing)
+        WriteAll(Path(c.existing), "old bytes");
+    TForm16 *document = window->NewDocument();
+    SetLists(*document, ListOf({MakeElement(900, 500, 1, c.label)}), c.groups ? OneGroup(300) : NoGroups());
+    for (const Platform::Answer answer : c.answers)
+        desktop.AnswerBox(answer);
+    Save(Path(c.chosen), c.filterIndex);
+
+    ASSERT_EQ(desktop.Boxes().size(), c.questions.size());
+    for (std::size_t i = 0; i < c.questions.size(); ++i) {
+        EXPECT_TRUE(desktop.Boxes()[i].text.startsWith(QString::fromUtf8(c.questions[i]))) << i;
+        EXPECT_EQ(desktop.Boxes()[i].defaultButton, Platform::Answer::No) << i;
+    }
+    const std::string written = Path(std::string(c.chosen).find('.') == std::string::npos
+                                         ? std::string(c.chosen) + (c.filterIndex == 1 ? ".tun" : ".tab")
+                                         : c.chosen);
+    EXPECT_EQ(ReadAll(written) != "old bytes" && std::filesystem::exists(written), c.written);
+    EXPECT_EQ(document->Model().FileName().isEmpty(), !c.written);
+}
+
+const char *const kReplace = "Fajl \"";
+const char *const kTun = "Format .tun ne cuva grupe i oznake duze od 15 znakova. Snimiti ipak?";
+using A = Platform::Answer;
+
+INSTANTIATE_TEST_SUITE_P(Cases, SaveQuestionsAsked, ::testing::Values(
+    SaveQuestionCase{"NewFileAsksNothing", nullptr, "ormar.tab", 0, true, "", {}, {}, true},
+    SaveQuestionCase{"TypedWithItsExtension", "ormar.tab", "ormar.tab", 0, false, "", {A::No}, {kReplace}, false},
+    SaveQuestionCase{"TypedWithoutIt", "ormar.tab", "ormar", 0, false, "", {A::Yes}, {kReplace}, true},
+    SaveQuestionCase{"BoxClosed", "ormar.tab", "ormar", 0, false, "", {A::Closed}, {kReplace}, false},
+    SaveQuestionCase{"TunWithAGroup", nullptr, "ormar", 1, true, "", {A::No}, {kTun}, false},
+    SaveQuestionCase{"TunLabelOf15", nullptr, "ormar.tun", 0, false, "Bocna stranica1", {}, {}, true},
+    SaveQuestionCase{"TunLabelOf16", nullptr, "ormar.tun", 0, false, "Bocna stranica12", {A::No}, {kTun}, false},
+    SaveQuestionCase{"ReplaceThenTun", "ormar.tun", "ormar.tun", 0, true, "", {A::Yes, A::No}, {kReplace, kTun},
+                     false},
+    SaveQuestionCase{"ReplaceRefusedAsksNoMore", "ormar.tun", "ormar.tun", 0, true, "", {A::No}, {kReplace}, false},
+    SaveQuestionCase{"BothYes", "ormar.tun", "ormar.tun", 0, true, "", {A::Yes, A::Yes}, {kReplace, kTun}, true}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(OpenSave, GroupsOrCustomerDataAloneAreSavedAndAnEmptyDocumentIsNot)
+{
+    TForm16 *groups = window->NewDocument();
+    SetLists(*groups, ListOf({}), OneGroup(300));
+    Save(Path("grupe.tab"), 0);
+    TForm16 *customer = window->NewDocument();
+    customer->Edit2->setText(QStringLiteral("Petar"));
+    Save(Path("kupac.tab"), 0);
+    DatabaseContents read;
+    ASSERT_EQ(ReadDatabaseContents(Path("grupe.tab"), read), rcOK);
+    EXPECT_EQ(GroupCount(read.Groups), 1);
+    ASSERT_EQ(ReadDatabaseContents(Path("kupac.tab"), read), rcOK);
+    EXPECT_EQ(read.Customer.Customer, "Petar");
+    for (TForm16 *document : {groups, customer})
+        EXPECT_TRUE(document->close()) << "saved: closing asks nothing";
+
+    TForm16 *empty = window->NewDocument();
+    window->FileSaveItem->trigger();
+    EXPECT_TRUE(desktop.SaveDialogs().size() == 2) << "nothing to keep: no dialog";
+    EXPECT_TRUE(empty->close());
+}
+
+TEST_F(OpenSave, AFilesMaterialIsRememberedUntilTheBoardTableNoLongerHasIt)
+{
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(Path("config")));
+    TBoardTable table{};
+    for (int b = 0; b < 3; ++b) {
+        table[b].Length = 2800 + b;
+        table[b].Width = 2070;
+        table[b].Name.assign("Iverica " + std::to_string(b + 1));
+    }
+    const auto writeTable = [&] {
+        WriteAll(Path(kBoardTableFileName), std::string(reinterpret_cast<const char *>(table.data()), 3 * sizeof(TBoardType)));
+        window->LoadBoardTypes();
+    };
+    const auto choose = [](TForm16 &document, int board) {
+        document.ComboBox1->setCurrentIndex(board - 1);
+        emit document.ComboBox1->activated(board - 1);
+    };
+    writeTable();
+    const std::string setupBefore = ReadAll(Path(kSettingsFileName));
+    TForm16 *kitchen = window->NewDocument();
+    choose(*kitchen, 2);
+    SetLists(*kitchen, ListOf({MakeElement(900, 500)}), NoGroups());
+    Save(Path("kuhinja.tab"), 0);
+    ASSERT_TRUE(kitchen->close());
+    choose(*window->NewDocument(), 3); // the settings' material is the third now
+
+    desktop.AnswerBox(Platform::Answer::Yes); // into a window of its own
+    Open(Path("kuhinja.tab"));
+    EXPECT_EQ(Last()->MaterialIndex, 2);
+    EXPECT_EQ(state.Settings.BoardLength(), 2801) << "the statistics and labels use it";
+    ASSERT_TRUE(Last()->close());
+    table[1].Name.assign("Iverica 2 hrast"); // the table was edited meanwhile
+    writeTable();
+    desktop.AnswerBox(Platform::Answer::Yes);
+    Open(Path("kuhinja.tab"));
+    EXPECT_EQ(Last()->MaterialIndex, 3) << "the settings' material";
+
+    EXPECT_TRUE(std::filesystem::exists(Path("config/Morvena/materials")));
+    EXPECT_EQ(ReadAll(Path(kSettingsFileName)), setupBefore);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+}
+
 TEST_F(OpenSave, AFailedSaveKeepsTheOldFileAndTheTitle)
 {
     WriteAll(Path("old.tab"), "old bytes");
@@ -226,10 +351,11 @@ TEST_F(OpenSave, AFailedSaveKeepsTheOldFileAndTheTitle)
     // The child inherits the window and the script; its writes stop at 2 KB.
     const int failures = ExitCodeUnderFileSizeLimit(2048, [&] {
         desktop.AnswerSave({QString::fromStdString(Path("old.tab")), 0});
+        desktop.AnswerBox(Platform::Answer::Yes); // replace it
         desktop.AnswerBox(Platform::Answer::Ok);
         window->FileSaveItem->trigger();
-        const bool shown = desktop.Boxes().size() == 1
-            && desktop.Boxes()[0].text.startsWith(QStringLiteral("Greska prilikom snimanja baze podataka!\nError: "));
+        const bool shown = desktop.Boxes().size() == 2
+            && desktop.Boxes()[1].text.startsWith(QStringLiteral("Greska prilikom snimanja baze podataka!\nError: "));
         const bool titled = document->Model().Title() == QStringLiteral("Untitled 1");
         _exit((shown ? 0 : 1) + (titled ? 0 : 2));
         return 0;

@@ -49,10 +49,10 @@ Platform::Answer ScriptedPlatform::ShowMessageBox(Icon icon, Buttons buttons, co
     return TakeOr(m_boxAnswers, Answer::Closed, "message box", text);
 }
 
-QString ScriptedPlatform::InputBox(const QString &title, const QString &prompt, const QString &text)
+std::optional<QString> ScriptedPlatform::InputBox(const QString &title, const QString &prompt, const QString &text)
 {
     m_inputs.push_back({title, prompt, text});
-    return TakeOr(m_inputAnswers, text, "input box", prompt);
+    return TakeOr(m_inputAnswers, std::optional<QString>(), "input box", prompt);
 }
 
 Platform::FileChoice ScriptedPlatform::OpenDialog(const FileDialog &dialog)

@@ -30,6 +30,7 @@ public:
     // Queue the answers, in the order the program will ask.
     void AnswerBox(Answer answer) { m_boxAnswers.push_back(answer); }
     void AnswerInput(const QString &text) { m_inputAnswers.push_back(text); }
+    void CancelInput() { m_inputAnswers.push_back(std::nullopt); }
     void AnswerOpen(const FileChoice &choice) { m_openAnswers.push_back(choice); }
     void AnswerSave(const FileChoice &choice) { m_saveAnswers.push_back(choice); }
     void AnswerColour(std::optional<QColor> colour) { m_colourAnswers.push_back(colour); }
@@ -44,7 +45,7 @@ public:
     const QStringList &OpenedWithDesktop() const { return m_openedWithDesktop; }
     void Forget(); // clears what was recorded
 
-    QString InputBox(const QString &title, const QString &prompt, const QString &text) override;
+    std::optional<QString> InputBox(const QString &title, const QString &prompt, const QString &text) override;
     FileChoice OpenDialog(const FileDialog &dialog) override;
     FileChoice SaveDialog(const FileDialog &dialog) override;
     std::optional<QColor> ColourDialog(const QColor &initial) override;
@@ -59,7 +60,7 @@ protected:
 
 private:
     std::deque<Answer> m_boxAnswers;
-    std::deque<QString> m_inputAnswers;
+    std::deque<std::optional<QString>> m_inputAnswers;
     std::deque<FileChoice> m_openAnswers;
     std::deque<FileChoice> m_saveAnswers;
     std::deque<std::optional<QColor>> m_colourAnswers;
