@@ -401,6 +401,8 @@ bool TForm16::FormCloseQuery()
 void TForm16::FormClose()
 {
     SaveLayout();
+    // The file is free for others as soon as the window goes, not when it is deleted later.
+    m_document->ReleaseLock();
 }
 
 void TForm16::CloseQueried()

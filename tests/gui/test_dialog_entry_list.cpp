@@ -5,7 +5,7 @@
 #include "dialogs/TScrtext.h"
 #include "dialogs/Unit12.h"
 #include "dialogs/Unit2.h"
-#include "platform/QtPlatform.h"
+#include "dialogs/DesktopPlatform.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -158,7 +158,7 @@ protected:
 
 TEST_F(KeyUpAfterABox, ClearAllAnsweredWithEnter)
 {
-    QtPlatform realDesktop; // the real box, so the press goes where a user's does
+    DesktopPlatform realDesktop; // the real box, so the press goes where a user's does
     form = std::make_unique<TForm2>(state, realDesktop, nullptr);
     form->Elements = ListOf({MakeElement(100, 50)});
     Open(*form);

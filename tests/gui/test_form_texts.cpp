@@ -7,7 +7,7 @@
 #include "dialogs/BandingComboBox.h"
 #include "dialogs/Unit12.h"
 #include "dialogs/Unit2.h"
-#include "platform/QtPlatform.h"
+#include "dialogs/DesktopPlatform.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -122,7 +122,7 @@ TEST_F(FormTexts, DocumentWindowsGrainBox)
 
 TEST_F(FormTexts, TheMultiplyBoxIsWideEnoughForItsTitle)
 {
-    QtPlatform realDesktop;
+    DesktopPlatform realDesktop;
     QTimer::singleShot(0, [] {
         QWidget *box = QApplication::activeModalWidget();
         ASSERT_NE(box, nullptr);

@@ -75,6 +75,35 @@ TEST(SharedFile, ASecondProgramSeesTheLockOpensReadOnlyAndCannotSaveOverTheFile)
     EXPECT_FALSE(FileExists(LockFileNameOf(file)));
 }
 
+TEST(SharedFile, ASaveOverItsOwnFileAsksWhatTheDiskCallsFor)
+{
+    const struct {
+        bool changedBehind;
+        const char *question;
+    } cases[] = {
+        {false, "Fajl \"%1\" vec postoji.\rDa li zelite da ga zamenite?"},
+        {true, "Baza good.tab je u medjuvremenu promenjena na disku. Zameniti je?"},
+    };
+    for (const auto &c : cases) {
+        TempDir dir;
+        const std::string file = dir.file("good.tab");
+        ASSERT_EQ(WriteDatabaseFile(file, ListOf({MakeElement(700, 300)}), NoGroups(), "", "", ""), rcOK);
+        TestDocumentHost host;
+        OpenDatabase(host.context, Q(file), false);
+        SetElementList(*host.manager.ActiveDocument(), ListOf({MakeElement(800, 300)}));
+        if (c.changedBehind) // another counter's save
+            ASSERT_EQ(WriteDatabaseFile(file, ListOf({MakeElement(900, 300)}), NoGroups(), "", "", ""), rcOK);
+        const std::string onDisk = ReadAll(file);
+        host.desktop.AnswerSave({Q(file)});
+        host.desktop.AnswerBox(Platform::Answer::No);
+        SaveDatabase(host.context);
+        ASSERT_EQ(host.desktop.Boxes().size(), 1u) << "one question, no other";
+        EXPECT_EQ(host.desktop.Boxes()[0].text, QString::fromUtf8(c.question).arg(Q(file)));
+        EXPECT_EQ(host.desktop.Boxes()[0].defaultButton, Platform::Answer::No);
+        EXPECT_EQ(ReadAll(file), onDisk);
+    }
+}
+
 TEST(SharedFile, AFileOpenAlreadyIsShownAgainNotOpenedTwice)
 {
     TempDir dir;

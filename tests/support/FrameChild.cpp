@@ -29,7 +29,7 @@ class AnsweringPlatform : public Platform {
 public:
     QString saveAs;
 
-    QString InputBox(const QString &, const QString &, const QString &text) override { return text; }
+    std::optional<QString> InputBox(const QString &, const QString &, const QString &text) override { return text; }
     FileChoice OpenDialog(const FileDialog &) override { return {}; }
     FileChoice SaveDialog(const FileDialog &) override { return {saveAs, 0}; }
     std::optional<QColor> ColourDialog(const QColor &) override { return std::nullopt; }

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,8 +15,10 @@ Value TakeOr(Queue &queue, Value fallback, const char *what, const QString &deta
         ADD_FAILURE() << "unexpected " << what << ": " << detail.toStdString();
         return fallback;
     }
-    Value value = queue.front();
-    queue.pop_front();
+    // Copied out before the erase: GCC 12 warns falsely about an optional moved from the front.
+    const auto first = queue.begin();
+    Value value(*first);
+    queue.erase(first);
     return value;
 }
 
