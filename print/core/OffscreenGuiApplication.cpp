@@ -1,5 +1,9 @@
 #include "print/core/OffscreenGuiApplication.h"
 
+#include "common/ResultCodes.h"
+
+#include <optional>
+
 namespace {
 
 QtMessageHandler g_passOn = nullptr;
@@ -24,4 +28,14 @@ OffscreenGuiApplication::~OffscreenGuiApplication()
     m_application.reset();
     qInstallMessageHandler(m_previousHandler);
     g_passOn = nullptr;
+}
+
+int WithGuiApplication(const std::function<int()> &print)
+{
+    std::optional<OffscreenGuiApplication> gui;
+    if (!QCoreApplication::instance())
+        gui.emplace();
+    else if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return rcUnexpectedError;
+    return print();
 }

@@ -7,6 +7,7 @@
 
 #include <QGuiApplication>
 
+#include <functional>
 #include <memory>
 
 class OffscreenGuiApplication {
@@ -26,3 +27,8 @@ private:
     QtMessageHandler m_previousHandler;
     std::unique_ptr<QGuiApplication> m_application;
 };
+
+// Runs `print` (a printout into a PDF, returning a result code) where a
+// QGuiApplication exists: one made for the call when no application runs yet;
+// rcUnexpectedError, nothing run, when a non-GUI Qt application is running.
+int WithGuiApplication(const std::function<int()> &print);
