@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QApplication>
+#include <QTest>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -383,6 +384,24 @@ TEST_F(OpenSave, ASavedDatabaseOpensAgainAsItWas)
     EXPECT_EQ(Last()->Edit3->text(), QStringLiteral("Ulica 5"));
     EXPECT_EQ(Last()->ListBox1->count(), 1);
     EXPECT_EQ(Last()->SG1->model()->rowCount(), 4);
+}
+
+TEST_F(OpenSave, ATelephoneLongerThanItsFieldTakesSurvivesOpenAndSave)
+{
+    const std::string telephone = "+381 11 222 333, lokal 45 / 67"; // 30: what the file holds
+    ASSERT_EQ(WriteDatabaseFile(Path("dug.tab"), ListOf({MakeElement(900, 500)}), NoGroups(), "Petar", "", telephone),
+              rcOK);
+    Open(Path("dug.tab"));
+    EXPECT_EQ(Last()->Edit4->text(), QString::fromStdString(telephone));
+    EXPECT_FALSE(Last()->isWindowModified()) << "as it was read";
+    Save(Path("kopija.tab"), 0);
+    DatabaseContents saved;
+    ASSERT_EQ(ReadDatabaseContents(Path("kopija.tab"), saved), rcOK);
+    EXPECT_EQ(saved.Customer.Telephone, telephone);
+    // Typing is held to the field's 20 once the text is that short.
+    Last()->Edit4->clear();
+    QTest::keyClicks(Last()->Edit4, QString(25, QLatin1Char('1')));
+    EXPECT_EQ(Last()->Edit4->text().size(), 20);
 }
 
 TEST_F(OpenSave, ASpreadsheetsCuttingListOpensIntoANewDocument)
