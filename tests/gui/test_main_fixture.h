@@ -9,6 +9,8 @@
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -17,6 +19,7 @@
 
 class QMdiArea;
 class QString;
+class TForm16;
 class QWidget;
 
 // A settings record with the fields the main window reads set to plain values.
@@ -26,6 +29,9 @@ std::string Bytes(const TSettings &settings);
 void WhenTheDialogShows(std::function<void(QWidget &)> user);
 // Types into the focused field and presses Enter.
 void TypeAndEnter(const QString &text);
+// Right-clicks the document's grid and clicks the items of `path` in the menu
+// that opens, down through its submenus.
+void ChooseFromGridMenu(TForm16 &document, const QStringList &path);
 
 class MainWindowTest : public ::testing::Test {
 protected:
