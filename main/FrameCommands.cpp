@@ -41,11 +41,12 @@ void SaveCommand(TForm1 &frame) { frame.SaveDatabase(); }
 void ExportCommand(TForm1 &frame) { frame.FileExportItemClick(); }
 void CloseCommand(TForm1 &frame) { frame.FileCloseItemClick(); }
 void PrintCommand(TForm1 &frame) { frame.ToolButton2Click(); }
+void PlanCommand(TForm1 &frame) { frame.Plansecenja1Click(); }
 void AddElementsCommand(TForm1 &frame) { frame.ToolButton10Click(); }
 void AboutCommand(TForm1 &frame) { frame.ToolButton1Click(); }
 void ExitCommand(TForm1 &frame) { frame.FileExitItemClick(); }
 
-const std::array<FrameCommand, 12> kFrameCommands = {{
+const std::array<FrameCommand, 13> kFrameCommands = {{
     {Place::FileMenu, "FileNewItem", "&New", {}, "New|Create a new file", Qt::CTRL | Qt::Key_N,
      &TForm1::FileNewItem, nullptr, &NewCommand, false},
     {Place::FileMenu, "FileOpenItem", "&Open", {}, "Open|Open a file", Qt::CTRL | Qt::Key_O,
@@ -56,6 +57,8 @@ const std::array<FrameCommand, 12> kFrameCommands = {{
      &TForm1::FileSaveItem, nullptr, &SaveCommand, false},
     {Place::FileMenu, "FileExportItem", "&Export...", {}, "Export|Export the list for a cutting optimiser or a spreadsheet",
      kNoKey, &TForm1::FileExportItem, nullptr, &ExportCommand, false},
+    {Place::FileMenu, "FilePlanItem", "&Plan secenja...", {}, "Plan secenja|Plan secenja tabli za aktivni spisak",
+     Qt::CTRL | Qt::Key_P, &TForm1::FilePlanItem, nullptr, &PlanCommand, false},
     {Place::FileMenu, "FileExitItem", "E&xit", {}, "Exit|Exit application", kNoKey,
      &TForm1::FileExitItem, nullptr, &ExitCommand, true},
     {Place::ToolBar3, "ToolButton13", nullptr, ToolPicture::NewFile, "Nova baza|Kreiranje nove baze podataka",

@@ -71,6 +71,7 @@ public:
     void Spajanjeistihelemenata1Click();
     void Stampanjespiskaelemenata1Click();
     void Stampanjenalepnica1Click();
+    void Plansecenja1Click();
     void ToolButton2Click();
     void Sortiranjespiskapoduzini1Click();
     void Postavinasveelemente1Click();
@@ -87,6 +88,7 @@ public:
     QAction *FileCloseItem = nullptr;
     QAction *FileSaveItem = nullptr;
     QAction *FileExportItem = nullptr;
+    QAction *FilePlanItem = nullptr;
     QAction *FileExitItem = nullptr;
 
     QMenu *Edit1 = nullptr;
@@ -112,6 +114,7 @@ public:
     QAction *Spajanjeistihelemenata1 = nullptr;
     QAction *Stampanjespiskaelemenata1 = nullptr;
     QAction *Stampanjenalepnica1 = nullptr;
+    QAction *Plansecenja1 = nullptr;
     QAction *Sortiranjespiskapoduzini1 = nullptr;
     QMenu *EXTURA1 = nullptr;
     QAction *Postavinasveelemente1 = nullptr;
