@@ -159,6 +159,14 @@ bool Document::IsModified() const
     return (IsUntitledTitle(m_title.toStdString()) && ElementCount(m_lists.elements) > 0) || DiffersFromSaved();
 }
 
+void Document::SetMaterialIndex(int index)
+{
+    if (index == m_materialIndex)
+        return;
+    m_materialIndex = index;
+    emit materialChanged();
+}
+
 void Document::SetLists(const ListSnapshot &lists)
 {
     m_lists = lists;

@@ -85,14 +85,13 @@ PlanWindow::PlanWindow(const CommandContext &context, Document &document, QWidge
     BuildView();
     ConnectRunner();
     connect(&document, &Document::listsChanged, this, &PlanWindow::MarkOutOfDate);
+    connect(&document, &Document::materialChanged, this, &PlanWindow::MarkOutOfDate);
     connect(&document, &Document::titleChanged, this, &PlanWindow::ShowTitle);
     // The document's window closed: nothing is left to plan.
     connect(&document, &QObject::destroyed, this, &QWidget::close);
     ShowTitle();
     Replan();
 }
-
-PlanWindow::~PlanWindow() = default;
 
 void PlanWindow::BuildFields()
 {
@@ -289,7 +288,7 @@ void PlanWindow::MarkOutOfDate()
 {
     m_outOfDate = true;
     m_runner->Stop();
-    m_state->setText(QStringLiteral("Plan je zastareo: spisak je izmenjen. Novi plan: Enter ili F5"));
+    m_state->setText(QStringLiteral("Plan je zastareo: spisak ili materijal je izmenjen. Novi plan: Enter ili F5"));
     UpdateButtons();
 }
 

@@ -3,8 +3,8 @@
 // boards to scale one at a time (Page Up / Page Down), the summary, the
 // planner's kerf, stage limit and time budget as fields, and the printouts.
 // The search runs on a worker thread while the window shows the best plan so
-// far; Stop ends it early. A change of the document's lists marks the plan out
-// of date and ends its search until the plan is made again (Enter or F5).
+// far; Stop ends it early. A change of the document's lists or material marks
+// the plan out of date and ends its search until the plan is made again (Enter or F5).
 // Not modal; deletes itself on close, and closes when its document goes.
 
 #include "common/cutting/CuttingPlanner.h"
@@ -29,7 +29,6 @@ class PlanWindow : public QDialog {
 public:
     // context (the frame's) must outlive the window. Plans at once.
     PlanWindow(const CommandContext &context, Document &document, QWidget *frame);
-    ~PlanWindow() override;
 
     // The document planned; null once it has gone.
     const Document *PlannedDocument() const;

@@ -14,6 +14,7 @@
 #include "support/PlanValidator.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,8 @@
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
+
+#include <functional>
 
 namespace {
 
@@ -79,11 +82,14 @@ protected:
         settings.SetRememberedMaterial(2);
         WriteSettings(settings);
         TBoardTable table{};
-        table[0].Length = 2800;
-        table[0].Width = 2070;
-        table[0].PricePerM2 = kPricePerM2;
-        table[0].Name.assign("Iverica bela 18 mm");
-        WriteAll(Path(kBoardTableFileName), std::string(reinterpret_cast<const char *>(table.data()), sizeof(TBoardType)));
+        for (TBoardType &board : {std::ref(table[0]), std::ref(table[1])}) {
+            board.Length = 2800;
+            board.Width = 2070;
+            board.PricePerM2 = kPricePerM2;
+            board.Name.assign("Iverica 18 mm");
+        }
+        WriteAll(Path(kBoardTableFileName),
+                 std::string(reinterpret_cast<const char *>(table.data()), 2 * sizeof(TBoardType)));
         ShowWindow();
         document = window->NewDocument();
         SetElementList(*document, Kitchen());
@@ -184,6 +190,11 @@ TEST_F(PlanWindowTest, ShowsTheKitchenBoardByBoardStopsAndGoesOutOfDateWithTheLi
     QTest::keyClick(&plan, Qt::Key_F5);
     EXPECT_FALSE(plan.OutOfDate());
     EXPECT_TRUE(QTest::qWaitFor([&] { return plan.Plan().Pieces.size() == shown.Pieces.size() + 2; }));
+    // Another board for the document: the plan was made for the one before.
+    QTest::keyClick(document->ComboBox1, Qt::Key_Down);
+    EXPECT_EQ(document->MaterialIndex, 2);
+    EXPECT_TRUE(plan.OutOfDate());
+    QTest::keyClick(&plan, Qt::Key_F5);
 
     // Escape closes the window while its search runs.
     const QPointer<PlanWindow> guard = &plan;
