@@ -41,6 +41,8 @@ TEST_F(MainWindowTest, FileMenuHoldsItsItemsWithHintsAndShortCuts)
         {"&Close", "Close", "Close current file", QKeySequence(), true},
         {"&Save", "Save", "Save current file", QKeySequence(Qt::CTRL | Qt::Key_S), true},
         {"&Export...", "Export", "Export the list for a cutting optimiser or a spreadsheet", QKeySequence(), true},
+        {"&Plan secenja...", "Plan secenja", "Plan secenja tabli za aktivni spisak", QKeySequence(Qt::CTRL | Qt::Key_P),
+         true},
         {"", "", "", QKeySequence(), true},
         {"E&xit", "Exit", "Exit application", QKeySequence(), true},
     };
@@ -138,7 +140,7 @@ TEST_F(MainWindowTest, GridPopupHoldsTheListCommandsInOrderAndTheColourSubmenu)
                                      QStringLiteral("Pomnozi selektovane elemente sa..."),
                                      QStringLiteral("Postavi prioritet"), QStringLiteral("Spajanje istih elemenata"),
                                      QStringLiteral("Stampanje spiska elemenata"),
-                                     QStringLiteral("Stampanje nalepnica..."),
+                                     QStringLiteral("Stampanje nalepnica..."), QStringLiteral("Plan secenja..."),
                                      QStringLiteral("Sortiranje spiska po duzini"), QStringLiteral("TEXTURA"),
                                      QStringLiteral("PODESAVANJE BOJE")}));
     EXPECT_EQ(popup->actions().constLast()->menu(), window->PODESAVANJEBOJE1);
