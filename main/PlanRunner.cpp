@@ -8,24 +8,25 @@ PlanRunner::PlanRunner(QObject *parent) : QObject(parent) {}
 
 PlanRunner::~PlanRunner()
 {
-    EndRun();
+    Cancel();
 }
 
-void PlanRunner::EndRun()
+void PlanRunner::Cancel()
 {
+    ++m_run; // what the run has posted and not yet delivered is dropped
+    m_running = false;
     if (!m_thread)
         return;
     m_stop = true;
     m_thread->wait();
     m_thread.reset();
-    m_running = false;
 }
 
 void PlanRunner::Start(PlanRequest request, PlanLimits limits)
 {
-    EndRun();
+    Cancel();
     m_stop = false;
-    const int run = ++m_run;
+    const int run = m_run;
     m_running = true;
     limits.Stop = &m_stop;
     // Called on the planning thread: copies go to this object's thread, where

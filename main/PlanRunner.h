@@ -25,6 +25,8 @@ public:
     void Start(PlanRequest request, PlanLimits limits);
     // Asks the run to end with its best plan; Finished follows.
     void Stop();
+    // Ends the run and waits for its thread; nothing more of it is reported.
+    void Cancel();
     // From Start until Finished.
     bool Running() const { return m_running; }
 
@@ -37,8 +39,6 @@ signals:
     void Finished(const PlanResult &result);
 
 private:
-    void EndRun();
-
     std::unique_ptr<QThread> m_thread;
     std::atomic<bool> m_stop{false};
     int m_run = 0; // the current run's number; read and written on this object's thread only

@@ -226,6 +226,7 @@ void PlanWindow::Replan()
     m_budget = m_seconds->value();
     ShowPlan(CuttingPlan());
     if (request.Pieces.empty()) {
+        m_runner->Cancel(); // a plan of the list before must not come in after this
         m_state->setText(QStringLiteral("Spisak je prazan"));
         UpdateButtons();
         return;
@@ -262,15 +263,10 @@ void PlanWindow::ShowSearch(qint64 iterations, double seconds)
 
 void PlanWindow::SearchEnded(const PlanResult &result)
 {
-    if (result.Refusal != PlanRefusal::None) {
-        ShowPlan(CuttingPlan());
-        m_state->setText(RefusalText(result, m_board));
-        UpdateButtons();
-        return;
-    }
-    ShowPlan(result.Plan);
+    const bool refused = result.Refusal != PlanRefusal::None;
+    ShowPlan(refused ? CuttingPlan() : result.Plan);
     if (!m_outOfDate)
-        m_state->setText(EndText(result));
+        m_state->setText(refused ? RefusalText(result, m_board) : EndText(result));
     UpdateButtons();
 }
 

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -176,7 +177,7 @@ TEST_F(PlanWindowTest, ShowsTheKitchenBoardByBoardStopsAndGoesOutOfDateWithTheLi
     EXPECT_TRUE(Text(plan, "BoardLine").startsWith(QStringLiteral("Tabla %1 / ").arg(boards - 1)));
 
     // An entry in the document: the plan no longer fits the list.
-    const std::pair<QLineEdit *, const char *> entry[] = {{document->Edit1, "500"}, {document->Edit5, "300"},
+    const std::pair<QLineEdit *, const char *> entry[] = {{document->Edit1, "100"}, {document->Edit5, "50"},
                                                           {document->Edit6, "2"}};
     for (const auto &[field, text] : entry) {
         QTest::keyClicks(field, QString::fromLatin1(text));
@@ -194,9 +195,15 @@ TEST_F(PlanWindowTest, ShowsTheKitchenBoardByBoardStopsAndGoesOutOfDateWithTheLi
     QTest::keyClick(document->ComboBox1, Qt::Key_Down);
     EXPECT_EQ(document->MaterialIndex, 2);
     EXPECT_TRUE(plan.OutOfDate());
+    // Emptied, the list has no plan, and nothing of the search before comes in after.
+    document->Model().ReplaceElements(ListOf({}), QStringLiteral("Obrisi element(e)"));
     QTest::keyClick(&plan, Qt::Key_F5);
+    EXPECT_FALSE(plan.Searching());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(plan.Plan().Boards.empty());
+    EXPECT_EQ(Text(plan, "State"), QStringLiteral("Spisak je prazan"));
 
-    // Escape closes the window while its search runs.
+    // Escape closes the window.
     const QPointer<PlanWindow> guard = &plan;
     QTest::keyClick(&plan, Qt::Key_Escape);
     EXPECT_TRUE(QTest::qWaitFor([&] { return guard.isNull(); }));
