@@ -37,6 +37,7 @@ public:
     const QString &FileName() const { return m_fileName; }
     // 1-based in the board table; 0 while no material is chosen.
     const int &MaterialIndex() const { return m_materialIndex; }
+    // materialChanged when it differs from the one before.
     void SetMaterialIndex(int index);
     // At most 100 steps.
     QUndoStack *UndoStack() const { return m_undoStack; }
@@ -94,7 +95,7 @@ signals:
     void listsChanged();
     void customerChanged();
     void titleChanged();
-    // Another material was chosen.
+    // Another board type was chosen for the document.
     void materialChanged();
     // Undo or redo put lists back; elements first..last (1-based) are the ones
     // that differ from before (last < first when elements were only removed).

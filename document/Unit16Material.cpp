@@ -4,6 +4,7 @@
 
 #include "common/Conversions.h"
 #include "common/Encoding.h"
+#include "common/MaterialSettings.h"
 #include "common/ProgramState.h"
 #include "document/Document.h"
 #include "document/MaterialComboBox.h"
@@ -15,22 +16,11 @@
 #include <QFontDatabase>
 #include <QPainter>
 
-#include <algorithm>
-#include <limits>
-
 namespace {
 
 const QColor kUsedUpBackground(252, 220, 215);
 const QColor kUsedUpText(105, 105, 105);
 constexpr int kItemTextLeft = 5;
-
-// A board dimension less the trim, kept inside 32 bits whatever the files hold.
-std::int32_t Usable(std::int32_t dimension, std::int32_t trim)
-{
-    const std::int64_t usable = std::int64_t(dimension) - trim;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        usable, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
 
 } // namespace
 
@@ -62,14 +52,7 @@ void TForm16::ComboBox1Change()
     ProgramState &state = m_state;
     TSettings &settings = state.Settings;
     settings.SetRememberedMaterial(static_cast<std::uint16_t>(MaterialIndex + 1));
-    const TBoardType &board = state.BoardTypes[static_cast<std::size_t>(MaterialIndex - 1)];
-    settings.SetMaterialName(board.Name.str());
-    settings.SetBoardLength(board.Length);
-    settings.SetBoardWidth(board.Width);
-    settings.SetUsableBoardLength(Usable(board.Length, settings.Trim()));
-    settings.SetUsableBoardWidth(Usable(board.Width, settings.Trim()));
-    settings.SetPricePerM2(board.PricePerM2);
-    settings.SetDefaultGrain(board.Grain != 0);
+    ApplyBoardType(settings, state.BoardTypes[static_cast<std::size_t>(MaterialIndex - 1)]);
     ShowGrainBox(settings.DefaultGrain());
 }
 

@@ -41,12 +41,13 @@ void SaveCommand(TForm1 &frame) { frame.SaveDatabase(); }
 void ExportCommand(TForm1 &frame) { frame.FileExportItemClick(); }
 void CloseCommand(TForm1 &frame) { frame.FileCloseItemClick(); }
 void PrintCommand(TForm1 &frame) { frame.ToolButton2Click(); }
+void PlanCommand(TForm1 &frame) { frame.Plansecenja1Click(); }
 void AddElementsCommand(TForm1 &frame) { frame.ToolButton10Click(); }
 void AboutCommand(TForm1 &frame) { frame.ToolButton1Click(); }
 void ExitCommand(TForm1 &frame) { frame.FileExitItemClick(); }
 void UnitCommand(TForm1 &frame) { frame.ElementsUnitItemClick(); }
 
-const std::array<FrameCommand, 15> kFrameCommands = {{
+const std::array<FrameCommand, 16> kFrameCommands = {{
     {Place::FileMenu, "FileNewItem", "&New", {}, "New|Create a new file", Qt::CTRL | Qt::Key_N,
      &TForm1::FileNewItem, nullptr, &NewCommand, false},
     {Place::FileMenu, "FileOpenItem", "&Open", {}, "Open|Open a file", Qt::CTRL | Qt::Key_O,
@@ -62,6 +63,8 @@ const std::array<FrameCommand, 15> kFrameCommands = {{
     {Place::ElementsMenu, "ElementsNewItem", "&Novi elementi...", {},
      "Novi elementi|Unosenje novih elemenata u aktivni prozor", Qt::CTRL | Qt::Key_E, &TForm1::ElementsNewItem, nullptr,
      &AddElementsCommand, false},
+    {Place::ElementsMenu, "ElementsPlanItem", "&Plan secenja...", {}, "Plan secenja|Plan secenja tabli za aktivni spisak",
+     Qt::CTRL | Qt::Key_P, &TForm1::ElementsPlanItem, nullptr, &PlanCommand, false},
     {Place::ElementsMenu, "ElementsUnitItem", "&Jedinica mere mm / cm", {},
      "Jedinica mere|Prelaz sa milimetara na centimetre i nazad, kao dupli klik na oznaku jedinice",
      Qt::CTRL | Qt::Key_U, &TForm1::ElementsUnitItem, nullptr, &UnitCommand, false},

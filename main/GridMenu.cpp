@@ -30,7 +30,7 @@ void BuildGridMenu(TForm1 &frame, QMenu *menu)
 {
     menu->setObjectName(QStringLiteral("ListBox1Popup"));
     // "Postavi prioritet" is offered but sets nothing: priority only ever comes from files.
-    const std::array<GridMenuItem, 9> list = {{
+    const std::array<GridMenuItem, 10> list = {{
         {&TForm1::MenuItem1, "Obrisi element(e)", &TForm1::Obrisielemente1Click},
         {&TForm1::MenuItem2, "Izmena podataka", &TForm1::IzmenaPodataka1Click},
         {&TForm1::Pomnozispisakelemenatasa1, "Pomnozi spisak elemenata sa...", &TForm1::Pomnozispisakelemenatasa1Click},
@@ -40,6 +40,7 @@ void BuildGridMenu(TForm1 &frame, QMenu *menu)
         {&TForm1::Spajanjeistihelemenata1, "Spajanje istih elemenata", &TForm1::Spajanjeistihelemenata1Click},
         {&TForm1::Stampanjespiskaelemenata1, "Stampanje spiska elemenata", &TForm1::Stampanjespiskaelemenata1Click},
         {&TForm1::Stampanjenalepnica1, "Stampanje nalepnica...", &TForm1::Stampanjenalepnica1Click},
+        {&TForm1::Plansecenja1, "Plan secenja...", &TForm1::Plansecenja1Click},
         {&TForm1::Sortiranjespiskapoduzini1, "Sortiranje spiska po duzini", &TForm1::Sortiranjespiskapoduzini1Click},
     }};
     for (const GridMenuItem &entry : list)

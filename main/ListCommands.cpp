@@ -2,20 +2,18 @@
 
 #include "common/Conversions.h"
 #include "common/Encoding.h"
-#include "common/FileUtils.h"
 #include "common/ListAlgorithms.h"
 #include "common/ListEdits.h"
+#include "common/MaterialSettings.h"
 #include "common/ProgramState.h"
-#include "common/ResultCodes.h"
 #include "document/Document.h"
 #include "document/Unit16.h"
 #include "main/CommandContext.h"
 #include "main/DocumentManager.h"
-#include "main/OpenSaveCommands.h"
+#include "main/PrintReport.h"
 #include "platform/Platform.h"
 #include "print/PrintJob.h"
 
-#include <QFile>
 #include <QPointer>
 
 namespace {
@@ -58,31 +56,6 @@ void MultiplyRange(const CommandContext &context, Document &document, int first,
         return;
     }
     document.ReplaceElements(multiplied, step);
-}
-
-// What a finished job tells the user: a PDF opens in the desktop's viewer and
-// the status bar says where it went; a failure is a box.
-std::optional<QString> ReportPrintResult(const CommandContext &context, const PrintResult &result,
-                                         const QString &what)
-{
-    switch (result.outcome) {
-    case PrintResult::Outcome::WrittenToPdf:
-        context.desktop.OpenWithDesktop(result.pdfPath);
-        return what + QStringLiteral(" je snimljen u ") + result.pdfPath;
-    case PrintResult::Outcome::Failed:
-        ShowError("Greska prilikom stampanja!", result.code);
-        return std::nullopt;
-    case PrintResult::Outcome::Printed:
-    case PrintResult::Outcome::Cancelled:
-        break;
-    }
-    return std::nullopt;
-}
-
-QString PdfPathOf(const CommandContext &context, const Document &document, const QString &suffix)
-{
-    MakeDirectory(QFile::encodeName(DataDirectory(context)).toStdString()); // a failure shows as the write's
-    return DataDirectory(context) + QLatin1Char('/') + document.Title() + suffix + QStringLiteral(".pdf");
 }
 
 } // namespace
@@ -172,7 +145,12 @@ std::optional<QString> PrintLabelsOfActiveDocument(const CommandContext &context
     const TForm16 *window = context.documents.ActiveDocument();
     if (window == nullptr)
         return std::nullopt;
-    const Document &document = window->Model();
+    return PrintLabelsOfDocument(context, window->Model(), nullptr, parent);
+}
+
+std::optional<QString> PrintLabelsOfDocument(const CommandContext &context, const Document &document,
+                                             const CuttingPlan *plan, QWidget *parent)
+{
     if (ElementCount(document.Elements()) + GroupCount(document.Groups()) == 0)
         return std::nullopt;
     const std::optional<LabelJobOptions> options = context.desktop.LabelOptionsDialog(DefaultPrinterInstalled());
@@ -184,7 +162,10 @@ std::optional<QString> PrintLabelsOfActiveDocument(const CommandContext &context
     labels.Customer = QString::fromStdString(Win1250ToUtf8(document.Customer().Customer));
     labels.Title = document.Title();
     const QString pdf = PdfPathOf(context, document, QStringLiteral("-nalepnice"));
-    return ReportPrintResult(context, PrintLabelsJob(labels, context.state.Settings, *options, pdf, parent),
+    // The labels name the document's own material, whichever window is active.
+    const TSettings settings =
+        SettingsWithMaterial(context.state.Settings, context.state.BoardTypes, document.MaterialIndex());
+    return ReportPrintResult(context, PrintLabelsJob(labels, settings, *options, pdf, parent, plan),
                              QStringLiteral("PDF sa nalepnicama"));
 }
 

@@ -10,7 +10,9 @@
 
 #include <optional>
 
+class Document;
 struct CommandContext;
+struct CuttingPlan;
 class QWidget;
 
 // Obrisi element(e): the selected elements go, the rest close up, row 1 becomes current.
@@ -33,6 +35,10 @@ std::optional<QString> PrintActiveDocument(const CommandContext &context, QWidge
 // dialog asks for; into "DATA/<title>-nalepnice.pdf" when no printer is installed
 // or the PDF was chosen. Returns the line for the status bar, if any.
 std::optional<QString> PrintLabelsOfActiveDocument(const CommandContext &context, QWidget *parent);
+// The same for any document; with a plan of its pieces, the labels come in
+// the plan's cutting order, each with its board and position.
+std::optional<QString> PrintLabelsOfDocument(const CommandContext &context, const Document &document,
+                                             const CuttingPlan *plan, QWidget *parent);
 // The same for a list of the active document's (the new-elements dialog's copy).
 std::optional<QString> PrintListOfActiveDocument(const CommandContext &context, const TElementList &elements,
                                                  QWidget *parent);

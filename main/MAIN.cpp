@@ -20,6 +20,7 @@
 #include "main/ListCommands.h"
 #include "main/NoticeLine.h"
 #include "main/OpenSaveCommands.h"
+#include "main/PlanCommands.h"
 #include "main/Recovery.h"
 #include "main/ShortcutsOverFields.h"
 #include "main/StartupSettings.h"
@@ -291,6 +292,11 @@ void TForm1::Stampanjenalepnica1Click()
 {
     if (const std::optional<QString> where = PrintLabelsOfActiveDocument(m_context, this))
         m_noticeLine->Tell(*where);
+}
+
+void TForm1::Plansecenja1Click()
+{
+    ShowPlanWindow(m_context, this);
 }
 
 void TForm1::ToolButton2Click()

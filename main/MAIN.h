@@ -73,6 +73,7 @@ public:
     void Spajanjeistihelemenata1Click();
     void Stampanjespiskaelemenata1Click();
     void Stampanjenalepnica1Click();
+    void Plansecenja1Click();
     void ToolButton2Click();
     void Sortiranjespiskapoduzini1Click();
     void Postavinasveelemente1Click();
@@ -97,6 +98,7 @@ public:
 
     QMenu *Elements1 = nullptr;
     QAction *ElementsNewItem = nullptr;
+    QAction *ElementsPlanItem = nullptr;
     QAction *ElementsUnitItem = nullptr;
 
     QMenu *Window1 = nullptr;
@@ -127,6 +129,7 @@ public:
     QAction *Spajanjeistihelemenata1 = nullptr;
     QAction *Stampanjespiskaelemenata1 = nullptr;
     QAction *Stampanjenalepnica1 = nullptr;
+    QAction *Plansecenja1 = nullptr;
     QAction *Sortiranjespiskapoduzini1 = nullptr;
     QMenu *EXTURA1 = nullptr;
     QAction *Postavinasveelemente1 = nullptr;

@@ -6,6 +6,7 @@
 #include "print/core/LabelPdfExport.h"
 #include "print/core/LabelPrintout.h"
 #include "print/core/PdfCanvas.h"
+#include "print/core/PlanPrintout.h"
 
 #include "common/PrintoutSettings.h"
 #include "common/ResultCodes.h"
@@ -16,12 +17,21 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
 std::string PdfName(const QString &path)
 {
     return QFile::encodeName(path).toStdString();
+}
+
+// The default printer's canvas, or an A4 PDF's.
+std::unique_ptr<PrintCanvas> PageCanvas(bool toPrinter, const QString &pdfPath)
+{
+    if (toPrinter)
+        return std::make_unique<PrinterCanvas>();
+    return std::make_unique<PdfCanvas>(PdfName(pdfPath));
 }
 
 // Runs print under the progress dialog; the caller's copies are all it reads.
@@ -59,11 +69,7 @@ PrintResult PrintElementListJob(const TElementList &elements, const TSettings &s
     const PrintoutSettings ownSettings = PrintoutSettingsOf(settings);
 
     const bool toPrinter = DefaultPrinterInstalled();
-    std::unique_ptr<PrintCanvas> canvas;
-    if (toPrinter)
-        canvas = std::make_unique<PrinterCanvas>();
-    else
-        canvas = std::make_unique<PdfCanvas>(PdfName(pdfFallbackPath));
+    const std::unique_ptr<PrintCanvas> canvas = PageCanvas(toPrinter, pdfFallbackPath);
     return RunJob(*canvas, toPrinter, pdfFallbackPath, parent, PrintedItems::Elements,
                   [&](PrintCanvas &on, PrintProgress &progress) {
                       return PrintElementList(on, *list, ownSettings, &progress);
@@ -71,11 +77,12 @@ PrintResult PrintElementListJob(const TElementList &elements, const TSettings &s
 }
 
 PrintResult PrintLabelsJob(const LabelDocument &document, const TSettings &settings, const LabelJobOptions &options,
-                           const QString &pdfPath, QWidget *parent)
+                           const QString &pdfPath, QWidget *parent, const CuttingPlan *plan)
 {
     const auto ownDocument = std::make_unique<LabelDocument>(document);
     const PrintoutSettings ownSettings = PrintoutSettingsOf(settings);
-    const LabelPrintOptions printOptions{options.layout, options.firstPosition};
+    const std::optional<CuttingPlan> ownPlan = plan ? std::optional<CuttingPlan>(*plan) : std::nullopt;
+    const LabelPrintOptions printOptions{options.layout, options.firstPosition, ownPlan ? &*ownPlan : nullptr};
 
     const bool toPrinter = !options.toPdf && DefaultPrinterInstalled();
     const QPageSize page = LabelPageSize(options.layout);
@@ -87,5 +94,19 @@ PrintResult PrintLabelsJob(const LabelDocument &document, const TSettings &setti
     return RunJob(*canvas, toPrinter, pdfPath, parent, PrintedItems::Labels,
                   [&](PrintCanvas &on, PrintProgress &progress) {
                       return PrintPartLabels(on, *ownDocument, ownSettings, printOptions, &progress);
+                  });
+}
+
+PrintResult PrintPlanJob(const CuttingPlan &plan, const PlanPrintTexts &texts, const QString &pdfFallbackPath,
+                         QWidget *parent)
+{
+    const CuttingPlan ownPlan = plan;
+    const PlanPrintTexts ownTexts = texts;
+
+    const bool toPrinter = DefaultPrinterInstalled();
+    const std::unique_ptr<PrintCanvas> canvas = PageCanvas(toPrinter, pdfFallbackPath);
+    return RunJob(*canvas, toPrinter, pdfFallbackPath, parent, PrintedItems::Boards,
+                  [&](PrintCanvas &on, PrintProgress &progress) {
+                      return PrintCuttingPlan(on, ownPlan, ownTexts, &progress);
                   });
 }

@@ -5,6 +5,7 @@
 
 #include "print/core/LabelLayout.h"
 #include "print/core/PartLabels.h"
+#include "print/core/PlanPage.h"
 
 #include "common/Element.h"
 #include "common/Settings.h"
@@ -27,6 +28,11 @@ bool DefaultPrinterInstalled();
 PrintResult PrintElementListJob(const TElementList &elements, const TSettings &settings,
                                 const QString &pdfFallbackPath, QWidget *parent);
 // One label per piece of the document's elements and groups; pdfPath is written
-// when options.toPdf is set or no printer is installed.
+// when options.toPdf is set or no printer is installed. With a plan of the
+// document's pieces (copied), the labels come in its cutting order, each with
+// its board and position.
 PrintResult PrintLabelsJob(const LabelDocument &document, const TSettings &settings, const LabelJobOptions &options,
-                           const QString &pdfPath, QWidget *parent);
+                           const QString &pdfPath, QWidget *parent, const CuttingPlan *plan = nullptr);
+// A cutting plan, one board a landscape page.
+PrintResult PrintPlanJob(const CuttingPlan &plan, const PlanPrintTexts &texts, const QString &pdfFallbackPath,
+                         QWidget *parent);

@@ -31,15 +31,33 @@ bool IsUserInput(QEvent::Type type)
     }
 }
 
+QString ProgressText(PrintedItems items)
+{
+    switch (items) {
+    case PrintedItems::Labels: return QStringLiteral("Odstampano %1 od %2 nalepnica");
+    case PrintedItems::Boards: return QStringLiteral("Odstampano %1 od %2 tabli");
+    case PrintedItems::Elements: break;
+    }
+    return QStringLiteral("Odstampano %1 od %2 elemenata");
+}
+
+QString Title(PrintedItems items)
+{
+    switch (items) {
+    case PrintedItems::Labels: return QStringLiteral("Stampanje nalepnica");
+    case PrintedItems::Boards: return QStringLiteral("Stampanje plana secenja");
+    case PrintedItems::Elements: break;
+    }
+    return QStringLiteral("Stampanje spiska elemenata");
+}
+
 } // namespace
 
 PrintProgressDialog::PrintProgressDialog(PrintCanvas &canvas, QWidget *parent, PrintedItems items)
     : QProgressDialog(parent),
-      m_progressText(items == PrintedItems::Labels ? QStringLiteral("Odstampano %1 od %2 nalepnica")
-                                                   : QStringLiteral("Odstampano %1 od %2 elemenata"))
+      m_progressText(ProgressText(items))
 {
-    setWindowTitle(items == PrintedItems::Labels ? QStringLiteral("Stampanje nalepnica")
-                                                 : QStringLiteral("Stampanje spiska elemenata"));
+    setWindowTitle(Title(items));
     setCancelButtonText(QStringLiteral("Prekini"));
     setWindowModality(Qt::ApplicationModal);
     setMinimumDuration(0);

@@ -10,7 +10,7 @@
 #include <QProgressDialog>
 
 // What the printout counts, for the dialog's texts.
-enum class PrintedItems { Elements, Labels };
+enum class PrintedItems { Elements, Labels, Boards };
 
 class PrintProgressDialog : public QProgressDialog, public PrintProgress {
     Q_OBJECT

@@ -7,6 +7,7 @@
 
 #include "common/Encoding.h"
 #include "common/ResultCodes.h"
+#include "common/cutting/PlanBoard.h"
 #include "common/cutting/PlanPieces.h"
 #include "print/core/Win1250Text.h"
 #include "print/core/PlanPdfExport.h"
@@ -35,11 +36,12 @@ bool BoardOf(const PlanCommand &command, const TSettings *settings, CuttingBoard
         board.UsableLength = board.Length - command.Trim.value_or(0);
         board.UsableWidth = board.Width - command.Trim.value_or(0);
     } else {
-        board.Length = settings->BoardLength();
-        board.Width = settings->BoardWidth();
-        board.Grain = command.Grain || settings->DefaultGrain();
-        board.UsableLength = command.Trim ? board.Length - *command.Trim : settings->UsableBoardLength();
-        board.UsableWidth = command.Trim ? board.Width - *command.Trim : settings->UsableBoardWidth();
+        board = PlanBoardOf(*settings);
+        board.Grain = board.Grain || command.Grain;
+        if (command.Trim) {
+            board.UsableLength = board.Length - *command.Trim;
+            board.UsableWidth = board.Width - *command.Trim;
+        }
     }
     if (board.UsableLength > 0 && board.UsableWidth > 0)
         return true;

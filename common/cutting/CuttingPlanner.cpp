@@ -109,11 +109,11 @@ PlanResult PlanCutting(const PlanRequest &request, const PlanLimits &limits)
     BoardSet first = FirstBoards(problem, limits.Stop);
     PolishLastBoard(problem, first);
     result.Plan = PlanOf(request, problem, first);
-    const auto report = [&](std::int64_t iterations) {
+    const auto report = [&](std::int64_t iterations, bool newBest) {
         if (limits.Progress)
-            limits.Progress(PlanProgress{iterations, seconds(), &result.Plan});
+            limits.Progress(PlanProgress{iterations, seconds(), &result.Plan, newBest});
     };
-    report(0);
+    report(0, true);
 
     SearchControl control;
     control.Iterations = limits.Iterations;
@@ -125,9 +125,9 @@ PlanResult PlanCutting(const PlanRequest &request, const PlanLimits &limits)
         BoardSet boards = best;
         PolishLastBoard(problem, boards);
         result.Plan = PlanOf(request, problem, boards);
-        report(iterations);
+        report(iterations, true);
     };
-    control.Tick = report;
+    control.Tick = [&](std::int64_t iterations) { report(iterations, false); };
     ImproveBoards(problem, first, control, result.Iterations);
     return result;
 }

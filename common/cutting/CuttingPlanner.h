@@ -32,6 +32,7 @@ struct PlanProgress {
     std::int64_t Iterations = 0;  // search steps so far
     double Seconds = 0;
     const CuttingPlan *Best = nullptr; // valid during the call only: copy what is kept
+    bool NewBest = false;              // Best differs from the last call's (the first call's is new)
 };
 
 struct PlanLimits {

@@ -4,7 +4,9 @@
 
 #include <QPageLayout>
 
-PainterCanvas::PainterCanvas(QPagedPaintDevice &device) : m_device(device) {}
+PainterCanvas::PainterCanvas(QPagedPaintDevice &device) : m_device(device), m_pages(&device) {}
+
+PainterCanvas::PainterCanvas(QPaintDevice &device) : m_device(device) {}
 
 int PainterCanvas::PageWidth() const { return m_device.width(); }
 int PainterCanvas::PageHeight() const { return m_device.height(); }
@@ -15,12 +17,14 @@ int PainterCanvas::DpiY() const { return m_device.logicalDpiY(); }
 
 void PainterCanvas::SetPortrait()
 {
-    m_device.setPageOrientation(QPageLayout::Portrait);
+    if (m_pages)
+        m_pages->setPageOrientation(QPageLayout::Portrait);
 }
 
 void PainterCanvas::SetLandscape()
 {
-    m_device.setPageOrientation(QPageLayout::Landscape);
+    if (m_pages)
+        m_pages->setPageOrientation(QPageLayout::Landscape);
 }
 
 void PainterCanvas::SetPen(const QColor &colour, int width)
@@ -114,7 +118,8 @@ int PainterCanvas::Begin()
 
 void PainterCanvas::NewPage()
 {
-    m_device.newPage();
+    if (m_pages)
+        m_pages->newPage();
 }
 
 int PainterCanvas::End()

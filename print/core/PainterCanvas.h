@@ -1,5 +1,6 @@
 #pragma once
-// The canvas over a QPainter on a paged device (a PDF writer or a printer).
+// The canvas over a QPainter on a paged device (a PDF writer or a printer), or
+// on a window or image being painted, whose one page is the device itself.
 // Subclasses own the device and say how the job is titled, ended and aborted.
 
 #include "print/core/PrintCanvas.h"
@@ -42,9 +43,12 @@ public:
 protected:
     // device belongs to the subclass and is only used once it is constructed.
     explicit PainterCanvas(QPagedPaintDevice &device);
+    // Without pages: orientation and new pages leave the device as it is.
+    explicit PainterCanvas(QPaintDevice &device);
 
 private:
-    QPagedPaintDevice &m_device;
+    QPaintDevice &m_device;
+    QPagedPaintDevice *m_pages = nullptr;
     QPainter m_painter;
     QPen m_pen{Qt::black};
     QBrush m_brush{Qt::white};

@@ -184,6 +184,8 @@ TEST(CuttingPlanner, ReportsTheFirstPlanAndEveryBetterOneAndStopsWhenAsked)
         if (boards.empty()) {
             EXPECT_EQ(progress.Iterations, 0);
         }
+        // Only a new best is worth copying: the first plan and each with fewer boards.
+        EXPECT_EQ(progress.NewBest, boards.empty() || progress.Best->Boards.size() < boards.back());
         boards.push_back(progress.Best->Boards.size());
         if (progress.Iterations >= 2000)
             stop = true;

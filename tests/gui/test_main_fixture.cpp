@@ -1,13 +1,20 @@
 #include "test_main_fixture.h"
 
+#include "document/Unit16.h"
+
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <stdexcept>
 
 TSettings TestSettings()
@@ -78,6 +85,36 @@ void MainWindowTest::GiveTheFrameTheKeyboard()
 {
     window->activateWindow();
     EXPECT_TRUE(QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == window->windowHandle(); }));
+}
+
+namespace {
+
+// Clicks the items of `path`, from the open menu down through its submenus.
+void ClickThrough(const QStringList &path)
+{
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr) << "no menu open";
+    for (const QString &caption : path) {
+        const QList<QAction *> actions = menu->actions();
+        const auto found = std::find_if(actions.cbegin(), actions.cend(),
+                                        [&](const QAction *action) { return action->text() == caption; });
+        ASSERT_NE(found, actions.cend()) << "no item " << caption.toStdString();
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(*found).center());
+        if (QMenu *submenu = (*found)->menu()) {
+            ASSERT_TRUE(QTest::qWaitFor([submenu] { return submenu->isVisible(); }));
+            menu = submenu;
+        }
+    }
+}
+
+} // namespace
+
+void ChooseFromGridMenu(TForm16 &document, const QStringList &path)
+{
+    QTimer::singleShot(0, [path] { ClickThrough(path); });
+    QWidget *viewport = document.SG1->viewport();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 40), viewport->mapToGlobal(QPoint(20, 40)));
+    QApplication::sendEvent(viewport, &click);
 }
 
 TForm1 &MainWindowTest::StartWindow()

@@ -9,6 +9,8 @@
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -17,6 +19,7 @@
 
 class QMdiArea;
 class QString;
+class TForm16;
 class QWidget;
 
 #include <QKeyCombination>
@@ -34,6 +37,9 @@ void PressKey(QKeyCombination key);
 void TabTo(QWidget *target, bool backwards = false);
 // Runs `user` in the modal window or pop-up menu that `open` shows, once it has the keyboard.
 void InModalWindow(const std::function<void()> &open, const std::function<void()> &user);
+// Right-clicks the document's grid and clicks the items of `path` in the menu
+// that opens, down through its submenus.
+void ChooseFromGridMenu(TForm16 &document, const QStringList &path);
 
 class MainWindowTest : public ::testing::Test {
 protected:

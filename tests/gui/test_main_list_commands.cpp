@@ -8,39 +8,17 @@
 #include "support/DocumentLists.h"
 #include "support/Elements.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
-#include <QMenu>
 #include <QPrinterInfo>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
 namespace {
-
-// Clicks the items of `path`, from the open menu down through its submenus.
-void ClickThrough(const QStringList &path)
-{
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr) << "no menu open";
-    for (const QString &caption : path) {
-        const QList<QAction *> actions = menu->actions();
-        const auto found = std::find_if(actions.cbegin(), actions.cend(),
-                                        [&](const QAction *action) { return action->text() == caption; });
-        ASSERT_NE(found, actions.cend()) << "no item " << caption.toStdString();
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(*found).center());
-        if (QMenu *submenu = (*found)->menu()) {
-            ASSERT_TRUE(QTest::qWaitFor([submenu] { return submenu->isVisible(); }));
-            menu = submenu;
-        }
-    }
-}
 
 class ListCommands : public MainWindowTest {
 protected:
@@ -53,13 +31,7 @@ protected:
                                           MakeElement(400, 40, 4), MakeElement(500, 50, 5)}));
     }
     // Right-clicks the grid and picks the items of `path` in the menu that opens.
-    void Choose(const QStringList &path)
-    {
-        QTimer::singleShot(0, [path] { ClickThrough(path); });
-        QWidget *viewport = document->SG1->viewport();
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 40), viewport->mapToGlobal(QPoint(20, 40)));
-        QApplication::sendEvent(viewport, &click);
-    }
+    void Choose(const QStringList &path) { ChooseFromGridMenu(*document, path); }
     void Choose(const QString &item) { Choose(QStringList{item}); }
     std::vector<int> Counts() const
     {

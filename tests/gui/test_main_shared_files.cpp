@@ -91,8 +91,9 @@ TEST(SharedFile, ASaveOverItsOwnFileAsksWhatTheDiskCallsFor)
         TestDocumentHost host;
         OpenDatabase(host.context, Q(file), false);
         SetElementList(*host.manager.ActiveDocument(), ListOf({MakeElement(800, 300)}));
-        if (c.changedBehind) // another counter's save
+        if (c.changedBehind) { // another counter's save
             ASSERT_EQ(WriteDatabaseFile(file, ListOf({MakeElement(900, 300)}), NoGroups(), "", "", ""), rcOK);
+        }
         const std::string onDisk = ReadAll(file);
         host.desktop.AnswerSave({Q(file)});
         host.desktop.AnswerBox(Platform::Answer::No);

@@ -138,7 +138,7 @@ TEST_F(MainWindowTest, GridPopupHoldsTheListCommandsInOrderAndTheColourSubmenu)
                                      QStringLiteral("Pomnozi selektovane elemente sa..."),
                                      QStringLiteral("Postavi prioritet"), QStringLiteral("Spajanje istih elemenata"),
                                      QStringLiteral("Stampanje spiska elemenata"),
-                                     QStringLiteral("Stampanje nalepnica..."),
+                                     QStringLiteral("Stampanje nalepnica..."), QStringLiteral("Plan secenja..."),
                                      QStringLiteral("Sortiranje spiska po duzini"), QStringLiteral("TEXTURA"),
                                      QStringLiteral("PODESAVANJE BOJE")}));
     EXPECT_EQ(popup->actions().constLast()->menu(), window->PODESAVANJEBOJE1);
