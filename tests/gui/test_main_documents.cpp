@@ -63,17 +63,7 @@ const QString kCloseQuestion = QStringLiteral("Baza podataka \"Untitled 2\" nije
                                               "Ako je zatvorite podaci koje ste uneli ce biti trajno izbrisani.\r"
                                               "Da li ste sigurni da zelite da zatvorite ovu bazu ?");
 
-class DocumentCommands : public MainWindowTest {
-protected:
-    void SetUp() override
-    {
-        // Closing the last window must not end the loops later tests wait in.
-        QApplication::setQuitOnLastWindowClosed(false);
-        WriteSettings(TestSettings());
-        ShowWindow();
-    }
-    void TearDown() override { QApplication::setQuitOnLastWindowClosed(true); }
-};
+using DocumentCommands = ShownWindowTest;
 
 } // namespace
 

@@ -143,3 +143,15 @@ TForm1 &MainWindowTest::ShowWindow()
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     return *window;
 }
+
+void ShownWindowTest::SetUp()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    WriteSettings(TestSettings());
+    ShowWindow();
+}
+
+void ShownWindowTest::TearDown()
+{
+    QApplication::setQuitOnLastWindowClosed(true);
+}

@@ -61,3 +61,11 @@ protected:
     ProgramState state;
     std::unique_ptr<TForm1> window;
 };
+
+// A shown window with the test settings; closing its last document must not end
+// the event loops later steps wait in.
+class ShownWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};

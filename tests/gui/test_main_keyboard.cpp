@@ -43,16 +43,8 @@ protected:
     }
 };
 
-class Keyboard : public MainWindowTest {
+class Keyboard : public ShownWindowTest {
 protected:
-    void SetUp() override
-    {
-        QApplication::setQuitOnLastWindowClosed(false);
-        WriteSettings(TestSettings());
-        ShowWindow();
-    }
-    void TearDown() override { QApplication::setQuitOnLastWindowClosed(true); }
-
     // The title of the modal window `key` opens, closed again as soon as it shows.
     QString ModalOpenedBy(QKeyCombination key)
     {

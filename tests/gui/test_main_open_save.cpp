@@ -53,16 +53,8 @@ TElementGroups OneGroup(std::int32_t width)
     return groups;
 }
 
-class OpenSave : public MainWindowTest {
+class OpenSave : public ShownWindowTest {
 protected:
-    void SetUp() override
-    {
-        QApplication::setQuitOnLastWindowClosed(false);
-        WriteSettings(TestSettings());
-        ShowWindow();
-    }
-    void TearDown() override { QApplication::setQuitOnLastWindowClosed(true); }
-
     void Open(const std::string &name)
     {
         desktop.AnswerOpen({QString::fromStdString(name), 0});

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 using Answer = Platform::Answer;
@@ -25,6 +27,12 @@ struct BoxCase {
     Answer expected;
     const char *title;
 };
+
+// Names the case in test listings without printing the struct's padding bytes.
+void PrintTo(const BoxCase &c, std::ostream *out)
+{
+    *out << c.title << " key " << c.key;
+}
 
 class DesktopBox : public ::testing::TestWithParam<BoxCase> {};
 
