@@ -16,6 +16,12 @@ bool LongerThanHalf(std::int32_t extent, std::int32_t board)
     return 2 * static_cast<std::int64_t>(extent) > board;
 }
 
+// A piece turns only where it also fits the board turned.
+bool Turns(const PlanProblem &problem, const PieceShape &shape)
+{
+    return shape.CanTurn && shape.Ey <= problem.Length && shape.Ex <= problem.Width;
+}
+
 // Pieces longer than half the board along x in every way they may lie all cross
 // the line x = half, so their extents across it add up to at most the board's
 // width on each board. acrossX says which way the line runs.
@@ -28,9 +34,10 @@ std::int64_t CrossingBound(const PlanProblem &problem, bool acrossX)
         const std::int32_t a = acrossX ? shape.Ex : shape.Ey;
         const std::int32_t b = acrossX ? shape.Ey : shape.Ex;
         // Turned, the piece's other side lies along the line's normal.
-        if (!LongerThanHalf(a, along) || (shape.CanTurn && !LongerThanHalf(b, along)))
+        const bool turns = Turns(problem, shape);
+        if (!LongerThanHalf(a, along) || (turns && !LongerThanHalf(b, along)))
             continue;
-        total += shape.CanTurn ? std::min(a, b) : b;
+        total += turns ? std::min(a, b) : b;
     }
     return Ceil(total, across);
 }
@@ -43,7 +50,7 @@ std::int64_t BigPieceBound(const PlanProblem &problem)
     for (const PieceShape &shape : problem.Shapes) {
         const bool asIs = LongerThanHalf(shape.Ex, problem.Length) && LongerThanHalf(shape.Ey, problem.Width);
         const bool turned = LongerThanHalf(shape.Ey, problem.Length) && LongerThanHalf(shape.Ex, problem.Width);
-        if (asIs && (!shape.CanTurn || turned)) {
+        if (asIs && (!Turns(problem, shape) || turned)) {
             ++big;
             room += problem.BoardArea - shape.Area;
         } else {
