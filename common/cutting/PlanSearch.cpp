@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <numeric>
 
 namespace {
 
@@ -19,6 +20,8 @@ constexpr std::int64_t kStallSteps = 2000;  // steps without less loose area bef
 constexpr double kReheat = 5.0;             // how much more loose area it then accepts
 constexpr int kSecondBestPercent = 15;  // pieces put back into the second best place, not the best
 constexpr int kSideOrderPercent = 40;   // steps that put pieces back longest side, length or width first
+constexpr std::int64_t kRestartSteps = 40000; // steps without a board less before the search starts over
+constexpr int kEmptierBoards = 3;       // the boards it then may take away
 constexpr double kTickSeconds = 0.1;    // between two reports of the steps made
 
 class Search {
@@ -37,6 +40,7 @@ public:
         std::vector<Cost> history(kHistoryLength, cost);
         double lowest = cost.Loose;
         std::int64_t stalled = 0;
+        std::int64_t sinceBetter = 0;
         std::int64_t step = 0;
         double lastTick = 0;
         while (!m_unplaced.empty() && !Over(step)) {
@@ -68,7 +72,19 @@ public:
                 std::fill(history.begin(), history.end(), Cost{cost.Loose * kReheat, 0});
                 stalled = 0;
             }
+            // Long stuck on this board count: from the best plan again, without another of its emptier boards.
+            if (!m_unplaced.empty() && ++sinceBetter >= kRestartSteps) {
+                m_current = m_best;
+                m_unplaced.clear();
+                DropEmptierBoard();
+                cost = CostNow();
+                std::fill(history.begin(), history.end(), cost);
+                lowest = cost.Loose;
+                stalled = 0;
+                sinceBetter = 0;
+            }
             if (m_unplaced.empty()) {
+                sinceBetter = 0;
                 m_best = m_current;
                 if (m_control.Improved)
                     m_control.Improved(m_best, step);
@@ -106,6 +122,18 @@ private:
     void DropEmptiestBoard()
     {
         m_current.RemoveBoard(m_current.Emptiest(), m_unplaced);
+    }
+
+    // One of the kEmptierBoards emptiest, at random.
+    void DropEmptierBoard()
+    {
+        std::vector<int> boards(static_cast<std::size_t>(m_current.BoardCount()));
+        std::iota(boards.begin(), boards.end(), 0);
+        const std::size_t count = std::min<std::size_t>(kEmptierBoards, boards.size());
+        std::partial_sort(boards.begin(), boards.begin() + static_cast<std::ptrdiff_t>(count), boards.end(),
+                          [&](int a, int b) { return m_current.Area(a) < m_current.Area(b); });
+        const int board = boards[static_cast<std::size_t>(m_random.Below(static_cast<int>(count)))];
+        m_current.RemoveBoard(board, m_unplaced);
     }
 
     // Loose pieces first, each by its squared share of a board: one big loose
