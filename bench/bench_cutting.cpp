@@ -68,6 +68,8 @@ struct ClassTotals {
     int First = 0;
     int Boards = 0;
     int LowerBound = 0;
+    int LeastBoards = 0;
+    int Optimal = 0; // plans with no more boards than LeastBoards
     double Seconds = 0;
 };
 
@@ -108,24 +110,32 @@ void Quality(const std::string &dir, double seconds, const std::string &variants
             totals.First += first;
             totals.Boards += static_cast<int>(result.Plan.Boards.size());
             totals.LowerBound += result.Plan.LowerBound;
+            totals.LeastBoards += result.LeastBoards;
+            totals.Optimal += static_cast<int>(result.Plan.Boards.size()) <= result.LeastBoards ? 1 : 0;
             totals.Seconds += spent;
-            std::printf("%s %s boards %zu first %d lb %d %.2f s\n", variant, instance.Name.c_str(),
-                        result.Plan.Boards.size(), first, result.Plan.LowerBound, spent);
+            std::printf("%s %s boards %zu first %d lb %d least %d %.2f s\n", variant, instance.Name.c_str(),
+                        result.Plan.Boards.size(), first, result.Plan.LowerBound, result.LeastBoards, spent);
             std::fflush(stdout);
         }
-        std::printf("\n| Class | Instances | First plan | Boards | Continuous bound | Boards / bound |\n");
-        std::printf("|---|---|---|---|---|---|\n");
+        std::printf("\n| Class | Instances | First plan | Boards | Continuous bound | Boards / bound | Least boards |"
+                    " Proven optimal |\n");
+        std::printf("|---|---|---|---|---|---|---|---|\n");
         ClassTotals all;
+        const auto row = [](const std::string &name, const ClassTotals &t) {
+            std::printf("| %s | %d | %d | %d | %d | %.3f | %d | %d |\n", name.c_str(), t.Instances, t.First, t.Boards,
+                        t.LowerBound, static_cast<double>(t.Boards) / t.LowerBound, t.LeastBoards, t.Optimal);
+        };
         for (const auto &[cls, totals] : classes) {
-            std::printf("| %d | %d | %d | %d | %d | %.3f |\n", cls, totals.Instances, totals.First, totals.Boards,
-                        totals.LowerBound, static_cast<double>(totals.Boards) / totals.LowerBound);
+            row(std::to_string(cls), totals);
             all.Instances += totals.Instances;
             all.First += totals.First;
             all.Boards += totals.Boards;
             all.LowerBound += totals.LowerBound;
+            all.LeastBoards += totals.LeastBoards;
+            all.Optimal += totals.Optimal;
         }
-        std::printf("| all | %d | %d | %d | %d | %.3f |\n\n", all.Instances, all.First, all.Boards, all.LowerBound,
-                    static_cast<double>(all.Boards) / all.LowerBound);
+        row("all", all);
+        std::printf("\n");
     }
 }
 

@@ -34,7 +34,7 @@ struct BoardSet::Choice {
     }
 };
 
-bool BoardSet::Consider(int board, int piece, bool turned, SplitRule rule, Choice &best) const
+bool BoardSet::Consider(int board, int piece, bool turned, SplitRule rule, Choice &best, Choice *second) const
 {
     const PieceShape &shape = m_problem->Shapes[piece];
     const std::int32_t ex = turned ? shape.Ey : shape.Ex;
@@ -55,7 +55,7 @@ bool BoardSet::Consider(int board, int piece, bool turned, SplitRule rule, Choic
         c.Side = std::min(l.W - ex, l.H - ey);
         c.X = l.X;
         c.Y = l.Y;
-        if (!c.Beats(best)) {
+        if (!c.Beats(second ? *second : best)) {
             takes = takes || b.Fits(leaf, ex, ey, CutLine::AlongLength) || b.Fits(leaf, ex, ey, CutLine::AlongWidth);
             continue;
         }
@@ -76,7 +76,14 @@ bool BoardSet::Consider(int board, int piece, bool turned, SplitRule rule, Choic
             c.Placement = LeafPlacement{leaf, other};
         else
             continue;
-        best = c;
+        if (!second) {
+            best = c;
+        } else if (c.Beats(best)) {
+            *second = best;
+            best = c;
+        } else {
+            *second = c;
+        }
         takes = true;
     }
     return takes;
@@ -84,19 +91,32 @@ bool BoardSet::Consider(int board, int piece, bool turned, SplitRule rule, Choic
 
 bool BoardSet::Insert(int piece, SplitRule rule, int skipBoard, int enough)
 {
+    return InsertChosen(piece, rule, skipBoard, enough, nullptr, 0);
+}
+
+bool BoardSet::InsertVaried(int piece, SplitRule rule, PlanRandom &random, int secondPercent)
+{
+    return InsertChosen(piece, rule, -1, 0, &random, secondPercent);
+}
+
+bool BoardSet::InsertChosen(int piece, SplitRule rule, int skipBoard, int enough, PlanRandom *random,
+                            int secondPercent)
+{
     const PieceShape &shape = m_problem->Shapes[piece];
-    Choice best;
+    Choice first, second;
+    Choice *runnerUp = random ? &second : nullptr;
     int taking = 0;
     for (int board = 0; board < BoardCount() && (enough == 0 || taking < enough); ++board) {
         if (board == skipBoard)
             continue;
-        bool takes = Consider(board, piece, false, rule, best);
+        bool takes = Consider(board, piece, false, rule, first, runnerUp);
         if (shape.CanTurn && shape.Ex != shape.Ey)
-            takes = Consider(board, piece, true, rule, best) || takes;
+            takes = Consider(board, piece, true, rule, first, runnerUp) || takes;
         taking += takes ? 1 : 0;
     }
-    if (!best.Found)
+    if (!first.Found)
         return false;
+    const Choice &best = random && second.Found && random->Chance(secondPercent) ? second : first;
     const std::int32_t ex = best.Turned ? shape.Ey : shape.Ex;
     const std::int32_t ey = best.Turned ? shape.Ex : shape.Ey;
     Save(best.Board);

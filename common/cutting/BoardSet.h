@@ -5,6 +5,7 @@
 
 #include "common/cutting/CuttingPlan.h"
 #include "common/cutting/GuillotineBoard.h"
+#include "common/cutting/PlanRandom.h"
 
 #include <cstdint>
 #include <utility>
@@ -48,6 +49,9 @@ public:
     // changed, when no board takes it. enough > 0 looks no further than that
     // many boards that take the piece, the earliest first: quick on long lists.
     bool Insert(int piece, SplitRule rule, int skipBoard = -1, int enough = 0);
+    // As Insert, but secondPercent of the time into the second best place: a
+    // search that always takes the best lays the same pieces out the same way.
+    bool InsertVaried(int piece, SplitRule rule, PlanRandom &random, int secondPercent);
     // As Insert, onto a new empty board when no board takes it.
     void InsertOrOpen(int piece, SplitRule rule, int enough = 0);
     void Remove(int piece);
@@ -71,8 +75,10 @@ public:
 
 private:
     struct Choice;
-    // Whether the board takes the piece so turned; best becomes the better choice.
-    bool Consider(int board, int piece, bool turned, SplitRule rule, Choice &best) const;
+    // Whether the board takes the piece so turned; best becomes the better choice,
+    // second (when given) the runner-up.
+    bool Consider(int board, int piece, bool turned, SplitRule rule, Choice &best, Choice *second) const;
+    bool InsertChosen(int piece, SplitRule rule, int skipBoard, int enough, PlanRandom *random, int secondPercent);
     void Save(int board);
     void EndStep(const Layouts &saved);
     // Points the pieces of a board at it, or marks them not placed.

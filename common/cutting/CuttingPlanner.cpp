@@ -2,6 +2,7 @@
 
 #include "common/cutting/FirstPlan.h"
 #include "common/cutting/LastBoard.h"
+#include "common/cutting/PlanBound.h"
 #include "common/cutting/PlanSearch.h"
 
 #include <algorithm>
@@ -120,7 +121,8 @@ PlanResult PlanCutting(const PlanRequest &request, const PlanLimits &limits)
     control.Seconds = limits.Seconds - seconds();
     control.Seed = limits.Seed;
     control.Stop = limits.Stop;
-    control.LowerBound = result.Plan.LowerBound;
+    result.LeastBoards = std::max(result.Plan.LowerBound, LeastBoards(problem));
+    control.LowerBound = result.LeastBoards;
     control.Improved = [&](const BoardSet &best, std::int64_t iterations) {
         BoardSet boards = best;
         PolishLastBoard(problem, boards);

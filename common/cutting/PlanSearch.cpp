@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <numeric>
 
 namespace {
 
@@ -17,7 +18,10 @@ constexpr int kPairPercent = 25;        // of those, steps that lay out two boar
 constexpr int kMakeRoomPercent = 50;    // of the others, steps that make room for a loose piece
 constexpr std::int64_t kStallSteps = 2000;  // steps without less loose area before the search loosens
 constexpr double kReheat = 5.0;             // how much more loose area it then accepts
+constexpr int kSecondBestPercent = 15;  // pieces put back into the second best place, not the best
 constexpr int kSideOrderPercent = 40;   // steps that put pieces back longest side, length or width first
+constexpr std::int64_t kRestartSteps = 40000; // steps without a board less before the search starts over
+constexpr int kEmptierBoards = 3;       // the boards it then may take away
 constexpr double kTickSeconds = 0.1;    // between two reports of the steps made
 
 class Search {
@@ -36,6 +40,7 @@ public:
         std::vector<Cost> history(kHistoryLength, cost);
         double lowest = cost.Loose;
         std::int64_t stalled = 0;
+        std::int64_t sinceBetter = 0;
         std::int64_t step = 0;
         double lastTick = 0;
         while (!m_unplaced.empty() && !Over(step)) {
@@ -67,7 +72,19 @@ public:
                 std::fill(history.begin(), history.end(), Cost{cost.Loose * kReheat, 0});
                 stalled = 0;
             }
+            // Long stuck on this board count: from the best plan again, without another of its emptier boards.
+            if (!m_unplaced.empty() && ++sinceBetter >= kRestartSteps) {
+                m_current = m_best;
+                m_unplaced.clear();
+                DropEmptierBoard();
+                cost = CostNow();
+                std::fill(history.begin(), history.end(), cost);
+                lowest = cost.Loose;
+                stalled = 0;
+                sinceBetter = 0;
+            }
             if (m_unplaced.empty()) {
+                sinceBetter = 0;
                 m_best = m_current;
                 if (m_control.Improved)
                     m_control.Improved(m_best, step);
@@ -105,6 +122,18 @@ private:
     void DropEmptiestBoard()
     {
         m_current.RemoveBoard(m_current.Emptiest(), m_unplaced);
+    }
+
+    // One of the kEmptierBoards emptiest, at random.
+    void DropEmptierBoard()
+    {
+        std::vector<int> boards(static_cast<std::size_t>(m_current.BoardCount()));
+        std::iota(boards.begin(), boards.end(), 0);
+        const std::size_t count = std::min<std::size_t>(kEmptierBoards, boards.size());
+        std::partial_sort(boards.begin(), boards.begin() + static_cast<std::ptrdiff_t>(count), boards.end(),
+                          [&](int a, int b) { return m_current.Area(a) < m_current.Area(b); });
+        const int board = boards[static_cast<std::size_t>(m_random.Below(static_cast<int>(count)))];
+        m_current.RemoveBoard(board, m_unplaced);
     }
 
     // Loose pieces first, each by its squared share of a board: one big loose
@@ -170,8 +199,8 @@ private:
     }
 
     // One or two random boards laid out afresh with a loose piece, or with it
-    // instead of a smaller one of theirs, which goes loose: what putting pieces
-    // back one by one into the boards' layouts cannot find.
+    // instead of a smaller one of theirs, picked at random, which goes loose:
+    // what putting pieces back one by one into the boards' layouts cannot find.
     void RepackWithLoose()
     {
         const std::size_t at = static_cast<std::size_t>(m_random.Below(static_cast<int>(m_unplaced.size())));
@@ -189,10 +218,15 @@ private:
         pieces.push_back(loose);
         int leaving = -1;
         if (!Repack(boards, pieces)) {
-            const std::size_t which = static_cast<std::size_t>(m_random.Below(static_cast<int>(pieces.size()) - 1));
-            leaving = pieces[which];
-            if (m_problem.Shapes[leaving].Area >= m_problem.Shapes[loose].Area)
+            std::vector<std::size_t> smaller;
+            for (std::size_t i = 0; i + 1 < pieces.size(); ++i) {
+                if (m_problem.Shapes[pieces[i]].Area < m_problem.Shapes[loose].Area)
+                    smaller.push_back(i);
+            }
+            if (smaller.empty())
                 return;
+            const std::size_t which = smaller[static_cast<std::size_t>(m_random.Below(static_cast<int>(smaller.size())))];
+            leaving = pieces[which];
             pieces.erase(pieces.begin() + static_cast<std::ptrdiff_t>(which));
             if (!Repack(boards, pieces))
                 return;
@@ -217,7 +251,7 @@ private:
             m_current.Replace(std::move(layouts));
             done = true;
             return true;
-        });
+        }, &m_random);
         return done;
     }
 
@@ -281,10 +315,10 @@ private:
             const auto at = std::find(m_unplaced.begin(), m_unplaced.end(), first);
             std::rotate(m_unplaced.begin(), at, at + 1);
         }
-        const SplitRule rule = m_random.Chance(50) ? SplitRule::LargerPart : SplitRule::ShorterAxis;
         std::vector<int> left;
         for (const int piece : m_unplaced) {
-            if (!m_current.Insert(piece, rule))
+            const SplitRule rule = m_random.Chance(50) ? SplitRule::LargerPart : SplitRule::ShorterAxis;
+            if (!m_current.InsertVaried(piece, rule, m_random, kSecondBestPercent))
                 left.push_back(piece);
         }
         m_unplaced = std::move(left);

@@ -3,7 +3,8 @@
 // recreate). It takes the emptiest board away and, step after step, frees some
 // pieces (a part of one board's cutting tree, a few random pieces of one board,
 // or the smallest part of a board that a loose piece would fit) and puts every
-// loose piece back where it fits best. A step is kept when it leaves no more
+// loose piece back where it fits best, now and then second best, or lays one
+// or two boards out afresh with a loose piece. A step is kept when it leaves no more
 // loose area than the step some while ago did (late acceptance) and undone
 // otherwise; when the loose area stops falling, worse steps are allowed for a
 // while. When no piece is left over, the plan has one board less and the next

@@ -89,7 +89,36 @@ TEST(CuttingPlanner, EveryPlanOfARandomSetPassesTheValidator)
         const PlanResult result = PlanCutting(c.Request, Steps(300));
         ASSERT_EQ(result.Refusal, PlanRefusal::None) << c.Text;
         EXPECT_EQ(plan_validator::Validate(result.Plan), "") << "case " << i << ": " << c.Text;
-        EXPECT_GE(static_cast<int>(result.Plan.Boards.size()), result.Plan.LowerBound) << c.Text;
+        EXPECT_GE(result.LeastBoards, result.Plan.LowerBound) << c.Text;
+        EXPECT_GE(static_cast<int>(result.Plan.Boards.size()), result.LeastBoards) << c.Text;
+    }
+}
+
+TEST(CuttingPlanner, PiecesLongerThanHalfTheBoardBoundTheBoardsFromBelow)
+{
+    // A 1000 x 600 board, kerf 4: two pieces lie side by side along its length
+    // when their lengths and a kerf make at most 1000.
+    struct Case {
+        const char *What;
+        std::int32_t Length, Width;
+        int Count;
+        bool Grain;
+        int Least;
+    } cases[] = {
+        {"big both ways, just too long to pair", 499, 301, 3, true, 3},
+        {"big across only: two pair along the length, none stack", 498, 301, 3, true, 2},
+        {"big both ways, and turned it is too wide for the board", 700, 302, 2, false, 2},
+        {"only long: they stack across the board", 600, 150, 5, true, 2},
+        {"only long, yet turned they lie side by side", 600, 150, 5, false, 1},
+        {"long both ways: turning does not help", 510, 510, 3, false, 3},
+    };
+    for (const Case &c : cases) {
+        PlanRequest r;
+        r.Board = CuttingBoard{1000, 600, 1000, 600, true};
+        r.Pieces.assign(static_cast<std::size_t>(c.Count), CuttingPiece{"1/1", c.Length, c.Width, c.Grain, 0, 0});
+        const PlanResult result = PlanCutting(r, Steps(200));
+        EXPECT_EQ(result.LeastBoards, c.Least) << c.What;
+        EXPECT_EQ(static_cast<int>(result.Plan.Boards.size()), c.Least) << c.What;
     }
 }
 
