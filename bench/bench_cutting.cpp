@@ -110,11 +110,11 @@ void Quality(const std::string &dir, double seconds, const std::string &variants
             totals.First += first;
             totals.Boards += static_cast<int>(result.Plan.Boards.size());
             totals.LowerBound += result.Plan.LowerBound;
-            totals.LeastBoards += result.LeastBoards;
-            totals.Optimal += static_cast<int>(result.Plan.Boards.size()) <= result.LeastBoards ? 1 : 0;
+            totals.LeastBoards += result.Plan.LeastBoards;
+            totals.Optimal += static_cast<int>(result.Plan.Boards.size()) <= result.Plan.LeastBoards ? 1 : 0;
             totals.Seconds += spent;
             std::printf("%s %s boards %zu first %d lb %d least %d %.2f s\n", variant, instance.Name.c_str(),
-                        result.Plan.Boards.size(), first, result.Plan.LowerBound, result.LeastBoards, spent);
+                        result.Plan.Boards.size(), first, result.Plan.LowerBound, result.Plan.LeastBoards, spent);
             std::fflush(stdout);
         }
         std::printf("\n| Class | Instances | First plan | Boards | Continuous bound | Boards / bound | Least boards |"

@@ -32,7 +32,7 @@ QString PlanSummaryLine(const CuttingPlan &plan, const PlanCosts &costs)
     const double price = static_cast<double>(boards) * boardArea * costs.PricePerM2;
     return QStringLiteral("Table: %1 (najmanje %2) | Iskorisceno: %3 % | Cena tabli: %4 | Kant traka: %5 m | ABS traka: %6 m")
         .arg(boards)
-        .arg(plan.LowerBound)
+        .arg(plan.LeastBoards)
         .arg(Fixed(1, UsedPercent(static_cast<double>(plan.AreaUsed), boards, plan.Board)), Fixed(2, price),
              Fixed(2, costs.PvcTape), Fixed(2, costs.AbsTape));
 }

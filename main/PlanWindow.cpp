@@ -275,7 +275,7 @@ QString PlanWindow::EndText(const PlanResult &result) const
     const QString steps = QString::number(result.Iterations);
     if (m_stopped)
         return QStringLiteral("Zaustavljeno posle %1 koraka").arg(steps);
-    if (static_cast<int>(result.Plan.Boards.size()) <= result.Plan.LowerBound)
+    if (static_cast<int>(result.Plan.Boards.size()) <= result.Plan.LeastBoards)
         return QStringLiteral("Plan je gotov: sa manje tabli ne moze (%1 koraka)").arg(steps);
     return QStringLiteral("Plan je gotov: vreme je isteklo posle %1 koraka").arg(steps);
 }

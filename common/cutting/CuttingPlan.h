@@ -70,4 +70,7 @@ struct CuttingPlan {
     std::vector<BoardPlan> Boards; // fullest first: the last keeps the largest offcut
     std::int64_t AreaUsed = 0;     // mm² of the placed pieces
     int LowerBound = 0;            // ceil(piece area / usable board area)
+    // No plan has fewer boards: from the pieces' sizes as well as their area, so at least
+    // LowerBound. A plan of this many is optimal.
+    int LeastBoards = 0;
 };

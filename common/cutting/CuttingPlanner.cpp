@@ -66,6 +66,7 @@ CuttingPlan PlanOf(const PlanRequest &request, const PlanProblem &problem, const
     for (const PieceShape &shape : problem.Shapes)
         total += shape.Area;
     plan.LowerBound = static_cast<int>((total + problem.BoardArea - 1) / problem.BoardArea);
+    plan.LeastBoards = std::max(plan.LowerBound, LeastBoards(problem));
     std::vector<int> order(static_cast<std::size_t>(boards.BoardCount()));
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return boards.Area(a) > boards.Area(b); });
@@ -121,8 +122,7 @@ PlanResult PlanCutting(const PlanRequest &request, const PlanLimits &limits)
     control.Seconds = limits.Seconds - seconds();
     control.Seed = limits.Seed;
     control.Stop = limits.Stop;
-    result.LeastBoards = std::max(result.Plan.LowerBound, LeastBoards(problem));
-    control.LowerBound = result.LeastBoards;
+    control.LowerBound = result.Plan.LeastBoards; // the search stops at an optimal plan
     control.Improved = [&](const BoardSet &best, std::int64_t iterations) {
         BoardSet boards = best;
         PolishLastBoard(problem, boards);

@@ -59,9 +59,6 @@ struct PlanResult {
     std::vector<std::string> TooLarge; // references, in list order
     CuttingPlan Plan;                  // empty on a refusal
     std::int64_t Iterations = 0;
-    // No plan has fewer boards (from the pieces' sizes as well as their area, so at least
-    // Plan.LowerBound): a plan of this many is optimal, and the search stops there.
-    int LeastBoards = 0;
 };
 
 PlanResult PlanCutting(const PlanRequest &request, const PlanLimits &limits);

@@ -89,8 +89,8 @@ TEST(CuttingPlanner, EveryPlanOfARandomSetPassesTheValidator)
         const PlanResult result = PlanCutting(c.Request, Steps(300));
         ASSERT_EQ(result.Refusal, PlanRefusal::None) << c.Text;
         EXPECT_EQ(plan_validator::Validate(result.Plan), "") << "case " << i << ": " << c.Text;
-        EXPECT_GE(result.LeastBoards, result.Plan.LowerBound) << c.Text;
-        EXPECT_GE(static_cast<int>(result.Plan.Boards.size()), result.LeastBoards) << c.Text;
+        EXPECT_GE(result.Plan.LeastBoards, result.Plan.LowerBound) << c.Text;
+        EXPECT_GE(static_cast<int>(result.Plan.Boards.size()), result.Plan.LeastBoards) << c.Text;
     }
 }
 
@@ -117,7 +117,7 @@ TEST(CuttingPlanner, PiecesLongerThanHalfTheBoardBoundTheBoardsFromBelow)
         r.Board = CuttingBoard{1000, 600, 1000, 600, true};
         r.Pieces.assign(static_cast<std::size_t>(c.Count), CuttingPiece{"1/1", c.Length, c.Width, c.Grain, 0, 0});
         const PlanResult result = PlanCutting(r, Steps(200));
-        EXPECT_EQ(result.LeastBoards, c.Least) << c.What;
+        EXPECT_EQ(result.Plan.LeastBoards, c.Least) << c.What;
         EXPECT_EQ(static_cast<int>(result.Plan.Boards.size()), c.Least) << c.What;
     }
 }

@@ -209,6 +209,20 @@ TEST_F(PlanWindowTest, ShowsTheKitchenBoardByBoardStopsAndGoesOutOfDateWithTheLi
     EXPECT_TRUE(QTest::qWaitFor([&] { return guard.isNull(); }));
 }
 
+TEST_F(PlanWindowTest, APlanAtTheBoundFromThePiecesSizesEndsTheSearchAndSaysSo)
+{
+    // Longer and wider than half the usable board however they lie: no two share
+    // one, though their area would fit two boards.
+    SetElementList(*document, ListOf({MakeElement(1500, 1500, 3)}));
+    ChooseFromGridMenu(*document, {QStringLiteral("Plan secenja...")});
+    auto *plan = window->findChild<PlanWindow *>();
+    ASSERT_NE(plan, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([plan] { return !plan->Searching() && !plan->Plan().Boards.empty(); }));
+    EXPECT_EQ(plan->Plan().LowerBound, 2);
+    EXPECT_TRUE(Text(*plan, "Summary").startsWith(QStringLiteral("Table: 3 (najmanje 3)")));
+    EXPECT_TRUE(Text(*plan, "State").startsWith(QStringLiteral("Plan je gotov: sa manje tabli ne moze")));
+}
+
 TEST_F(PlanWindowTest, OneWindowADocumentClosedWithItsDocument)
 {
     TForm16 *empty = window->NewDocument();
