@@ -431,10 +431,7 @@ TEST_F(OpenSave, ACuttingListWithBadRowsListsTheFirstTwentyAndOpensNothing)
 // the same, with a box that MvInput cannot open them again as one database.
 TEST_F(OpenSave, AnExportOfMoreRowsThanAListHoldsIsWrittenWithAWarning)
 {
-    TElementList elements;
-    ClearList(elements);
-    for (TElement &e : elements)
-        e = MakeElement(500, 300);
+    const TElementList elements = FullListOf(MakeElement(500, 300));
     TElementGroups groups = NoGroups();
     groups[0].Pieces[0] = MakeElement(700, 100);
     WriteDatabase(Path("velika.tab"), elements, groups);

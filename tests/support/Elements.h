@@ -27,6 +27,14 @@ inline TElementList ListOf(const std::vector<TElement> &elements)
     return list;
 }
 
+// Every slot of the list holds `element`.
+inline TElementList FullListOf(const TElement &element)
+{
+    TElementList list;
+    list.fill(element);
+    return list;
+}
+
 inline TElementGroups NoGroups()
 {
     TElementGroups groups;

@@ -99,10 +99,7 @@ TEST_F(ListTools, AnInputBeyondFourMegabytesIsRefusedWithItsOwnMessage)
 
 TEST_F(ListTools, AnExportOfMoreRowsThanAListHoldsIsWrittenWithAWarning)
 {
-    TElementList elements;
-    ClearList(elements);
-    for (TElement &e : elements)
-        e = MakeElement(500, 300);
+    const TElementList elements = FullListOf(MakeElement(500, 300));
     TElementGroups groups = NoGroups();
     groups[0].Pieces[0] = MakeElement(700, 100);
     ASSERT_EQ(WriteDatabaseFile(database, elements, groups, "", "", ""), rcOK);
