@@ -108,21 +108,30 @@ bool WriteFully(int fd, const void *data, std::size_t size)
     return true;
 }
 
-bool CopyWholeFile(int from, int to)
+bool ReadEveryBlock(int fd, const std::function<bool(const char *data, std::size_t size)> &use)
 {
-    if (SystemCalls().Seek(from, 0, SEEK_SET) != 0 || SystemCalls().Seek(to, 0, SEEK_SET) != 0)
+    if (SystemCalls().Seek(fd, 0, SEEK_SET) != 0)
         return false;
     char block[32768];
-    off_t total = 0;
     for (;;) {
-        const ssize_t n = ReadFully(from, block, sizeof block);
+        const ssize_t n = ReadFully(fd, block, sizeof block);
         if (n < 0)
             return false;
         if (n == 0)
-            break;
-        if (!WriteFully(to, block, static_cast<std::size_t>(n)))
+            return true;
+        if (!use(block, static_cast<std::size_t>(n)))
             return false;
-        total += n;
     }
-    return SystemCalls().Truncate(to, total) == 0 && SystemCalls().Sync(to) == 0;
+}
+
+bool CopyWholeFile(int from, int to)
+{
+    if (SystemCalls().Seek(to, 0, SEEK_SET) != 0)
+        return false;
+    off_t total = 0;
+    const bool copied = ReadEveryBlock(from, [&](const char *data, std::size_t size) {
+        total += static_cast<off_t>(size);
+        return WriteFully(to, data, size);
+    });
+    return copied && SystemCalls().Truncate(to, total) == 0 && SystemCalls().Sync(to) == 0;
 }

@@ -3,6 +3,7 @@
 // close themselves, and loops that go on after short reads and interruptions.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 #include <sys/types.h>
@@ -48,3 +49,6 @@ bool WriteFully(int fd, const void *data, std::size_t size);
 // it; false on any failed call. `to` is written in place: every name it has sees
 // the new bytes.
 bool CopyWholeFile(int from, int to);
+// Reads `fd` from its start to its end, handing each block read to `use`;
+// false on a failed seek or read, or as soon as `use` returns false.
+bool ReadEveryBlock(int fd, const std::function<bool(const char *data, std::size_t size)> &use);

@@ -1,10 +1,8 @@
 #include "common/FileFingerprint.h"
 
 #include "common/FileDescriptor.h"
-#include "common/FileSystemCalls.h"
 #include "common/ResultCodes.h"
 
-#include <unistd.h>
 
 namespace {
 
@@ -30,19 +28,14 @@ FileFingerprint FingerprintOf(const void *data, std::size_t size)
 
 int FingerprintOfOpenFile(int fd, FileFingerprint &fingerprint)
 {
-    if (SystemCalls().Seek(fd, 0, SEEK_SET) != 0)
-        return rcFileAccessError;
     FileFingerprint read{0, kOffsetBasis};
-    char block[32768];
-    for (;;) {
-        const ssize_t n = ReadFully(fd, block, sizeof block);
-        if (n < 0)
-            return rcFileAccessError;
-        if (n == 0)
-            break;
-        read.size += static_cast<std::uint64_t>(n);
-        read.checksum = Mix(read.checksum, block, static_cast<std::size_t>(n));
-    }
+    const bool whole = ReadEveryBlock(fd, [&read](const char *data, std::size_t size) {
+        read.size += size;
+        read.checksum = Mix(read.checksum, data, size);
+        return true;
+    });
+    if (!whole)
+        return rcFileAccessError;
     fingerprint = read;
     return rcOK;
 }
